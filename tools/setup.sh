@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the program need.
+# Idempotent: packages already present are skipped, apt runs only when something is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ make git
+  mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  wine64 xvfb xauth x11-utils fonts-wqy-zenhei imagemagick
+  clang libclang-rt-14-dev
+  googletest libgtest-dev libbenchmark-dev
+  libswe-dev swe-basic-data
+  python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds every configuration and runs every test:
+#   native (with AddressSanitizer and UndefinedBehaviorSanitizer), 64-bit Windows under
+#   Wine, 32-bit Windows (compiled only), and the fuzz targets over their kept inputs.
+# Exits non-zero when anything fails to build, any test fails, or no test ran.
+set -uo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+jobs=$(nproc)
+bash tools/setup.sh || exit 1
+
+fail=0
+passed=0
+failed=0
+step() { echo; echo "=== $*"; }
+
+count() {  # adds a ctest log's totals to ours
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$1" | tail -1)
+  [ -n "$line" ] || return
+  local total bad
+  total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+  bad=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+}
+
+build() {  # build DIR [cmake args...]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+  cmake --build "$dir" -j "$jobs"
+}
+
+mkdir -p build
+
+step "native build with sanitizers"
+if build build/native -DQH_SANITIZE=ON; then
+  (cd build/native && ctest --output-on-failure -j "$jobs") | tee build/native.test.log
+  [ "${PIPESTATUS[0]}" -eq 0 ] || fail=1
+  count build/native.test.log
+else
+  fail=1
+fi
+
+step "64-bit Windows build, tests under Wine"
+if build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release; then
+  Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  sleep 1
+  (cd build/win64 && DISPLAY=:97 ctest --output-on-failure -j "$jobs") | tee build/win64.test.log
+  [ "${PIPESTATUS[0]}" -eq 0 ] || fail=1
+  count build/win64.test.log
+  kill "$xvfb" 2>/dev/null
+else
+  fail=1
+fi
+
+step "32-bit Windows build (the release program; compiled only)"
+build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release -DQH_TESTS=OFF || fail=1
+
+step "fuzz targets over their kept inputs"
+if build build/fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQH_FUZZ=ON -DQH_TESTS=OFF; then
+  for target in build/fuzz/fuzz/fuzz_*; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    corpus=fuzz/corpus/${name#fuzz_}
+    if [ -d "$corpus" ]; then
+      if "$target" -runs=0 "$corpus" >"build/$name.log" 2>&1; then
+        passed=$((passed + 1)); echo "fuzz $name: kept inputs pass"
+      else
+        failed=$((failed + 1)); fail=1; echo "fuzz $name: FAILED"; tail -30 "build/$name.log"
+      fi
+    fi
+  done
+else
+  fail=1
+fi
+
+echo
+[ "$passed" -gt 0 ] || { echo "no test ran"; fail=1; }
+echo "$passed passed, $failed failed"
+exit $fail
