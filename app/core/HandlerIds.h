@@ -1,0 +1,38 @@
+// The application's event handlers in the order of its handler table. The window
+// templates name a handler by its index here (the handler offset); -1 means none.
+// RecalculateNote must stay first: the grid's edit-ended event is bound at offset 0.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace app {
+
+enum class HandlerId : uint32_t {
+  RecalculateNote = 0,
+  BuildNoteLayout,
+  FitGridToWindow,
+  OnCustomerChanged,
+  OnDateChanged,
+  OnHeaderTextChanged,
+  OnOpen,
+  OnSave,
+  OnExit,
+  OnCalculator,
+  OnMonthCalendar,
+  OnPrintHeaderSettings,
+  OnPrintPreview,
+  OnPrint,
+  OnAbout,
+  OnUsageHelp,
+  OnSettingsOk,
+  OnSettingsCancel,
+  Count
+};
+
+constexpr size_t kHandlerCount = size_t(HandlerId::Count);
+
+// The offset a template stores for a handler.
+constexpr uint32_t HandlerOffset(HandlerId id) { return uint32_t(id); }
+
+}  // namespace app

@@ -1,0 +1,94 @@
+// The program's window template data: its five windows with every unit, menu item and
+// event binding, built from readable records, and the ids the handlers address them by.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "runtime/core/WindowTemplate.h"
+
+namespace app {
+
+// The last id serial the templates hand out; ids made at run time continue after it.
+constexpr uint32_t kLastIdSerial = 0x100EE;
+
+//--- MainWindow ---------------------------------------------------------------------
+constexpr uint32_t kMainWindowId = 0x52010001;
+constexpr uint32_t kMainWindowUnitId = 0x06010000;
+constexpr uint32_t kHeaderLabelId = 0x16010029;     // 标签2 "打印表头"
+constexpr uint32_t kHeaderTextEditId = 0x1601002a;  // 编辑框2, the print title
+constexpr uint32_t kCustomerLabelId = 0x16010026;   // 标签1 "客户名称"
+constexpr uint32_t kCustomerEditId = 0x16010025;    // 编辑框1, the customer name
+constexpr uint32_t kDateLabelId = 0x160100df;       // 标签3 "日期"
+constexpr uint32_t kDateBoxId = 0x16010027;         // 日期框1, the note date
+constexpr uint32_t kHelpButtonId = 0x160100ea;      // 按钮1 "使用帮助"
+constexpr uint32_t kGridUnitId = 0x1601000c;        // 高级表格1
+constexpr uint32_t kOpenDialogId = 0x160100c0;      // 通用对话框1
+constexpr uint32_t kSaveDialogId = 0x160100c1;      // 通用对话框2
+constexpr uint32_t kOwnerMenuId = 0x16010017;       // 超级菜单1
+
+// The menu items, in menu order.
+constexpr uint32_t kMenuProgramId = 0x2601000d;
+constexpr uint32_t kMenuOpenId = 0x2601000e;
+constexpr uint32_t kMenuSaveId = 0x2601000f;
+constexpr uint32_t kMenuSeparatorId = 0x26010010;
+constexpr uint32_t kMenuExitId = 0x26010011;
+constexpr uint32_t kMenuToolsId = 0x26010012;
+constexpr uint32_t kMenuCalculatorId = 0x26010013;
+constexpr uint32_t kMenuCalendarId = 0x260100d8;
+constexpr uint32_t kMenuPrintId = 0x26010014;
+constexpr uint32_t kMenuPrintHeaderId = 0x26010015;
+constexpr uint32_t kMenuPrintPreviewId = 0x26010016;
+constexpr uint32_t kMenuPrintNowId = 0x26010019;
+constexpr uint32_t kMenuHelpId = 0x2601001a;
+constexpr uint32_t kMenuAboutId = 0x2601001b;
+
+//--- PrintHeaderWindow --------------------------------------------------------------
+constexpr uint32_t kPrintHeaderWindowId = 0x52010037;
+constexpr uint32_t kPrintHeaderWindowUnitId = 0x06010036;
+constexpr uint32_t kTitleGroupId = 0x16010043;            // 分组框1 "打印表头"
+constexpr uint32_t kTitleLabelId = 0x1601004b;            // 标签1
+constexpr uint32_t kTitleEditId = 0x1601004c;             // 表头名称编辑框
+constexpr uint32_t kFontNameLabelId = 0x1601004a;         // 标签2
+constexpr uint32_t kFontNameEditId = 0x16010049;          // 字体名称编辑框
+constexpr uint32_t kBoldCheckId = 0x1601004d;             // 加粗选择框
+constexpr uint32_t kFontSizeLabelId = 0x16010047;         // 标签3
+constexpr uint32_t kFontSizeEditId = 0x16010048;          // 字体尺寸编辑框
+constexpr uint32_t kAlignLeftRadioId = 0x16010046;        // 左对齐单选框
+constexpr uint32_t kAlignCentreRadioId = 0x16010045;      // 居中单选框
+constexpr uint32_t kAlignRightRadioId = 0x16010044;       // 右对齐单选框
+constexpr uint32_t kMarginGroupId = 0x16010038;           // 分组框2 "页边距"
+constexpr uint32_t kLeftLabelId = 0x16010040;             // 标签4
+constexpr uint32_t kLeftMarginEditId = 0x1601003c;        // 左编辑框
+constexpr uint32_t kRightLabelId = 0x1601003f;            // 标签5
+constexpr uint32_t kRightMarginEditId = 0x1601003b;       // 右编辑框
+constexpr uint32_t kTopLabelId = 0x1601003e;              // 标签6
+constexpr uint32_t kTopMarginEditId = 0x1601003a;         // 上编辑框
+constexpr uint32_t kBottomLabelId = 0x1601003d;           // 标签7
+constexpr uint32_t kBottomMarginEditId = 0x16010039;      // 下编辑框
+constexpr uint32_t kShowPrintButtonCheckId = 0x16010042;  // 显示打印按钮选择框
+constexpr uint32_t kShowPrintDialogCheckId = 0x16010041;  // 显示打印对话框选择框
+constexpr uint32_t kSettingsOkButtonId = 0x1601004f;      // 确定按钮
+constexpr uint32_t kSettingsCancelButtonId = 0x1601004e;  // 取消按钮
+
+//--- The three side windows ---------------------------------------------------------
+constexpr uint32_t kAboutWindowId = 0x520100c6;
+constexpr uint32_t kAboutWindowUnitId = 0x060100c5;
+constexpr uint32_t kAboutLabelId = 0x160100e9;
+
+constexpr uint32_t kCalendarWindowId = 0x520100d7;
+constexpr uint32_t kCalendarWindowUnitId = 0x060100d6;
+constexpr uint32_t kMonthCalendarId = 0x160100d9;  // 农历月历1
+
+constexpr uint32_t kHelpWindowId = 0x520100ec;
+constexpr uint32_t kHelpWindowUnitId = 0x060100eb;
+constexpr uint32_t kHelpLabelId = 0x160100ed;
+
+// The records of all five windows, in window-table order (main window first), with
+// handler offsets as stored (indices of HandlerId) and nothing bound yet.
+rt::TemplateSet BuildProgramTemplates();
+
+// The template block written from those records; built once, lives for the run.
+const std::vector<uint8_t>& ProgramTemplateBlock();
+
+}  // namespace app
