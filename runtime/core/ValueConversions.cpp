@@ -1,0 +1,303 @@
+#include "runtime/core/ValueConversions.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "runtime/core/Blocks.h"
+#include "runtime/core/DateTime.h"
+
+namespace rt {
+
+//--- Reading a number from text ------------------------------------------------------
+
+namespace {
+
+constexpr int kNoFit = -1;  // a character that can never be part of a number
+
+// Walks a GBK text one character at a time, handing out full-width forms as their
+// single-byte forms and any other double-byte character as kNoFit.
+class NarrowingCursor {
+ public:
+  explicit NarrowingCursor(const char* text) : p_(reinterpret_cast<const uint8_t*>(text)) { Decode(); }
+  int Peek() const { return current_; }
+  void Next() {
+    p_ += width_;
+    Decode();
+  }
+
+ private:
+  void Decode() {
+    const uint8_t lead = p_[0];
+    width_ = 1;
+    current_ = lead;
+    if (lead < 0x81 || lead == 0xFF || p_[1] == 0) return;
+    const uint8_t trail = p_[1];
+    width_ = 2;
+    current_ = kNoFit;
+    if (lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) {
+      current_ = trail & 0x7F;
+    } else if (lead == 0xA1) {
+      if (trail == 0xA1) current_ = ' ';
+      if (trail == 0xAB) current_ = '~';
+      if (trail == 0xEE || trail == 0xEF) current_ = '*';
+    }
+  }
+
+  const uint8_t* p_;
+  int current_ = 0;
+  int width_ = 1;
+};
+
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+void TakeDigits(NarrowingCursor& cursor, std::string& out) {
+  for (; IsDigit(cursor.Peek()); cursor.Next()) out.push_back(char(cursor.Peek()));
+}
+
+// Decimal exponent of the leading digit (a value in [10^(e-1), 10^e)), or false for zero.
+bool LeadingMagnitude(const std::string& whole, const std::string& fraction, int64_t& magnitude) {
+  const size_t firstWhole = whole.find_first_not_of('0');
+  if (firstWhole != std::string::npos) {
+    magnitude = int64_t(whole.size() - firstWhole);
+    return true;
+  }
+  const size_t firstFraction = fraction.find_first_not_of('0');
+  if (firstFraction == std::string::npos) return false;
+  magnitude = -int64_t(firstFraction);
+  return true;
+}
+
+}  // namespace
+
+double TextToNumber(const char* text) {
+  if (!text) return 0.0;
+  NarrowingCursor cursor(text);
+  while (IsSpace(cursor.Peek())) cursor.Next();
+  bool negative = false;
+  if (cursor.Peek() == '+' || cursor.Peek() == '-') {
+    negative = cursor.Peek() == '-';
+    cursor.Next();
+  }
+  std::string whole, fraction;
+  TakeDigits(cursor, whole);
+  if (cursor.Peek() == '.') {
+    cursor.Next();
+    TakeDigits(cursor, fraction);
+  }
+  if (whole.empty() && fraction.empty()) return 0.0;
+
+  // The exponent counts only when at least one digit follows the letter and sign.
+  std::string exponent;
+  int64_t exponentValue = 0;
+  if (cursor.Peek() == 'e' || cursor.Peek() == 'E') {
+    NarrowingCursor probe = cursor;
+    probe.Next();
+    std::string sign;
+    if (probe.Peek() == '+' || probe.Peek() == '-') {
+      sign.push_back(char(probe.Peek()));
+      probe.Next();
+    }
+    if (IsDigit(probe.Peek())) {
+      exponent = sign;
+      for (; IsDigit(probe.Peek()); probe.Next()) {
+        exponent.push_back(char(probe.Peek()));
+        if (exponentValue < 1000000000000) exponentValue = exponentValue * 10 + (probe.Peek() - '0');
+      }
+      if (sign == "-") exponentValue = -exponentValue;
+    }
+  }
+
+  std::string number = whole.empty() ? "0" : whole;
+  if (!fraction.empty()) number += "." + fraction;
+  if (!exponent.empty()) number += "e" + exponent;
+  double value = 0.0;
+  const std::from_chars_result r = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (r.ec == std::errc::result_out_of_range) {
+    // Beyond a double's range: too large gives infinity, too small gives zero.
+    int64_t magnitude = 0;
+    const bool nonZero = LeadingMagnitude(whole, fraction, magnitude);
+    value = nonZero && magnitude + exponentValue > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  } else if (r.ec != std::errc()) {
+    value = 0.0;
+  }
+  return negative ? -value : value;
+}
+
+//--- Any value to a number -----------------------------------------------------------
+
+double ToNumberValue(const DataValue& v) {
+  switch (v.type) {
+    case tag::kLogic: return v.low != 0 ? 1.0 : 0.0;
+    case tag::kText: return TextToNumber(TextOf(v));
+    case tag::kByte: return double(v.low & 0xFF);
+    case tag::kShort: return double(int16_t(uint16_t(v.low)));
+    case tag::kInt: return double(int32_t(v.low));
+    case tag::kLong: return double(int64_t(Bits64(v)));
+    case tag::kFloat: return double(FloatOf(v));
+    case tag::kDouble: return DoubleOf(v);
+    case tag::kUnsigned32: return double(v.low);
+    default: return 0.0;
+  }
+}
+
+//--- Any value to a text -------------------------------------------------------------
+
+namespace {
+
+std::string FormatG(double value, int precision) {
+  char buffer[64];
+  const std::to_chars_result r =
+      std::to_chars(buffer, buffer + sizeof(buffer), value, std::chars_format::general, precision);
+  return std::string(buffer, r.ec == std::errc() ? r.ptr : buffer);
+}
+
+std::string BytesToFirstZero(const uint8_t* bytes, size_t length) {
+  if (!bytes || length == 0) return std::string();
+  const void* zero = std::memchr(bytes, 0, length);
+  if (zero) length = size_t(static_cast<const uint8_t*>(zero) - bytes);
+  return std::string(reinterpret_cast<const char*>(bytes), length);
+}
+
+size_t ElementSize(TypeTag kind) {
+  switch (kind) {
+    case tag::kByte: return 1;
+    case tag::kShort: return 2;
+    case tag::kInt:
+    case tag::kFloat: return 4;
+    default: return 8;  // long, double
+  }
+}
+
+// The raw element bytes of an array block (dimension count, sizes, elements). A header
+// no real array can have (no or absurdly many dimensions, negative sizes, more than 2 GB
+// of data) gives nothing rather than a read far outside the block.
+std::string ArrayText(const void* block, size_t elementSize) {
+  if (!block) return std::string();
+  const uint8_t* p = static_cast<const uint8_t*>(block);
+  int32_t dimensions;
+  std::memcpy(&dimensions, p, 4);
+  if (dimensions < 1 || dimensions > 64) return std::string();
+  uint64_t total = elementSize;
+  for (int32_t i = 0; i < dimensions; ++i) {
+    int32_t size;
+    std::memcpy(&size, p + 4 + 4 * i, 4);
+    if (size < 0) return std::string();
+    total *= uint64_t(size);
+    if (total > 0x7FFFFFFFu) return std::string();
+  }
+  return BytesToFirstZero(p + 4 + 4 * size_t(dimensions), size_t(total));
+}
+
+}  // namespace
+
+std::string DoubleText(double value) { return FormatG(value, 13); }
+
+std::string DateTimeText(double value) {
+  const DateTimeParts t = SplitDateTime(value);
+  std::string s =
+      std::to_string(t.year) + "年" + std::to_string(t.month) + "月" + std::to_string(t.day) + "日";
+  if (t.second != 0) {
+    s += std::to_string(t.hour) + "时" + std::to_string(t.minute) + "分" + std::to_string(t.second) + "秒";
+  } else if (t.minute != 0) {
+    s += std::to_string(t.hour) + "时" + std::to_string(t.minute) + "分";
+  } else if (t.hour != 0) {
+    s += std::to_string(t.hour) + "时";
+  }
+  return s;
+}
+
+std::string ToTextValue(const DataValue& v) {
+  switch (v.type) {
+    case tag::kByte: return std::to_string(v.low & 0xFF);
+    case tag::kShort: return std::to_string(int16_t(uint16_t(v.low)));
+    case tag::kInt: return std::to_string(int32_t(v.low));
+    case tag::kLong: return std::to_string(int64_t(Bits64(v)));
+    case tag::kFloat: return FormatG(double(FloatOf(v)), 6);
+    case tag::kDouble: return FormatG(DoubleOf(v), 13);
+    case tag::kText: return TextOf(v);
+    case tag::kLogic: return v.low != 0 ? "真" : "假";
+    case tag::kDateTime: return DateTimeText(DoubleOf(v));
+    case tag::kByteSet: {
+      size_t length = 0;
+      const uint8_t* bytes = ByteSetData(PointerOf(v), &length);
+      return BytesToFirstZero(bytes, length);
+    }
+    default: break;
+  }
+  const TypeTag kind = v.type & ~tag::kArrayBit;
+  if (tag::IsArray(v.type) && tag::IsNumeric(kind)) return ArrayText(PointerOf(v), ElementSize(kind));
+  return std::string();
+}
+
+//--- Capital amounts -----------------------------------------------------------------
+
+namespace {
+
+struct CapitalWords {
+  const char* digits[10];
+  const char* positions[12];  // positions 3 .. 14
+};
+
+const CapitalWords kCapital = {{"零", "壹", "贰", "叁", "肆", "伍", "陆", "柒", "捌", "玖"},
+                               {"拾", "佰", "仟", "万", "拾", "佰", "仟", "亿", "拾", "佰", "仟", "万"}};
+const CapitalWords kSimple = {{"零", "一", "二", "三", "四", "五", "六", "七", "八", "九"},
+                              {"十", "百", "千", "万", "十", "百", "千", "亿", "十", "百", "千", "万"}};
+
+constexpr int64_t kMaxFen = 999999999999999;  // fifteen digits
+
+}  // namespace
+
+std::string NumberToCapitalText(double number, bool simple) {
+  const CapitalWords& words = simple ? kSimple : kCapital;
+  const bool negative = number < 0;
+  const double x = negative ? -number : number;
+
+  // Amount in 分, rounded half up; the tiny nudge lets 1.005 (stored as 1.00499…) round up.
+  const double y = x * 100.0 + 0.000000000001;
+  if (!(y < 1e16)) return "溢出";  // also infinities and NaN, which have no amount
+  int64_t fen = int64_t(y);
+  if (y - double(fen) >= 0.5) ++fen;
+  if (fen > kMaxFen) return "溢出";
+  if (fen == 0) return words.digits[0];
+
+  // Built from the lowest digit upward, each piece going in front of the text so far.
+  std::string text = fen % 10 == 0 ? "整" : "";
+  auto put = [&text](const char* piece) { text.insert(0, piece); };
+  enum class Previous { kNone, kZero, kDigit } previous = Previous::kNone;
+  bool yuanWritten = false;
+  bool groupWordWritten = false;
+  for (int k = 0; fen != 0; ++k, fen /= 10) {
+    const int d = int(fen % 10);
+    if (k == 6 || k == 10) groupWordWritten = false;
+    if (d == 0) {
+      if (previous == Previous::kDigit) {
+        put(words.digits[0]);
+        previous = Previous::kZero;
+      }
+      continue;
+    }
+    if (k < 2) {
+      put(k == 0 ? "分" : "角");
+    } else {
+      if (!yuanWritten) {
+        put("元");
+        yuanWritten = true;
+      }
+      if (!groupWordWritten && k >= 6) {
+        if (k > 6 && k < 10) put("万");
+        if (k > 10) put("亿");
+        groupWordWritten = true;
+      }
+      if (k > 2) put(words.positions[k - 3]);
+    }
+    put(words.digits[d]);
+    previous = Previous::kDigit;
+  }
+  if (negative) put("负");
+  return text;
+}
+
+}  // namespace rt
