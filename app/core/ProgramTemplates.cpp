@@ -1,0 +1,363 @@
+#include "app/core/ProgramTemplates.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "app/core/HandlerIds.h"
+#include "app/core/LibraryUnitBlocks.h"
+#include "app/core/ProgramIcons.h"
+#include "runtime/core/DataValue.h"
+#include "runtime/core/TemplateWriter.h"
+#include "runtime/core/UnitPropertyBlocks.h"
+
+namespace app {
+
+namespace {
+
+using rt::UnitTemplate;
+using rt::WindowTemplate;
+namespace tag = rt::tag;
+
+//--- Unit records -------------------------------------------------------------------
+
+// State words: visible and a tab stop (controls that take input), visible (labels,
+// group boxes, windows), nothing (units that are not shown at run time).
+constexpr uint32_t kInputState = 5, kShownState = 1, kHiddenState = 0;
+
+struct Place {
+  int32_t left, top, width, height;
+};
+
+UnitTemplate Unit(uint32_t id, uint32_t type, const char* name, Place at, uint32_t state,
+                  std::vector<uint8_t> block) {
+  UnitTemplate u;
+  u.id = id;
+  u.typeId = type;
+  u.name = name;
+  u.left = at.left;
+  u.top = at.top;
+  u.width = at.width;
+  u.height = at.height;
+  u.pointerBlock = {0, 0, 0, 0};  // the default mouse pointer
+  u.state = state;
+  u.propertyBlock = std::move(block);
+  return u;
+}
+
+UnitTemplate Inside(uint32_t groupId, UnitTemplate u) {
+  u.containerId = groupId;
+  return u;
+}
+
+UnitTemplate On(int32_t event, HandlerId handler, UnitTemplate u) {
+  u.events.push_back({event, HandlerOffset(handler), nullptr});
+  return u;
+}
+
+UnitTemplate On(std::initializer_list<std::pair<int32_t, HandlerId>> events, UnitTemplate u) {
+  for (const auto& [event, handler] : events) u = On(event, handler, std::move(u));
+  return u;
+}
+
+UnitTemplate MenuItem(uint32_t id, uint32_t level, const char* caption, std::optional<HandlerId> handler) {
+  UnitTemplate u;
+  u.id = id;
+  u.typeId = tag::kMenuItem;
+  u.level = level;
+  u.caption = caption;
+  u.click.offset = handler ? HandlerOffset(*handler) : rt::kNoHandlerOffset;
+  return u;
+}
+
+// Each group box lists the units that name it as their container, in table order.
+void ListContainedUnits(WindowTemplate* w) {
+  for (UnitTemplate& group : w->units)
+    for (const UnitTemplate& u : w->units)
+      if (!u.IsMenuItem() && u.containerId == group.id) group.containedIds.push_back(u.id);
+}
+
+//--- Property blocks of the core kinds ----------------------------------------------
+
+std::vector<uint8_t> WindowBlock(uint32_t version, uint32_t border, const char* caption,
+                                 const std::vector<uint8_t>& icon) {
+  rt::WindowProps p;
+  p.version = version;
+  p.border = border;
+  if (border != 2) p.minButton = p.maxButton = false;  // fixed windows cannot be sized
+  p.caption = caption;
+  p.icon = icon;
+  return rt::WriteWindowProps(p);
+}
+
+std::vector<uint8_t> LabelBlock(const char* caption, rt::FontBytes font = {}) {
+  rt::LabelProps p;
+  p.caption = caption;
+  p.font = std::move(font);
+  return rt::WriteLabelProps(p);
+}
+
+std::vector<uint8_t> EditBlock(const char* content) {
+  rt::EditBoxProps p;
+  p.content = content;
+  return rt::WriteEditBoxProps(p);
+}
+
+std::vector<uint8_t> ButtonBlock(const char* caption) {
+  rt::ButtonProps p;
+  p.caption = caption;
+  return rt::WriteButtonProps(p);
+}
+
+std::vector<uint8_t> CheckBlock(const char* caption, bool checked) {
+  rt::CheckProps p;
+  p.caption = caption;
+  p.checked = checked;
+  return rt::WriteCheckBoxProps(p);
+}
+
+std::vector<uint8_t> RadioBlock(const char* caption, bool selected) {
+  rt::CheckProps p;
+  p.version = 1;
+  p.caption = caption;
+  p.checked = selected;
+  return rt::WriteRadioBoxProps(p);
+}
+
+std::vector<uint8_t> GroupBlock(const char* caption) {
+  rt::GroupBoxProps p;
+  p.caption = caption;
+  return rt::WriteGroupBoxProps(p);
+}
+
+std::vector<uint8_t> FileDialogBlock(uint32_t kind, const char* defaultExt) {
+  rt::CommonDialogProps p;
+  p.kind = kind;
+  p.mustExist = kind == 0;
+  p.defaultExt = defaultExt;
+  return rt::WriteCommonDialogProps(p);
+}
+
+// The note grid: 24 rows of 7 columns, no fixed rows or columns, page numbers centred.
+std::vector<uint8_t> NoteGridBlock() {
+  GridUnitProps p;
+  p.lineColor = 0x000000;
+  p.bkColor = 0xFFFFFF;
+  p.textColor = 0x000000;
+  p.lightColor = 0xFF00FF;
+  p.lineType = 3;
+  p.isResizeHeight = p.isResizeWidth = true;
+  p.rowHeight = 24;
+  p.colWidth = 60;
+  p.rowCount = 24;
+  p.colCount = 7;
+  p.isEdit = true;
+  p.headRowCount = p.headColCount = 0;
+  p.isShowDiglog = true;
+  p.canSelection = true;
+  p.showPrintButton = true;
+  p.fixedBkColor = rt::kDefaultColor;
+  p.printPageNo = 2;
+  p.printDate = 0;
+  p.enterFunction = 0;
+  p.processClickFixed = true;
+  p.selectRow = false;
+  p.selectBkColor = 0xC56A31;
+  p.sizeToWidth = true;
+  p.lineWidth = 0;
+  p.selectColor = 0x000000;
+  p.showZeroInNumCell = true;
+  return WriteGridUnitBlock(p);
+}
+
+//--- Texts --------------------------------------------------------------------------
+
+const char* const kAboutText =
+    "青禾简易表格生成器\r\n\r\n"
+    "写这个小程序，是为了给店里开送货单。\r\n\r\n"
+    "以前都是手写，货一多就容易算错。\r\n\r\n"
+    "现在填好数量和单价，金额自动算好，\r\n\r\n"
+    "合计还会写成大写金额，省了不少事。\r\n\r\n"
+    "送货单可以存成文件，下次接着用，\r\n\r\n"
+    "也可以先预览，再直接打印出来。\r\n\r\n"
+    "程序很简单，难免有不周到的地方，\r\n\r\n"
+    "用得顺手，就是我最高兴的事。\r\n\r\n"
+    "祝生意兴隆！";
+
+const char* const kHelpText =
+    "             ---------使用方法-----------\r\n\r\n"
+    "    设置表格的 行，列，文字，标题。  设置好之后\r\n\r\n"
+    "    在相应的表格内输入内容  排表  数量 备注 等信息\r\n\r\n"
+    "    预览  如果觉得效果不好 返回重新设计  修改内容\r\n\r\n"
+    "    填好数量和单价后按回车，金额和合计会自动算出。\r\n\r\n"
+    "    单位一列可以从下拉列表里选。\r\n\r\n"
+    "    写好的送货单可以保存，以后再打开修改。";
+
+//--- The five windows ---------------------------------------------------------------
+
+WindowTemplate MainWindow() {
+  WindowTemplate w;
+  w.windowId = kMainWindowId;
+  w.idWord = 0x19010018;
+  w.units = {
+      // Event 0: window and units created; event 4: size changed.
+      On({{0, HandlerId::BuildNoteLayout}, {4, HandlerId::FitGridToWindow}},
+         Unit(kMainWindowUnitId, tag::kWindow, "", {50, 50, 691, 587}, kShownState,
+              WindowBlock(6, 2, "青禾简易表格生成器", SheetIcon()))),
+
+      // The menu bar; captions as stored, trailing spaces included.
+      MenuItem(kMenuProgramId, 0, "程序     ", std::nullopt),
+      MenuItem(kMenuOpenId, 1, "打开", HandlerId::OnOpen),
+      MenuItem(kMenuSaveId, 1, "保存      ", HandlerId::OnSave),
+      MenuItem(kMenuSeparatorId, 1, "-", std::nullopt),
+      MenuItem(kMenuExitId, 1, "退出", HandlerId::OnExit),
+      MenuItem(kMenuToolsId, 0, "工具    ", std::nullopt),
+      MenuItem(kMenuCalculatorId, 1, "计算器     ", HandlerId::OnCalculator),
+      MenuItem(kMenuCalendarId, 1, "月历", HandlerId::OnMonthCalendar),
+      MenuItem(kMenuPrintId, 0, "打印   ", std::nullopt),
+      MenuItem(kMenuPrintHeaderId, 1, "打印表头设置", HandlerId::OnPrintHeaderSettings),
+      MenuItem(kMenuPrintPreviewId, 1, "打印预览", HandlerId::OnPrintPreview),
+      MenuItem(kMenuPrintNowId, 1, "打印(Y)", HandlerId::OnPrint),
+      MenuItem(kMenuHelpId, 0, "帮助", std::nullopt),
+      MenuItem(kMenuAboutId, 1, "关于", HandlerId::OnAbout),
+
+      Unit(kHeaderLabelId, tag::kLabel, "标签2", {8, 0, 56, 24}, kShownState, LabelBlock("打印表头")),
+      On(0, HandlerId::OnHeaderTextChanged,
+         Unit(kHeaderTextEditId, tag::kEditBox, "编辑框2", {64, 0, 104, 24}, kInputState,
+              EditBlock("青禾系列软件"))),
+      Unit(kCustomerLabelId, tag::kLabel, "标签1", {192, 0, 56, 24}, kShownState, LabelBlock("客户名称")),
+      On(0, HandlerId::OnCustomerChanged,
+         Unit(kCustomerEditId, tag::kEditBox, "编辑框1", {256, 0, 104, 24}, kInputState, EditBlock(""))),
+      Unit(kDateLabelId, tag::kLabel, "标签3", {384, 0, 32, 24}, kShownState, LabelBlock("日期")),
+      On(0, HandlerId::OnDateChanged,
+         Unit(kDateBoxId, tag::kDateBox, "日期框1", {424, 0, 136, 24}, kInputState, rt::WriteDateBoxProps())),
+      On(0, HandlerId::OnUsageHelp,
+         Unit(kHelpButtonId, tag::kButton, "按钮1", {584, 0, 80, 24}, kInputState, ButtonBlock("使用帮助"))),
+      // Event 2, cell editing ended: bound at handler offset 0.
+      On(2, HandlerId::RecalculateNote,
+         Unit(kGridUnitId, tag::kGrid, "高级表格1", {16, 24, 632, 424}, kInputState, NoteGridBlock())),
+      Unit(kOpenDialogId, tag::kCommonDialog, "通用对话框1", {616, -8, 16, 24}, kHiddenState,
+           FileDialogBlock(0, "")),
+      Unit(kSaveDialogId, tag::kCommonDialog, "通用对话框2", {632, 0, 16, 24}, kHiddenState,
+           FileDialogBlock(1, "qgd")),
+      Unit(kOwnerMenuId, tag::kOwnerMenu, "超级菜单1", {0, 40, 24, 16}, kHiddenState,
+           WriteOwnerMenuBlock(OwnerMenuProps{})),
+  };
+  return w;
+}
+
+WindowTemplate PrintHeaderWindow() {
+  WindowTemplate w;
+  w.windowId = kPrintHeaderWindowId;
+  w.idWord = 0x19010050;
+  const uint32_t title = kTitleGroupId, margins = kMarginGroupId;
+  w.units = {
+      Unit(kPrintHeaderWindowUnitId, tag::kWindow, "", {50, 50, 432, 254}, kShownState,
+           WindowBlock(5, 3, "", SheetIcon())),
+
+      Unit(title, tag::kGroupBox, "分组框1", {8, 8, 312, 144}, kShownState, GroupBlock("打印表头")),
+      Inside(title, Unit(kTitleLabelId, tag::kLabel, "标签1", {8, 19, 64, 16}, kShownState,
+                         LabelBlock("表头标题："))),
+      Inside(title, Unit(kTitleEditId, tag::kEditBox, "表头名称编辑框", {96, 16, 120, 20}, kInputState,
+                         EditBlock("青禾系列软件"))),
+      Inside(title, Unit(kFontNameLabelId, tag::kLabel, "标签2", {8, 47, 64, 16}, kShownState,
+                         LabelBlock("字体名称："))),
+      Inside(title, Unit(kFontNameEditId, tag::kEditBox, "字体名称编辑框", {96, 44, 120, 20}, kInputState,
+                         EditBlock("宋体"))),
+      Inside(title, Unit(kBoldCheckId, tag::kCheckBox, "加粗选择框", {224, 43, 80, 24}, kInputState,
+                         CheckBlock("加粗", true))),
+      Inside(title, Unit(kFontSizeLabelId, tag::kLabel, "标签3", {8, 76, 64, 16}, kShownState,
+                         LabelBlock("字体尺寸："))),
+      Inside(title, Unit(kFontSizeEditId, tag::kEditBox, "字体尺寸编辑框", {96, 72, 120, 20}, kInputState,
+                         EditBlock("22"))),
+      Inside(title, Unit(kAlignLeftRadioId, tag::kRadioBox, "左对齐单选框", {32, 104, 80, 24}, kInputState,
+                         RadioBlock("左对齐", false))),
+      Inside(title, Unit(kAlignCentreRadioId, tag::kRadioBox, "居中单选框", {128, 104, 80, 24}, kInputState,
+                         RadioBlock("居中对齐", true))),
+      Inside(title, Unit(kAlignRightRadioId, tag::kRadioBox, "右对齐单选框", {224, 104, 80, 24}, kInputState,
+                         RadioBlock("右对齐", false))),
+
+      Unit(margins, tag::kGroupBox, "分组框2", {328, 8, 88, 144}, kShownState, GroupBlock("页边距")),
+      Inside(margins,
+             Unit(kLeftLabelId, tag::kLabel, "标签4", {8, 16, 16, 24}, kShownState, LabelBlock("左"))),
+      Inside(margins, Unit(kLeftMarginEditId, tag::kEditBox, "左编辑框", {32, 18, 40, 20}, kInputState,
+                           EditBlock("19.05"))),
+      Inside(margins,
+             Unit(kRightLabelId, tag::kLabel, "标签5", {8, 48, 16, 24}, kShownState, LabelBlock("右"))),
+      Inside(margins, Unit(kRightMarginEditId, tag::kEditBox, "右编辑框", {32, 50, 40, 20}, kInputState,
+                           EditBlock("19.05"))),
+      Inside(margins,
+             Unit(kTopLabelId, tag::kLabel, "标签6", {8, 80, 16, 24}, kShownState, LabelBlock("上"))),
+      Inside(margins, Unit(kTopMarginEditId, tag::kEditBox, "上编辑框", {32, 82, 40, 20}, kInputState,
+                           EditBlock("19.05"))),
+      Inside(margins,
+             Unit(kBottomLabelId, tag::kLabel, "标签7", {8, 112, 16, 24}, kShownState, LabelBlock("下"))),
+      Inside(margins, Unit(kBottomMarginEditId, tag::kEditBox, "下编辑框", {32, 114, 40, 20}, kInputState,
+                           EditBlock("19.05"))),
+
+      Unit(kShowPrintButtonCheckId, tag::kCheckBox, "显示打印按钮选择框", {8, 160, 144, 16}, kInputState,
+           CheckBlock("打印预览显示打印按钮", true)),
+      Unit(kShowPrintDialogCheckId, tag::kCheckBox, "显示打印对话框选择框", {169, 160, 143, 16}, kInputState,
+           CheckBlock("打印时显示打印对话框", true)),
+      On(0, HandlerId::OnSettingsOk,
+         Unit(kSettingsOkButtonId, tag::kButton, "确定按钮", {240, 184, 80, 32}, kInputState,
+              ButtonBlock("确定"))),
+      On(0, HandlerId::OnSettingsCancel,
+         Unit(kSettingsCancelButtonId, tag::kButton, "取消按钮", {336, 184, 80, 32}, kInputState,
+              ButtonBlock("取消"))),
+  };
+  ListContainedUnits(&w);
+  return w;
+}
+
+WindowTemplate AboutWindow() {
+  WindowTemplate w;
+  w.windowId = kAboutWindowId;
+  w.units = {
+      Unit(kAboutWindowUnitId, tag::kWindow, "", {50, 50, 347, 282}, kShownState,
+           WindowBlock(5, 1, "", AboutIcon())),
+      Unit(kAboutLabelId, tag::kLabel, "标签1", {0, 16, 344, 280}, kShownState, LabelBlock(kAboutText)),
+  };
+  return w;
+}
+
+WindowTemplate CalendarWindow() {
+  WindowTemplate w;
+  w.windowId = kCalendarWindowId;
+  w.units = {
+      Unit(kCalendarWindowUnitId, tag::kWindow, "", {50, 50, 369, 293}, kShownState,
+           WindowBlock(5, 1, "", SheetIcon())),
+      Unit(kMonthCalendarId, tag::kMonthCalendar, "农历月历1", {0, 0, 365, 262}, kInputState,
+           WriteMonthCalendarBlock(MonthCalendarProps{})),
+  };
+  return w;
+}
+
+WindowTemplate HelpWindow() {
+  constexpr uint8_t kGb2312CharSet = 134;
+  WindowTemplate w;
+  w.windowId = kHelpWindowId;
+  w.units = {
+      Unit(kHelpWindowUnitId, tag::kWindow, "", {50, 50, 380, 284}, kShownState,
+           WindowBlock(5, 1, "使用帮助", {})),
+      Unit(kHelpLabelId, tag::kLabel, "标签1", {8, 8, 352, 280}, kShownState,
+           LabelBlock(kHelpText, rt::MakeFontBytes(-14, 400, kGb2312CharSet, "宋体"))),
+  };
+  return w;
+}
+
+}  // namespace
+
+rt::TemplateSet BuildProgramTemplates() {
+  rt::TemplateSet set;
+  set.windows = {MainWindow(), PrintHeaderWindow(), AboutWindow(), CalendarWindow(), HelpWindow()};
+  return set;
+}
+
+const std::vector<uint8_t>& ProgramTemplateBlock() {
+  static const std::vector<uint8_t> block = rt::WriteWindowTemplates(BuildProgramTemplates());
+  return block;
+}
+
+}  // namespace app
