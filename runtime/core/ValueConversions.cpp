@@ -70,6 +70,70 @@ bool LeadingMagnitude(const std::string& whole, const std::string& fraction, int
   return true;
 }
 
+// m × 10^e for at most nineteen digits and 0 <= e <= 22, rounded to nearest-even with
+// integer arithmetic alone. The standard reader computes these with one floating-point
+// multiplication, which the 32-bit build's library runs in extended precision and so may
+// round twice; doing it here keeps both builds bit for bit alike.
+double ExactScaledInteger(uint64_t m, int e) {
+  uint64_t five = 1;
+  for (int i = 0; i < e; ++i) five *= 5;  // 5^22 < 2^52
+  // (hi, lo) = m × 5^e, from 32-bit halves.
+  const uint64_t m0 = m & 0xFFFFFFFFu, m1 = m >> 32, f0 = five & 0xFFFFFFFFu, f1 = five >> 32;
+  const uint64_t p00 = m0 * f0, p01 = m0 * f1, p10 = m1 * f0, p11 = m1 * f1;
+  const uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
+  uint64_t lo = (middle << 32) | (p00 & 0xFFFFFFFFu);
+  uint64_t hi = p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32);
+  if (hi == 0 && lo == 0) return 0.0;
+
+  int length = 0;  // significant bits of (hi, lo)
+  for (uint64_t top = hi ? hi : lo; top; top >>= 1) ++length;
+  if (hi) length += 64;
+  int exponent = e + length - 1;
+  uint64_t significand;
+  if (length <= 53) {
+    significand = lo << (53 - length);
+  } else {
+    const int shift = length - 53;  // 1 .. 64
+    uint64_t dropped, half;
+    if (shift < 64) {
+      significand = (lo >> shift) | (hi << (64 - shift));
+      dropped = lo & ((uint64_t(1) << shift) - 1);
+      half = uint64_t(1) << (shift - 1);
+    } else {
+      significand = hi;
+      dropped = lo;
+      half = uint64_t(1) << 63;
+    }
+    if (dropped > half || (dropped == half && (significand & 1))) ++significand;
+    if (significand >> 53) {
+      significand >>= 1;
+      ++exponent;
+    }
+  }
+  const uint64_t bits = (uint64_t(1023 + exponent) << 52) | (significand & ((uint64_t(1) << 52) - 1));
+  double value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+// The value of the digits when ExactScaledInteger can take them; false otherwise.
+bool SmallIntegerValue(const std::string& whole, const std::string& fraction, int64_t exponent,
+                       double& value) {
+  const int64_t scale = exponent - int64_t(fraction.size());
+  if (scale < 0 || scale > 22) return false;
+  uint64_t m = 0;
+  int digits = 0;
+  for (const std::string* part : {&whole, &fraction}) {
+    for (char c : *part) {
+      if (digits == 0 && c == '0') continue;
+      if (++digits > 19) return false;
+      m = m * 10 + uint64_t(c - '0');
+    }
+  }
+  value = ExactScaledInteger(m, int(scale));
+  return true;
+}
+
 }  // namespace
 
 double TextToNumber(const char* text) {
@@ -110,10 +174,12 @@ double TextToNumber(const char* text) {
     }
   }
 
+  double value = 0.0;
+  if (SmallIntegerValue(whole, fraction, exponentValue, value)) return negative ? -value : value;
+
   std::string number = whole.empty() ? "0" : whole;
   if (!fraction.empty()) number += "." + fraction;
   if (!exponent.empty()) number += "e" + exponent;
-  double value = 0.0;
   const std::from_chars_result r = std::from_chars(number.data(), number.data() + number.size(), value);
   if (r.ec == std::errc::result_out_of_range) {
     // Beyond a double's range: too large gives infinity, too small gives zero.

@@ -143,6 +143,31 @@ TEST(ToNumber, ReadsTheLeadingDecimalNumber) {
   EXPECT_EQ(TextToNumber((std::string(400, '9') + "e-400").c_str()), 1);
 }
 
+// Whole numbers of up to nineteen digits times a power of ten up to 1e22 are rounded
+// by integer arithmetic; the compiler's own reading of the same literal is the oracle.
+TEST(ToNumber, RoundsScaledWholeNumbersToNearestEven) {
+  struct Case {
+    const char* text;
+    double value;
+  };
+  const Case cases[] = {{"9007199254740993", 9007199254740993.0},
+                        {"9007199254740995", 9007199254740995.0},
+                        {"9999999999999999999", 9999999999999999999.0},
+                        {"9999999999999999999e22", 9999999999999999999e22},
+                        {"1844674407370955161e22", 1844674407370955161e22},
+                        {"123456789012345678e13", 123456789012345678e13},
+                        {"7205759403792794e3", 7205759403792794e3},
+                        {"4503599627370497.5e1", 45035996273704975.0},
+                        {"0.0000000000000000000000123e27", 12300.0},
+                        {"00000000000000000000012345.6789e4", 123456789.0},
+                        {"1e22", 1e22},
+                        {"1e23", 1e23},
+                        {"3.0e0", 3.0}};
+  for (const Case& c : cases) EXPECT_EQ(TextToNumber(c.text), c.value) << c.text;
+  EXPECT_EQ(TextToNumber("9007199254740993"), 9007199254740992.0);  // a tie goes to even
+  EXPECT_EQ(TextToNumber("9007199254740995"), 9007199254740996.0);
+}
+
 TEST(ToNumber, FullWidthFormsCountAsTheirSingleByteForms) {
   EXPECT_EQ(TextToNumber("１２"), 12);
   EXPECT_EQ(TextToNumber("　　１２元"), 12);  // ideographic spaces are white space
@@ -172,6 +197,15 @@ TEST(ToNumber, AgreesWithTheStandardReaderOnRandomTexts) {
     const double expected = std::strtod(text.c_str(), nullptr);
     const double actual = TextToNumber(text.c_str());
     EXPECT_EQ(std::memcmp(&expected, &actual, sizeof(double)), 0) << '"' << text << "\" " << actual;
+  }
+  // Whole digits with a small exponent, where the rounding is done without the FPU.
+  for (int n = 0; n < 20000; ++n) {
+    std::string text = std::to_string(1 + random() % 9);
+    const size_t digits = random() % 19;
+    for (size_t i = 0; i < digits; ++i) text.push_back(char('0' + random() % 10));
+    text += "e" + std::to_string(random() % 23);
+    const double expected = std::strtod(text.c_str(), nullptr);
+    EXPECT_EQ(TextToNumber(text.c_str()), expected) << text;
   }
   for (const char* text : {"9007199254740993", "2.2250738585072011e-308", "4.9406564584124654e-324",
                            "1.7976931348623157e308", "1.7976931348623158e308", "0.1e-330"}) {
