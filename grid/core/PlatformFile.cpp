@@ -1,0 +1,83 @@
+#include "grid/core/PlatformFile.h"
+
+#include <cstdio>
+#include <new>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace grid {
+
+namespace {
+
+#ifdef _WIN32
+std::wstring Wide(const std::string& gbk) {
+  if (gbk.empty()) return std::wstring();
+  int n = MultiByteToWideChar(936, 0, gbk.data(), int(gbk.size()), nullptr, 0);
+  std::wstring wide(size_t(n > 0 ? n : 0), L'\0');
+  if (n > 0) MultiByteToWideChar(936, 0, gbk.data(), int(gbk.size()), &wide[0], n);
+  return wide;
+}
+FILE* Open(const std::string& path, const wchar_t* mode) { return _wfopen(Wide(path).c_str(), mode); }
+bool FlushToDisk(FILE* f) { return std::fflush(f) == 0 && _commit(_fileno(f)) == 0; }
+bool Replace(const std::string& from, const std::string& to) {
+  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+void Remove(const std::string& path) { _wremove(Wide(path).c_str()); }
+#define GRID_MODE(m) L##m
+#else
+FILE* Open(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+bool FlushToDisk(FILE* f) { return std::fflush(f) == 0 && fsync(fileno(f)) == 0; }
+bool Replace(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+void Remove(const std::string& path) { std::remove(path.c_str()); }
+#define GRID_MODE(m) m
+#endif
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, size_t maxBytes, std::vector<uint8_t>* bytes) {
+  bytes->clear();
+  if (path.empty()) return false;
+  FILE* f = Open(path, GRID_MODE("rb"));
+  if (!f) return false;
+  bool ok = false;
+  try {
+    uint8_t chunk[65536];
+    size_t n;
+    ok = true;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
+      if (bytes->size() + n > maxBytes) {
+        ok = false;
+        break;
+      }
+      bytes->insert(bytes->end(), chunk, chunk + n);
+    }
+    if (std::ferror(f)) ok = false;
+  } catch (const std::bad_alloc&) {
+    ok = false;
+  }
+  std::fclose(f);
+  if (!ok) std::vector<uint8_t>().swap(*bytes);
+  return ok;
+}
+
+bool ReplaceFileContents(const std::string& path, const uint8_t* data, size_t size) {
+  if (path.empty()) return false;
+  std::string temporary = path + ".saving~";
+  FILE* f = Open(temporary, GRID_MODE("wb"));
+  if (!f) return false;
+  bool ok = (size == 0 || std::fwrite(data, 1, size, f) == size) && FlushToDisk(f);
+  ok = std::fclose(f) == 0 && ok;
+  if (ok) ok = Replace(temporary, path);
+  if (!ok) Remove(temporary);
+  return ok;
+}
+
+}  // namespace grid
