@@ -33,15 +33,15 @@ class UnitHost {
 // Everything a kind's creation operation receives.
 struct UnitCreateParams {
   UnitHost* host = nullptr;
-  UnitRef ref;                           // window id, unit id
-  UnitTemplate* tmpl = nullptr;          // the unit's template record
-  const uint8_t* block = nullptr;        // property block (starting at the 20 reserved bytes)
+  UnitRef ref;                     // window id, unit id
+  UnitTemplate* tmpl = nullptr;    // the unit's template record
+  const uint8_t* block = nullptr;  // property block (starting at the 20 reserved bytes)
   size_t blockLength = 0;
-  RECT rect{};                           // in the parent's client coordinates (or screen, top level)
+  RECT rect{};  // in the parent's client coordinates (or screen, top level)
   bool visible = false, disabled = false;
-  HWND parent = nullptr;                 // the window (top-level units: owner, or none when modal)
-  int childId = 0;                       // 100, 110, 120, ... in creation order
-  HMENU menu = nullptr;                  // window units only
+  HWND parent = nullptr;  // the window (top-level units: owner, or none when modal)
+  int childId = 0;        // 100, 110, 120, ... in creation order
+  HMENU menu = nullptr;   // window units only
 };
 
 class Unit {
@@ -64,6 +64,13 @@ class Unit {
   // The window and all its units are complete (message 0x806F), and later shown (0x8076).
   virtual void OnWindowComplete() {}
   virtual void OnWindowShown() {}
+
+  // A message addressed to the unit's window (or a window inside it) before dispatch:
+  // return true when the unit translated it and it must not be dispatched.
+  virtual bool PreTranslate(MSG* msg) { return false; }
+
+  // The message loop went idle `elapsedMs` ago (window units only).
+  virtual void OnIdle(unsigned elapsedMs) {}
 };
 
 using UnitFactory = std::unique_ptr<Unit> (*)(const UnitCreateParams& params);
@@ -72,7 +79,7 @@ using UnitFactory = std::unique_ptr<Unit> (*)(const UnitCreateParams& params);
 struct UnitTypeInfo {
   const char* chineseName;  // GBK
   const char* englishName;
-  uint32_t flags;           // 0x40 own window, 0x04 menu item, 0x8000 hidden at run time, 0x10000 no focus
+  uint32_t flags;  // 0x40 own window, 0x04 menu item, 0x8000 hidden at run time, 0x10000 no focus
   int propertyCount;
   const int* propertyKinds;  // per index (1001 integer, 1003 logic, 1004 date-time, 1005 text, ...)
   UnitFactory create;        // null for types this program never creates

@@ -1,0 +1,48 @@
+#include "runtime/win/ErrorReporter.h"
+
+#include <windows.h>
+
+#include "runtime/core/RuntimeError.h"
+#include "runtime/win/MessagePrompt.h"
+#include "runtime/win/ProcessExit.h"
+#include "runtime/win/RuntimeHost.h"
+
+namespace rt::win {
+
+namespace {
+
+RuntimeErrorHook g_hook = nullptr;
+bool g_hookRunning = false;
+
+void ShowErrorBoxAndEnd(const char* message, int code) {
+  RuntimeHost* host = RuntimeHost::Current();
+  // From here on no event reaches a handler, also none the box's own loop dispatches.
+  if (host) host->BlockEvents();
+
+  bool suppressed = false;
+  if (g_hook && !g_hookRunning) {
+    g_hookRunning = true;
+    suppressed = g_hook(code, message) != 0;
+    g_hookRunning = false;
+  }
+  if (!suppressed)
+    ShowMessagePrompt(nullptr, BuildRuntimeErrorText(message, code), "错误", MB_ICONERROR | MB_OK);
+
+  if (host) {
+    host->ForgetExitRoutine();
+    host->EndProgram(-1);
+  }
+  ExitRuntimeProcess(-1);
+}
+
+}  // namespace
+
+void InstallErrorBoxReporter() { SetRuntimeErrorReporter(&ShowErrorBoxAndEnd); }
+
+RuntimeErrorHook SetRuntimeErrorHook(RuntimeErrorHook hook) {
+  RuntimeErrorHook old = g_hook;
+  g_hook = hook;
+  return old;
+}
+
+}  // namespace rt::win

@@ -1,0 +1,99 @@
+#include "runtime/win/Pictures.h"
+
+#include <ole2.h>
+#include <olectl.h>
+
+#include <cstring>
+#include <vector>
+
+namespace rt::win {
+
+namespace {
+
+constexpr size_t kMaxPictureBytes = size_t(256) << 20;
+
+// HIMETRIC (0.01 mm) to pixels of the screen.
+int HimetricToPixels(long himetric, int pixelsPerInch) { return MulDiv(int(himetric), pixelsPerInch, 2540); }
+
+}  // namespace
+
+HBITMAP BitmapFromPictureBytes(const uint8_t* bytes, size_t length) {
+  if (!bytes || length == 0 || length > kMaxPictureBytes) return nullptr;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, length);
+  if (!memory) return nullptr;
+  void* p = GlobalLock(memory);
+  std::memcpy(p, bytes, length);
+  GlobalUnlock(memory);
+
+  IStream* stream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+    GlobalFree(memory);
+    return nullptr;
+  }
+  IPicture* picture = nullptr;
+  HRESULT hr = OleLoadPicture(stream, LONG(length), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
+  stream->Release();
+  if (FAILED(hr) || !picture) return nullptr;
+
+  // Render whatever the picture holds (bitmap, icon, metafile) into a bitmap of our own,
+  // so the result does not depend on the picture object's lifetime.
+  OLE_XSIZE_HIMETRIC w = 0;
+  OLE_YSIZE_HIMETRIC h = 0;
+  picture->get_Width(&w);
+  picture->get_Height(&h);
+  HDC screen = GetDC(nullptr);
+  int cx = HimetricToPixels(w, GetDeviceCaps(screen, LOGPIXELSX));
+  int cy = HimetricToPixels(h, GetDeviceCaps(screen, LOGPIXELSY));
+  HBITMAP result = nullptr;
+  if (cx > 0 && cy > 0 && cx <= 32768 && cy <= 32768) {
+    result = CreateCompatibleBitmap(screen, cx, cy);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, result);
+    RECT r{0, 0, cx, cy};
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    picture->Render(dc, 0, 0, cx, cy, 0, h, w, -h, nullptr);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+  }
+  ReleaseDC(nullptr, screen);
+  picture->Release();
+  return result;
+}
+
+HGLOBAL PictureBytesFromBitmap(HBITMAP bitmap) {
+  BITMAP bm{};
+  if (!bitmap || !GetObjectW(bitmap, sizeof(bm), &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return nullptr;
+
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof(info);
+  info.biWidth = bm.bmWidth;
+  info.biHeight = bm.bmHeight;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  size_t stride = (size_t(bm.bmWidth) * 3 + 3) & ~size_t(3);
+  size_t pixels = stride * size_t(bm.bmHeight);
+  info.biSizeImage = DWORD(pixels);
+
+  std::vector<uint8_t> bits(pixels);
+  HDC screen = GetDC(nullptr);
+  int lines = GetDIBits(screen, bitmap, 0, UINT(bm.bmHeight), bits.data(),
+                        reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (lines != bm.bmHeight) return nullptr;
+
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof(file) + sizeof(info);
+  file.bfSize = DWORD(file.bfOffBits + pixels);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, file.bfSize);
+  if (!memory) return nullptr;
+  uint8_t* p = static_cast<uint8_t*>(GlobalLock(memory));
+  std::memcpy(p, &file, sizeof(file));
+  std::memcpy(p + sizeof(file), &info, sizeof(info));
+  std::memcpy(p + file.bfOffBits, bits.data(), pixels);
+  GlobalUnlock(memory);
+  return memory;
+}
+
+}  // namespace rt::win
