@@ -31,3 +31,30 @@ using CommonDialogHook = std::function<bool(int kind, std::string* fileName)>;
 void SetCommonDialogHook(CommonDialogHook hook);
 
 }  // namespace rt::win
+
+namespace rt::win {
+
+// Test seam: the millisecond clock the date box measures its 100 ms with (null = the
+// system's tick count).
+using MillisecondClock = uint64_t (*)();
+void SetDateBoxClock(MillisecondClock clock);
+
+// Whether a handled date-change report raises the date box's event: only when more
+// than 100 ms have passed since the previous handled report (every handled report
+// restarts the 100 ms) and no date-box event is running.
+class DateChangeGate {
+ public:
+  static constexpr uint64_t kQuietMs = 100;
+  bool Admit(uint64_t nowMs, bool eventRunning) {
+    bool raise = !eventRunning && (!seen_ || nowMs - lastMs_ > kQuietMs);
+    seen_ = true;
+    lastMs_ = nowMs;
+    return raise;
+  }
+
+ private:
+  bool seen_ = false;
+  uint64_t lastMs_ = 0;
+};
+
+}  // namespace rt::win

@@ -1,0 +1,99 @@
+// The group box: a platform "BUTTON" group frame. Controls inside it are its child
+// windows, so the notifications they send their parent arrive here; they are passed on
+// to the top-level window, whose routing finds the unit they belong to.
+#include "runtime/core/UnitPropertyBlocks.h"
+#include "runtime/win/CoreControlsBase.h"
+
+namespace rt::win {
+
+namespace {
+
+enum GroupProp { kCaption = 0, kFont, kTextColor, kAlign, kFlat };
+
+bool IsChildNotification(UINT msg) {
+  switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: return true;
+    default: return false;
+  }
+}
+
+class GroupBoxUnit final : public ControlUnit {
+ public:
+  GroupBoxUnit(const UnitCreateParams& params, GroupBoxProps props)
+      : ControlUnit(params), props_(std::move(props)) {}
+
+  bool Init() {
+    DWORD style = BS_GROUPBOX;
+    if (props_.align == 1) style |= BS_CENTER;
+    if (props_.align == 2) style |= BS_RIGHT;
+    if (props_.flat) style |= BS_FLAT;
+    // Tab and arrow navigation go into the controls inside.
+    return Create(L"BUTTON", style, WS_EX_CONTROLPARENT, props_.caption, props_.font);
+  }
+
+  bool GetProperty(int ownIndex, DataValue* out) override {
+    switch (ownIndex) {
+      case kCaption: *out = NewTextValue(hwnd_ ? Text() : props_.caption); return true;
+      case kTextColor: *out = MakeInt(int32_t(props_.textColor)); return true;
+      case kAlign: *out = MakeInt(int32_t(props_.align)); return true;
+      case kFlat: *out = MakeLogic(props_.flat); return true;
+      default: return false;
+    }
+  }
+
+  bool SetProperty(int ownIndex, const DataValue& value) override {
+    switch (ownIndex) {
+      case kCaption:
+        props_.caption = TextArg(value);
+        SetText(props_.caption);
+        return true;
+      case kTextColor:
+        props_.textColor = uint32_t(IntArg(value));
+        if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+        return true;
+      default: return false;
+    }
+  }
+
+  bool OnParentMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
+    if (msg != WM_CTLCOLORSTATIC && msg != WM_CTLCOLORBTN) return false;
+    if (IsSystemColor(props_.textColor)) return false;
+    *result = ApplyControlColors(reinterpret_cast<HDC>(wp), props_.textColor, COLOR_BTNTEXT, kDefaultColor,
+                                 COLOR_BTNFACE, &brush_);
+    return true;
+  }
+
+ protected:
+  bool OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
+    if (!IsChildNotification(msg)) return false;
+    HWND top = GetAncestor(hwnd_, GA_ROOT);
+    if (!top || top == hwnd_) return false;
+    *result = SendMessageW(top, msg, wp, lp);
+    return true;
+  }
+
+ private:
+  GroupBoxProps props_;
+  BrushCache brush_;
+};
+
+}  // namespace
+
+std::unique_ptr<Unit> CreateGroupBox(const UnitCreateParams& params) {
+  GroupBoxProps props;
+  if (!ReadGroupBoxProps(params.block, params.blockLength, &props)) return nullptr;
+  auto unit = std::make_unique<GroupBoxUnit>(params, std::move(props));
+  if (!unit->Init()) return nullptr;
+  return unit;
+}
+
+}  // namespace rt::win
