@@ -21,9 +21,11 @@ void ShowErrorBoxAndEnd(const char* message, int code) {
 
   bool suppressed = false;
   if (g_hook && !g_hookRunning) {
-    g_hookRunning = true;
+    struct Running {
+      Running() { g_hookRunning = true; }
+      ~Running() { g_hookRunning = false; }
+    } running;
     suppressed = g_hook(code, message) != 0;
-    g_hookRunning = false;
   }
   if (!suppressed)
     ShowMessagePrompt(nullptr, BuildRuntimeErrorText(message, code), "错误", MB_ICONERROR | MB_OK);
@@ -37,7 +39,7 @@ void ShowErrorBoxAndEnd(const char* message, int code) {
 
 }  // namespace
 
-void InstallErrorBoxReporter() { SetRuntimeErrorReporter(&ShowErrorBoxAndEnd); }
+RuntimeErrorReporter InstallErrorBoxReporter() { return SetRuntimeErrorReporter(&ShowErrorBoxAndEnd); }
 
 RuntimeErrorHook SetRuntimeErrorHook(RuntimeErrorHook hook) {
   RuntimeErrorHook old = g_hook;

@@ -4,9 +4,12 @@
 // routine and ends the program with -1.
 #pragma once
 
+#include "runtime/core/RuntimeError.h"
+
 namespace rt::win {
 
-void InstallErrorBoxReporter();
+// Installs the error box behind ReportRuntimeError; returns the reporter it replaced.
+RuntimeErrorReporter InstallErrorBoxReporter();
 
 // An error hook answering non-zero suppresses the box; the program ends all the same.
 // An error raised while the hook runs goes straight to the box.

@@ -35,6 +35,7 @@ struct LiveWindow : std::enable_shared_from_this<LiveWindow> {
 
   bool loaded = false;                                 // fully built and shown
   bool closing = false;                                // a close was asked for (CloseWindow)
+  bool destroying = false;                             // the platform window is being destroyed
   bool gone = false;                                   // the platform window has been destroyed
   bool modal = false;                                  // the other top-level windows are disabled for it
   bool modalLoop = false;                              // a nested loop waits for this window to close

@@ -50,7 +50,7 @@ RuntimeHost::RuntimeHost(const ProgramHeader& program) : program_(program) {
   previousHost_ = g_current;
   g_current = this;
   previousServices_ = SetServices(this);
-  InstallErrorBoxReporter();
+  previousReporter_ = InstallErrorBoxReporter();
   SplitProgramPath(&programDir_, &programFile_);
 }
 
@@ -64,6 +64,8 @@ RuntimeHost::~RuntimeHost() {
     if (w->Alive()) DestroyWindow(w->hwnd);
   if (hiddenWindow_) DestroyWindow(hiddenWindow_);
   if (oleStarted_) OleUninitialize();
+  retiredUnits_.clear();
+  SetRuntimeErrorReporter(previousReporter_);
   SetServices(previousServices_);
   g_current = previousHost_;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "runtime/core/EventDispatch.h"
+#include "runtime/core/RuntimeError.h"
 #include "runtime/core/RuntimeServices.h"
 #include "runtime/core/WindowTemplate.h"
 #include "runtime/win/Library.h"
@@ -146,6 +147,7 @@ class RuntimeHost final : public RuntimeServices, public UnitHost, public EventD
   const ProgramHeader& program_;
   RuntimeHost* previousHost_ = nullptr;
   RuntimeServices* previousServices_ = nullptr;
+  RuntimeErrorReporter previousReporter_ = nullptr;
   TemplateSet templates_;
   std::vector<std::shared_ptr<LiveWindow>> loaded_;
   std::atomic<int> errorDepth_{0};

@@ -61,13 +61,13 @@ LRESULT RuntimeHost::WindowMessage(LiveWindow& w, HWND hwnd, UINT msg, WPARAM wp
     case WM_MOVE: {
       LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
       *handled = true;
-      RaiseEvent(self, windowevent::kMoved);
+      if (!w.destroying) RaiseEvent(self, windowevent::kMoved);
       return r;
     }
     case WM_SIZE: {
       LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
       *handled = true;
-      RaiseEvent(self, windowevent::kResized);
+      if (!w.destroying) RaiseEvent(self, windowevent::kResized);
       return r;
     }
     case WM_ACTIVATE: {
@@ -90,7 +90,7 @@ LRESULT RuntimeHost::WindowMessage(LiveWindow& w, HWND hwnd, UINT msg, WPARAM wp
       }
       bool first = active && !w.activatedOnce;
       if (active) w.activatedOnce = true;
-      if (!inActivationEvent) {
+      if (!inActivationEvent && !w.destroying) {
         inActivationEvent = true;
         if (first) RaiseEvent(self, windowevent::kFirstActivation);
         if (w.Alive()) RaiseEvent(self, active ? windowevent::kActivated : windowevent::kDeactivated);
@@ -211,6 +211,9 @@ void RuntimeHost::EndModal(LiveWindow& w) {
 }
 
 void RuntimeHost::OnWindowDestroying(LiveWindow& w) {
+  // From here on the window only goes: detaching its menu below re-lays it out, which
+  // must not reach the application as a move or a resize.
+  w.destroying = true;
   // A window destroyed without a granted close request gives the others back too.
   EndModal(w);
   RaiseEvent(UnitRef{w.WindowId(), w.WindowUnitId()}, windowevent::kDestroying);
