@@ -69,8 +69,23 @@ UnitFont& UnitFont::operator=(UnitFont&& other) noexcept {
   return *this;
 }
 
-HFONT UnitFont::Handle() const {
-  return owned_ ? owned_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+HFONT UnitFont::Handle() const { return owned_ ? owned_ : DefaultGuiFont(); }
+
+HFONT DefaultGuiFont() {
+  static HFONT font = [] {
+    HFONT stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTW lf{};
+    if (!GetObjectW(stock, sizeof(lf), &lf) || lf.lfCharSet == GB2312_CHARSET) return stock;
+    // All of the program's text is Chinese: where the system's GUI font is not, take
+    // the Chinese GUI face at its usual 9 points instead of showing empty boxes.
+    lf.lfCharSet = GB2312_CHARSET;
+    lf.lfHeight = -12;
+    std::wstring face = GbkToWide("宋体");
+    std::memcpy(lf.lfFaceName, face.c_str(), (face.size() + 1) * sizeof(wchar_t));
+    HFONT made = CreateFontIndirectW(&lf);
+    return made ? made : stock;
+  }();
+  return font;
 }
 
 }  // namespace rt::win

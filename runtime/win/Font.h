@@ -14,7 +14,11 @@ namespace rt::win {
 // name that does not end within its 32 bytes, or is empty, becomes "宋体".
 bool LogFontFromBytes(const uint8_t* bytes, size_t length, LOGFONTW* out);
 
-// A unit's font: owned when made from a record, else the stock GUI default font.
+// The GUI default font: the system's, or a Chinese face of the same role where the
+// system's font has no Chinese characters. Shared, never deleted.
+HFONT DefaultGuiFont();
+
+// A unit's font: owned when made from a record, else the GUI default font.
 class UnitFont {
  public:
   UnitFont() = default;

@@ -130,7 +130,10 @@ TEST(ControlsFont, BadRecordsFallBackSafely) {
   rt::win::UnitFont wrongSize(rt::FontBytes(7, 0));
   EXPECT_TRUE(none.IsDefault());
   EXPECT_TRUE(wrongSize.IsDefault());
-  EXPECT_EQ(none.Handle(), GetStockObject(DEFAULT_GUI_FONT));
+  EXPECT_EQ(none.Handle(), rt::win::DefaultGuiFont());
+  LOGFONTW defaultFont{};
+  ASSERT_TRUE(GetObjectW(none.Handle(), sizeof(defaultFont), &defaultFont));
+  EXPECT_EQ(defaultFont.lfCharSet, GB2312_CHARSET) << "the default font must show Chinese text";
 }
 
 }  // namespace
