@@ -278,9 +278,11 @@ class GridModel {
   float screenScale_ = 0;
 
   // Recalculation bounds: cycles between formulas and sums end at this depth, and one
-  // change may not cost more than the budget (cells summed plus formulas evaluated).
+  // change may not cost more than the budget (cells summed, plus a fixed cost for
+  // every formula or sum evaluated): a few sums over a hundred thousand rows fit.
   static constexpr int kMaxRecalcDepth = 32;
-  static constexpr int64_t kRecalcBudget = int64_t(1) << 22;
+  static constexpr int64_t kRecalcBudget = int64_t(1) << 20;
+  static constexpr int64_t kFormulaCost = 64;
   int recalcDepth_ = 0;
   int64_t recalcBudget_ = 0;
   bool recalcRan_ = false;

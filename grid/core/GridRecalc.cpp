@@ -19,7 +19,8 @@ bool GridModel::SetCellText(int row, int col, std::string_view text, bool recalc
 }
 
 std::string GridModel::FormatForColumn(int row, int col, std::string_view text) const {
-  if (row < headRows_ || !IsNumberColumn(col)) return std::string(text);
+  // An empty text stays empty: clearing a number cell clears it.
+  if (text.empty() || row < headRows_ || !IsNumberColumn(col)) return std::string(text);
   int places = DecimalPlaces(col);
   if (places < 0 || places > 9) return std::string(text);
   double value = LeadingNumber(text);
@@ -58,7 +59,8 @@ void GridModel::RecalcFormulas(int row, int col) {
     RowFormula f = formulas_[i];
     if (f.firstCol != col && f.secondCol != col) continue;
     if (!IsNumberColumn(f.resultCol)) break;
-    if (--recalcBudget_ < 0) return;
+    recalcBudget_ -= kFormulaCost;
+    if (recalcBudget_ < 0) return;
     recalcRan_ = true;
     const std::string& a = CellText(row, f.firstCol);
     const std::string& b = CellText(row, f.secondCol);
@@ -87,7 +89,7 @@ void GridModel::RecalcSums(int row, int col, int exceptSum) {
     ColumnSum s = sums_[i];
     if (int(i) == exceptSum || s.column != col || row < s.firstRow || row > s.lastRow) continue;
     int first = std::max(s.firstRow, 0), last = std::min(s.lastRow, RowCount() - 1);
-    recalcBudget_ -= 1 + std::max(0, last - first + 1);
+    recalcBudget_ -= kFormulaCost + std::max(0, last - first + 1);
     if (recalcBudget_ < 0) return;
     recalcRan_ = true;
     double total = 0;
