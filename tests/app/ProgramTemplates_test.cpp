@@ -433,15 +433,5 @@ TEST(ProgramTemplates, EveryPrefixOfTheBlockIsRefused) {
   }
 }
 
-TEST(ProgramTemplates, UnitBlocksReadWithTheirKindsReaders) {
-  for (const WindowTemplate& w : Loaded().windows)
-    for (const UnitTemplate& u : w.units) {
-      if (u.IsMenuItem() || u.typeId == tag::kGrid || u.typeId == tag::kOwnerMenu ||
-          u.typeId == tag::kMonthCalendar || u.typeId == tag::kDateBox || u.typeId == tag::kCommonDialog)
-        continue;
-      EXPECT_NE(TextOf(u), "<unreadable>") << u.name;
-    }
-}
-
 }  // namespace
 }  // namespace app

@@ -87,14 +87,5 @@ TEST(ByteArchive, ZeroTextsNeedTheirTerminator) {
   EXPECT_FALSE(none.Skip(1));
 }
 
-TEST(ByteWriter, WritesLittleEndianAndPatches) {
-  ByteWriter w;
-  w.Word(0x04030201).Half(0x0605).Int(-1).ZeroText(std::string("ab\0cd", 5)).CountedText("xy");
-  w.PatchWord(0, 0xA0B0C0D0);
-  const std::vector<uint8_t> expected = {0xD0, 0xC0, 0xB0, 0xA0, 5, 6, 0xFF, 0xFF, 0xFF, 0xFF,
-                                         'a',  'b',  0,    2,    0, 0, 0,    'x',  'y'};
-  EXPECT_EQ(w.Data(), expected);
-}
-
 }  // namespace
 }  // namespace rt
