@@ -7,10 +7,11 @@
 #include "tools/qgd/QgdCommand.h"
 
 #ifdef _WIN32
+#include <windows.h>
+// After windows.h, which it needs.
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 #endif
 
 namespace {
