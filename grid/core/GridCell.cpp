@@ -19,7 +19,9 @@ FontPool& LoosePool() {
 FontPool& PoolOf(GridModel* grid) { return grid ? grid->Fonts() : LoosePool(); }
 
 const LogFont* DefaultFontOf(GridModel* grid) {
-  return PoolOf(grid).Intern(grid ? grid->GridFont() : DefaultGridFont());
+  if (grid) return grid->DefaultCellFont();
+  static const LogFont* loose = LoosePool().Intern(DefaultGridFont());
+  return loose;
 }
 
 }  // namespace

@@ -182,16 +182,22 @@ class Writer {
   explicit Writer(std::vector<uint8_t>* out) : out_(*out) {}
   void I32(int32_t v) {
     uint32_t u = uint32_t(v);
-    uint8_t b[4] = {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)};
-    out_.insert(out_.end(), b, b + 4);
+    size_t at = out_.size();
+    out_.resize(at + 4);
+    out_[at] = uint8_t(u);
+    out_[at + 1] = uint8_t(u >> 8);
+    out_[at + 2] = uint8_t(u >> 16);
+    out_[at + 3] = uint8_t(u >> 24);
   }
   void U16(uint16_t v) {
     out_.push_back(uint8_t(v));
     out_.push_back(uint8_t(v >> 8));
   }
   void Bytes(const void* p, size_t n) {
-    const uint8_t* b = static_cast<const uint8_t*>(p);
-    out_.insert(out_.end(), b, b + n);
+    if (n == 0) return;
+    size_t at = out_.size();
+    out_.resize(at + n);
+    std::memcpy(out_.data() + at, p, n);
   }
   // Cut to field - 1 bytes (never inside a double-byte character), zero-padded.
   void Fixed(std::string_view text, size_t field) {

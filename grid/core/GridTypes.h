@@ -19,9 +19,9 @@ using Bitmap = uintptr_t;
 // Limits that keep odd callers and damaged files from exhausting memory or time.
 constexpr int kMaxRows = 1000000;
 constexpr int kMaxCols = 100000;
-constexpr int64_t kMaxCells = 4000000;              // rows x columns
-constexpr int kMaxSize = 65535;                     // a row height or column width in pixels
-constexpr int64_t kMaxMergedArea = 16 * kMaxCells;  // cells of all merged blocks of a file
+constexpr int64_t kMaxCells = 4000000;             // rows x columns
+constexpr int kMaxSize = 65535;                    // a row height or column width in pixels
+constexpr int64_t kMaxMergedArea = 4 * kMaxCells;  // cells of all merged blocks of a file
 
 //--- Cell state bits and defaults
 

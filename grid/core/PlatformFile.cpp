@@ -49,6 +49,12 @@ bool ReadWholeFile(const std::string& path, size_t maxBytes, std::vector<uint8_t
   if (!f) return false;
   bool ok = false;
   try {
+    // Read at once when the size is known; chunk by chunk otherwise.
+    if (std::fseek(f, 0, SEEK_END) == 0) {
+      long size = std::ftell(f);
+      if (size >= 0 && uint64_t(size) <= maxBytes) bytes->reserve(size_t(size));
+      std::fseek(f, 0, SEEK_SET);
+    }
     uint8_t chunk[65536];
     size_t n;
     ok = true;
