@@ -66,13 +66,18 @@ HandlerResult DispatchEvent(const EventDirectory& directory, UnitRef ref, int ev
   const UnitTemplate* unit = directory.FindLoadedUnit(ref.window, ref.unit);
   if (!unit) ReportRuntimeError(msg::kEventUnitMissing);
 
-  // Copies share the handlers of the first unit of their chain. The walk is bounded so
-  // a linked cycle cannot hang the program.
+  // Copies share the handlers of the first unit of their chain. Links that go round in
+  // a circle name no first unit: the unit then keeps its own handlers.
+  const UnitTemplate* raised = unit;
   for (int hops = 0; hops < 4096; ++hops) {
     uint32_t sourceId = directory.CopySourceOf(ref.window, unit->id);
     if (sourceId == 0 || sourceId == unit->id) break;
     const UnitTemplate* source = directory.FindLoadedUnit(ref.window, sourceId);
     if (!source || source->typeId != unit->typeId) break;
+    if (source == raised) {
+      unit = raised;
+      break;
+    }
     unit = source;
   }
 

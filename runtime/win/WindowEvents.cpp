@@ -1,8 +1,10 @@
 // What the host does with the messages of the windows it built: window events 1 to 8,
 // menu commands, focus, control notifications handed to their units, and the closing
 // and destruction sequence up to the reset of the window's run-time records.
-#include <commctrl.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include <algorithm>
 

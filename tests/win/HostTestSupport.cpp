@@ -36,7 +36,7 @@ struct HandlerArray {
 template <int... I>
 constexpr rt::EventHandler HandlerArray<I...>::entries[sizeof...(I)];
 
-using Handlers = HandlerArray<0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15>;
+using Handlers = HandlerArray<0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19>;
 static_assert(sizeof(Handlers::entries) / sizeof(Handlers::entries[0]) == kHandlerCount, "table size");
 
 std::string Hex(uint32_t v) {

@@ -70,7 +70,7 @@ class PromptSeam {
 
 //--- Recording handlers ----------------------------------------------------------------
 
-constexpr int kHandlerCount = 16;
+constexpr int kHandlerCount = 20;  // at least as many as the program binds
 
 struct HandlerCall {
   int handler;

@@ -139,7 +139,10 @@ TEST(WindowBuild, MenuBarFollowsLevelsStatesSeparatorsAndShortcuts) {
   ASSERT_EQ(Log().Count(5), 1);
   EXPECT_EQ(Log().calls.back().source.unit, kMenuOpen);
   // The shortcut's accelerator ends up as the same command.
-  MSG key{w->hwnd, WM_KEYDOWN, 'S', 0};
+  MSG key{};
+  key.hwnd = w->hwnd;
+  key.message = WM_KEYDOWN;
+  key.wParam = 'S';
   BYTE keys[256] = {};
   GetKeyboardState(keys);
   BYTE saved = keys[VK_CONTROL];
