@@ -74,6 +74,12 @@ class GroupBoxUnit final : public ControlUnit {
 
  protected:
   bool OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
+    if (msg == WM_NCHITTEST) {
+      // A group frame is normally transparent to the mouse; as a container it must not
+      // be, or hit-testing may pass over the controls inside it.
+      *result = HTCLIENT;
+      return true;
+    }
     if (!IsChildNotification(msg)) return false;
     HWND top = GetAncestor(hwnd_, GA_ROOT);
     if (!top || top == hwnd_) return false;
