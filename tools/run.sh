@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the program (64-bit into build/win64, 32-bit into
+# build/win32) and starts the 64-bit one under Wine.
+#
+# With a display (DISPLAY set) the program runs on it until you close it. Without one,
+# a virtual display is started; once the main window is up a screenshot of it is saved
+# to build/notewriter.png (the path is printed) and the program is closed.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+bash tools/setup.sh
+
+jobs=$(nproc)
+build() {  # build DIR [cmake args...]
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
+  cmake --build "$dir" -j "$jobs" --target NoteWriter
+}
+mkdir -p build
+build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release -DQH_TESTS=OFF
+exe=build/win64/app/NoteWriter.exe
+echo "built $exe and build/win32/app/NoteWriter.exe"
+
+# Registry settings for a prefix: Chinese faces for the program's fonts (the machine
+# has WenQuanYi Zen Hei, not the Windows faces), and, for a display without a window
+# manager, windows that Wine frames itself.
+apply_settings() {  # apply_settings PREFIX unmanaged(0|1)
+  local prefix=$1 unmanaged=$2 reg
+  reg=$(mktemp --suffix=.reg)
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    for face in 宋体 新宋体 SimSun NSimSun 黑体 SimHei 微软雅黑 "Microsoft YaHei"; do
+      printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"
+    done
+    printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
+    printf '"Tahoma"="wqy-zenhei.ttc,WenQuanYi Zen Hei"\r\n'
+    printf '"Microsoft Sans Serif"="wqy-zenhei.ttc,WenQuanYi Zen Hei"\r\n'
+    if [ "$unmanaged" = 1 ]; then
+      printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
+    fi
+  } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$reg"
+  bash tools/wine-run.sh --prefix "$prefix" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || true
+  rm -f "$reg"
+}
+winepath_of() { echo "Z:${1//\//\\}"; }
+
+if [ -n "${DISPLAY:-}" ]; then
+  prefix="${WINEPREFIX:-$HOME/.wine-notewriter}"
+  apply_settings "$prefix" 0
+  exec bash tools/wine-run.sh --prefix "$prefix" "$exe"
+fi
+
+# No display: a virtual one, a private prefix, a screenshot of the main window.
+prefix="$top/build/wineprefix-screenshot"
+apply_settings "$prefix" 1
+shot="$top/build/notewriter.png"
+rm -f "$shot"
+export exe shot prefix top
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
+  set -u
+  bash "$top/tools/wine-run.sh" --prefix "$prefix" "$exe" &
+  pid=$!
+  geometry=""
+  for _ in $(seq 1 120); do
+    geometry=$(xwininfo -root -tree 2>/dev/null | grep "青禾简易表格生成器" | grep -oE "[0-9]+x[0-9]+\+[0-9]+\+[0-9]+" | head -1 || true)
+    [ -n "$geometry" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.5
+  done
+  if [ -z "$geometry" ]; then
+    echo "the main window did not come up" >&2
+    kill "$pid" 2>/dev/null
+    exit 1
+  fi
+  sleep 2  # let it paint
+  import -window root -crop "$geometry" +repage "$shot"
+  kill "$pid" 2>/dev/null
+  WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+'
+[ -f "$shot" ] || { echo "no screenshot was taken" >&2; exit 1; }
+echo "screenshot of the main window: $shot"
