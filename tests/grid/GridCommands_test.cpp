@@ -311,20 +311,6 @@ TEST_F(CommandTest, SetPrintMarginReplacesOneFieldByItemNumber) {
   EXPECT_EQ(g_.grid.Layout().leftMargin, -5);
 }
 
-TEST_F(CommandTest, PrintCommandsGoToTheInstalledHooks) {
-  static int printed, previewed;
-  printed = previewed = 0;
-  Call(cmd::Print, {});  // nothing installed: nothing happens
-  GridPrintHooks previous =
-      SetGridPrintHooks({[](GridModel&) { ++printed; }, [](GridModel&) { ++previewed; }});
-  Call(cmd::Print, {});
-  Call(cmd::PrintPreview, {});
-  Call(cmd::PrintPreview, {});
-  SetGridPrintHooks(previous);
-  EXPECT_EQ(printed, 1);
-  EXPECT_EQ(previewed, 2);
-}
-
 TEST_F(CommandTest, SaveFileClearsSelectionAndFocusAndLoadFileReadsItBack) {
   std::string path = ::testing::TempDir() + "grid_command.qgd";
   g_.grid.SetRowCount(30);  // large enough to pass the loader's minimum size

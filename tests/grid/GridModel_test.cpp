@@ -155,7 +155,7 @@ TEST_F(GridModelTest, MergeMarksTheBlockAndRefusesBadOrOverlappingRectangles) {
   EXPECT_EQ(grid_.Cell(4, 4)->GetState(), 0u);
 }
 
-TEST_F(GridModelTest, StateSetterKeepsTheSelectionInStep) {
+TEST_F(GridModelTest, StateBitsFollowSelectionAndFocus) {
   Make(3, 3);
   EXPECT_TRUE(grid_.SetCellState(1, 1, state::kSelected | 0x80));
   EXPECT_TRUE(grid_.IsSelected(1, 1));
@@ -168,16 +168,12 @@ TEST_F(GridModelTest, StateSetterKeepsTheSelectionInStep) {
   EXPECT_EQ(grid_.Cell(1, 1)->GetState(), 0x80u);  // other bits are kept
   EXPECT_FALSE(grid_.SetCellState(3, 0, state::kSelected));
   EXPECT_EQ(grid_.SelectionCount(), 0u);
-}
 
-TEST_F(GridModelTest, FocusBitFollowsTheFocusCell) {
-  Make(3, 3);
   grid_.SetFocusCell(1, 2);
   EXPECT_EQ(grid_.Cell(1, 2)->GetState(), state::kFocus);
   grid_.SetFocusCell(2, 0);
   EXPECT_EQ(grid_.Cell(1, 2)->GetState(), 0u);
-  EXPECT_EQ(grid_.FocusRow(), 2);
-  grid_.SetFocusCell(5, 5);
+  grid_.SetFocusCell(5, 5);  // a bad cell clears the focus
   EXPECT_EQ(grid_.FocusRow(), -1);
   EXPECT_EQ(grid_.Cell(2, 0)->GetState(), 0u);
 }

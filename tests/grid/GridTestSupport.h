@@ -104,16 +104,6 @@ class Bytes {
     data.insert(data.end(), n - s.size(), 0);
     return *this;
   }
-  Bytes& Zeros(size_t n) {
-    data.insert(data.end(), n, 0);
-    return *this;
-  }
-  size_t size() const { return data.size(); }
-  int32_t I32At(size_t offset) const {
-    uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= uint32_t(data.at(offset + i)) << (8 * i);
-    return int32_t(v);
-  }
   std::vector<uint8_t> data;
 };
 
