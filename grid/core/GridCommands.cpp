@@ -148,9 +148,9 @@ void SetCellData(rt::DataValue* result, int argCount, rt::DataValue* args) {
   rt::DataValue value = argCount > 4 ? args[4] : rt::DataValue{};
   switch (k.value_or(0)) {
     case kTextOrNumber: {
-      bool specialColumn = grid.IsKindColumn(col, kind::kCheck) || grid.IsKindColumn(col, kind::kPicture);
+      bool checkOrPicture = grid.IsKindColumn(col, kind::kCheck) || grid.IsKindColumn(col, kind::kPicture);
       std::optional<std::string> text;
-      if (!(grid.IsBodyCell(row, col) && specialColumn)) text = TextForValue(grid, row, col, value);
+      if (!(grid.IsBodyCell(row, col) && checkOrPicture)) text = TextForValue(grid, row, col, value);
       // The text setter formats number columns and recomputes formulas and sums.
       *result = rt::MakeLogic(text && grid.SetCellText(row, col, *text, true));
       break;

@@ -102,8 +102,8 @@ struct GridFileImage {
   }
 };
 
-// Reads and checks a whole file. On failure returns false, leaves *image in an
-// unspecified state and, when `error` is given, says in one line what is wrong.
+// Reads and checks a whole file. On failure returns false, leaves *image partly
+// filled and, when `error` is given, says in one line what is wrong.
 bool ParseGridFile(const uint8_t* data, size_t size, GridFileImage* image, std::string* error = nullptr);
 
 // The byte form of the image in image.version (1..6; anything else writes version 6).
