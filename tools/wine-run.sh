@@ -10,13 +10,28 @@ loader=/usr/lib/wine/wine64
 server=/usr/lib/wine/wineserver
 export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
+winepath_of() { echo "Z:${1//\//\\}"; }
+
 mkdir -p "$(dirname "$prefix")"
 (
   flock 9
-  if [ ! -f "$prefix/.ready" ]; then
+  if [ ! -f "$prefix/.ready-v2" ]; then
     "$loader" wineboot --init >/dev/null 2>&1
+    # Wine's own UI fonts (menus, captions, message boxes) have no Chinese glyphs:
+    # let the CJK font installed by tools/setup.sh stand in for them.
+    fonts=$(mktemp --suffix=.reg)
+    {
+      echo 'REGEDIT4'
+      echo
+      echo '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]'
+      for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI" SimSun NSimSun; do
+        echo "\"$face\"=\"WenQuanYi Zen Hei\""
+      done
+    } >"$fonts"
+    "$loader" regedit /S "$(winepath_of "$fonts")" >/dev/null 2>&1
+    rm -f "$fonts"
     "$server" -w
-    touch "$prefix/.ready"
+    touch "$prefix/.ready-v2"
   fi
 ) 9>"$prefix.lock"
 
