@@ -297,8 +297,8 @@ const bool kUnmanagedWindows = [] {
   for (const wchar_t* program : {L"win_tests.exe", L"host_probe.exe"}) {
     std::wstring path = std::wstring(L"Software\\Wine\\AppDefaults\\") + program + L"\\X11 Driver";
     HKEY key;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
       continue;
     const wchar_t value[] = L"N";
     RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof(value));
