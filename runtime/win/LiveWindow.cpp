@@ -28,4 +28,22 @@ int LiveWindow::MenuItemOfCommand(UINT command) const {
   return i < menuItems.size() ? int(i) : -1;
 }
 
+LiveUnit* LiveWindow::NextFocusUnit(const LiveUnit* from, bool back) {
+  // The controls are units 1 .. n-1; walk them round from `from`.
+  size_t m = units.size() > 1 ? units.size() - 1 : 0;
+  if (m == 0) return nullptr;
+  size_t at = from && from != &units.front() ? size_t(from - units.data()) - 1 : (back ? 0 : m - 1);
+  for (size_t step = 1; step <= m; ++step) {
+    size_t q = back ? (at + m - step % m) % m : (at + step) % m;
+    if (TakesFocus(units[q + 1])) return &units[q + 1];
+  }
+  return nullptr;
+}
+
+bool TakesFocus(const LiveUnit& u) {
+  if (!u.hwnd || !u.type) return false;
+  if (u.type->flags & (typeflag::kHiddenAtRunTime | typeflag::kNoFocus)) return false;
+  return (u.tmpl->state & 4) && IsWindowVisible(u.hwnd) && IsWindowEnabled(u.hwnd);
+}
+
 }  // namespace rt::win

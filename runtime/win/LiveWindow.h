@@ -52,6 +52,12 @@ struct LiveWindow : std::enable_shared_from_this<LiveWindow> {
   // The unit whose platform window is `h` or holds it.
   LiveUnit* UnitOfWindow(HWND h);
   int MenuItemOfCommand(UINT command) const;  // -1 when not a menu command
+  // The next unit after `from` (or before it, going back) that can take the keyboard
+  // focus, in table order and wrapping round; null when none can.
+  LiveUnit* NextFocusUnit(const LiveUnit* from, bool back);
 };
+
+// Visible, enabled, in the tab order, and of a kind that takes the focus.
+bool TakesFocus(const LiveUnit& unit);
 
 }  // namespace rt::win

@@ -46,7 +46,25 @@ bool RuntimeHost::IdlePass(long count) {
   return false;
 }
 
+// Tab and Shift+Tab move the focus through a window's controls in table order, unless
+// the control wants the key itself.
+static bool MoveFocusByTab(RuntimeHost& host, MSG* msg) {
+  if (msg->message != WM_KEYDOWN || msg->wParam != VK_TAB) return false;
+  if ((GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return false;
+  HWND top = GetAncestor(msg->hwnd, GA_ROOT);
+  std::shared_ptr<LiveWindow> w = host.WindowOfHwnd(top);
+  if (!w) return false;
+  LRESULT code = SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
+  if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+  bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  LiveUnit* next = w->NextFocusUnit(w->UnitOfWindow(msg->hwnd), back);
+  if (!next) return false;
+  SetFocus(next->hwnd);
+  return true;
+}
+
 bool RuntimeHost::PreTranslate(MSG* msg) {
+  if (MoveFocusByTab(*this, msg)) return true;
   for (HWND h = msg->hwnd; h;) {
     if (std::shared_ptr<LiveWindow> w = WindowOfHwnd(h)) {
       if (w->accel && TranslateAcceleratorW(h, w->accel, msg)) return true;

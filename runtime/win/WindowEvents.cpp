@@ -31,16 +31,6 @@ constexpr int kFocusGained = -7;
 constexpr int kFocusLost = -8;
 }  // namespace unitevent
 
-namespace {
-
-bool CanTakeFocus(const LiveUnit& u) {
-  if (!u.hwnd || !u.type) return false;
-  if (u.type->flags & (typeflag::kHiddenAtRunTime | typeflag::kNoFocus)) return false;
-  return (u.tmpl->state & 4) && IsWindowVisible(u.hwnd) && IsWindowEnabled(u.hwnd);
-}
-
-}  // namespace
-
 //--- The window's own messages -------------------------------------------------------
 
 LRESULT RuntimeHost::WindowMessage(LiveWindow& w, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool* handled) {
@@ -107,12 +97,7 @@ LRESULT RuntimeHost::WindowMessage(LiveWindow& w, HWND hwnd, UINT msg, WPARAM wp
         SetFocus(w.lastFocus);
         return 0;
       }
-      for (size_t i = 1; i < w.units.size(); ++i) {
-        if (CanTakeFocus(w.units[i])) {
-          SetFocus(w.units[i].hwnd);
-          return 0;
-        }
-      }
+      if (LiveUnit* first = w.NextFocusUnit(nullptr, false)) SetFocus(first->hwnd);
       return 0;
     }
     case WM_ERASEBKGND: {

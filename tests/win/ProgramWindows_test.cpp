@@ -101,6 +101,15 @@ TEST_F(ProgramWindows, PrintHeaderWindowHasItsDefaultsInsideItsGroups) {
   EXPECT_EQ(Host().GetUnitProperty(w, app::kTopMarginEditId, 0, -1), 32u);  // inside its group
   EXPECT_EQ(Host().GetUnitProperty(w, app::kTopMarginEditId, 1, -1), 82u);
 
+  // Tab walks the controls that take the focus in table order; Shift+Tab goes back.
+  SetFocus(Hwnd(w, app::kTitleEditId));
+  MSG tab{};
+  tab.hwnd = Hwnd(w, app::kTitleEditId);
+  tab.message = WM_KEYDOWN;
+  tab.wParam = VK_TAB;
+  EXPECT_TRUE(Host().PreTranslate(&tab));
+  EXPECT_EQ(GetFocus(), Hwnd(w, app::kFontNameEditId));
+
   // The OK button's click, coming through the window, reaches its handler.
   HWND ok = Hwnd(w, app::kSettingsOkButtonId);
   Log().calls.clear();
