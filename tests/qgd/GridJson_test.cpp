@@ -186,6 +186,9 @@ TEST(GridJson, BadJsonIsRefusedWithAReason) {
   } cases[] = {
       {"[]", "line 1, column 1: expected an object"},
       {"{" + grid + ", \"bogus\": 1}", "unknown member \"bogus\" in the grid"},
+      {"{" + grid + u8", \"\\n名称\": 1}", u8"unknown member \"?名称\" in the grid"},
+      {"{" + grid + ", \"" + std::string(60, 'k') + "\": 1}",
+       "unknown member \"" + std::string(40, 'k') + "\" in"},
       {"{" + grid + ", \"rowCount\": 31}", "member \"rowCount\" appears twice"},
       {"{" + grid + "} x", "unexpected text after the end"},
       {"{" + grid + ", \"version\": 7}", "version must be 1 to 6"},

@@ -35,12 +35,21 @@ bool Value(JsonReader& r, T* out) {
   return true;
 }
 
-// A member name as it may appear in a one-line message.
+// A member name as it may appear in a one-line message: at most 40 bytes of whole
+// characters (names are valid UTF-8), control characters shown as '?'.
 std::string Printable(const std::string& name) {
   std::string out;
-  for (char c : name.substr(0, 40)) out += uint8_t(c) < 0x20 ? '?' : c;
-  while (!out.empty() && (uint8_t(out.back()) & 0xC0) == 0x80) out.pop_back();  // no cut character
-  if (!out.empty() && uint8_t(out.back()) >= 0xC0) out.pop_back();
+  size_t i = 0;
+  while (i < name.size()) {
+    uint8_t b = uint8_t(name[i]);
+    size_t n = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+    if (out.size() + n > 40) break;
+    if (b < 0x20)
+      out += '?';
+    else
+      out.append(name, i, n);
+    i += n;
+  }
   return out;
 }
 
