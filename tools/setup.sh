@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make git
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine64 fonts-wine xvfb xauth x11-utils fonts-wqy-zenhei imagemagick
+  wine64 xvfb xauth x11-utils fonts-wqy-zenhei imagemagick
   clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   libswe-dev swe-basic-data
