@@ -136,6 +136,17 @@ TEST(GridJson, HandMadeVersionOneFile) {
   EXPECT_EQ(Build(json), f);
 }
 
+// Found by fuzzing: the reader stops after the last section, so bytes beyond it are not
+// part of the dump and the rebuilt file is the file without them.
+TEST(GridJson, BytesAfterTheLastSectionAreNotKept) {
+  std::vector<uint8_t> saved = FeatureFile();
+  std::vector<uint8_t> padded = saved;
+  padded.insert(padded.end(), {'t', 'a', 'i', 'l'});
+  std::string json = Dump(padded);
+  EXPECT_EQ(json, Dump(saved));
+  EXPECT_EQ(Build(json), saved);
+}
+
 TEST(GridJson, DumpRefusesWhatTheGridRefuses) {
   std::vector<uint8_t> saved = FeatureFile();
   std::string json, error;
