@@ -101,6 +101,11 @@ TEST_F(ProgramWindows, PrintHeaderWindowHasItsDefaultsInsideItsGroups) {
   EXPECT_EQ(Host().GetUnitProperty(w, app::kTopMarginEditId, 0, -1), 32u);  // inside its group
   EXPECT_EQ(Host().GetUnitProperty(w, app::kTopMarginEditId, 1, -1), 82u);
 
+  // A click on a radio box inside a group reaches its unit through the group.
+  SendMessageW(Hwnd(w, app::kAlignLeftRadioId), BM_CLICK, 0, 0);
+  EXPECT_EQ(Checked(w, app::kAlignLeftRadioId), 1u);
+  EXPECT_EQ(Checked(w, app::kAlignCentreRadioId), 0u);
+
   // Tab walks the controls that take the focus in table order; Shift+Tab goes back.
   SetFocus(Hwnd(w, app::kTitleEditId));
   MSG tab{};
