@@ -74,6 +74,17 @@ class GroupBoxUnit final : public ControlUnit {
 
  protected:
   bool OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
+    if (msg == WM_ERASEBKGND) {
+      // The frame control leaves its inside to the window beneath, but the window clips
+      // its children, so nobody would paint it: fill it as the window fills its face.
+      RECT rc;
+      GetClientRect(hwnd_, &rc);
+      HBRUSH brush = reinterpret_cast<HBRUSH>(
+          SendMessageW(GetParent(hwnd_), WM_CTLCOLORSTATIC, wp, reinterpret_cast<LPARAM>(hwnd_)));
+      FillRect(reinterpret_cast<HDC>(wp), &rc, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+      *result = 1;
+      return true;
+    }
     if (msg == WM_NCHITTEST) {
       // A group frame is normally transparent to the mouse; as a container it must not
       // be, or hit-testing may pass over the controls inside it.

@@ -5,9 +5,12 @@
 //                         read and answered by a watcher thread
 //   close-main FILE       the real program; its main window is closed once it is up
 //   end-from-thread FILE  the real program; another thread asks it to end with 7
+//   show-window FILE ID   the real start-up, but window ID (hex) is the start window; it
+//                         stays up until closed (used to look at each window)
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/core/Handlers.h"
@@ -112,6 +115,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     host.RunMessageLoop();
     Note("loop ended");  // must not be reached
     return 4;
+  }
+  if (mode == L"show-window" && argc >= 4) {
+    RunEntry();
+    host.LoadStartWindow(uint32_t(wcstoul(argv[3], nullptr, 16)));
+    host.RunMessageLoop();
+    host.RunShutdownSequence();
+    return 0;
   }
   return 2;
 }
