@@ -22,7 +22,7 @@ class ButtonUnit final : public ControlUnit {
 
   bool GetProperty(int ownIndex, DataValue* out) override {
     switch (ownIndex) {
-      case kCaption: *out = NewTextValue(hwnd_ ? Text() : props_.caption); return true;
+      case kCaption: *out = TextValue(props_.caption); return true;
       case kDefault: *out = MakeLogic(props_.isDefault); return true;
       case kCancel: *out = MakeLogic(props_.isCancel); return true;
       case kAlign: *out = MakeInt(int32_t(props_.align)); return true;
@@ -32,8 +32,7 @@ class ButtonUnit final : public ControlUnit {
 
   bool SetProperty(int ownIndex, const DataValue& value) override {
     if (ownIndex != kCaption) return false;
-    props_.caption = TextArg(value);
-    SetText(props_.caption);
+    WriteText(&props_.caption, value);
     return true;
   }
 
@@ -51,11 +50,7 @@ class ButtonUnit final : public ControlUnit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateButton(const UnitCreateParams& params) {
-  ButtonProps props;
-  if (!ReadButtonProps(params.block, params.blockLength, &props)) return nullptr;
-  auto unit = std::make_unique<ButtonUnit>(params, std::move(props));
-  if (!unit->Init()) return nullptr;
-  return unit;
+  return MakeControlUnit<ButtonUnit>(params, ReadButtonProps);
 }
 
 }  // namespace rt::win

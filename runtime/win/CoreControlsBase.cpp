@@ -14,6 +14,20 @@ namespace {
 constexpr UINT_PTR kControlSubclassId = 0x51C0;
 // The window property naming the unit of a control window.
 constexpr wchar_t kUnitProperty[] = L"RtControlUnit";
+
+// Button styles of a check or radio box from its stored settings.
+DWORD CheckStyleBits(const CheckProps& p) {
+  DWORD style = 0;
+  if (p.pushLike) style |= BS_PUSHLIKE;
+  if (p.textOnLeft) style |= BS_LEFTTEXT;
+  if (p.flat) style |= BS_FLAT;
+  if (p.multiLine) style |= BS_MULTILINE;
+  if (p.align == 1) style |= BS_CENTER;
+  if (p.align == 2) style |= BS_RIGHT;
+  if (p.verticalAlign == 1) style |= BS_TOP;
+  if (p.verticalAlign == 2) style |= BS_BOTTOM;
+  return style;
+}
 }  // namespace
 
 //--- Colours ------------------------------------------------------------------------
@@ -44,6 +58,14 @@ LRESULT ApplyControlColors(HDC dc, uint32_t textColor, int textSystem, uint32_t 
   SetBkColor(dc, back);
   if (IsSystemColor(backColor)) return reinterpret_cast<LRESULT>(GetSysColorBrush(backSystem));
   return reinterpret_cast<LRESULT>(brush->Get(back));
+}
+
+bool ApplyButtonTextColor(UINT msg, WPARAM wp, uint32_t textColor, BrushCache* brush, LRESULT* result) {
+  if (msg != WM_CTLCOLORSTATIC && msg != WM_CTLCOLORBTN) return false;
+  if (IsSystemColor(textColor)) return false;
+  *result = ApplyControlColors(reinterpret_cast<HDC>(wp), textColor, COLOR_BTNTEXT, kDefaultColor,
+                               COLOR_BTNFACE, brush);
+  return true;
 }
 
 //--- Property values ----------------------------------------------------------------
@@ -115,6 +137,24 @@ void ControlUnit::SetText(const std::string& gbk) {
   if (hwnd_) SetWindowTextW(hwnd_, GbkToWide(gbk).c_str());
 }
 
+DataValue ControlUnit::TextValue(const std::string& stored) const {
+  return NewTextValue(hwnd_ ? Text() : stored);
+}
+
+void ControlUnit::WriteText(std::string* stored, const DataValue& value) {
+  *stored = TextArg(value);
+  SetText(*stored);
+}
+
+void ControlUnit::WriteColor(uint32_t* stored, const DataValue& value) {
+  *stored = uint32_t(IntArg(value));
+  Repaint();
+}
+
+void ControlUnit::Repaint() {
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 LRESULT CALLBACK ControlUnit::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                            DWORD_PTR data) {
   auto* self = reinterpret_cast<ControlUnit*>(data);
@@ -126,6 +166,38 @@ LRESULT CALLBACK ControlUnit::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
   LRESULT result = 0;
   if (self->OnControlMessage(msg, wp, lp, &result)) return result;
   return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+//--- CheckButtonUnit ----------------------------------------------------------------
+
+bool CheckButtonUnit::CreateButtonWindow(DWORD kindStyle) {
+  return Create(L"BUTTON", kindStyle | CheckStyleBits(props_), 0, props_.caption, props_.font);
+}
+
+bool CheckButtonUnit::GetProperty(int ownIndex, DataValue* out) {
+  switch (ownIndex) {
+    case kCaption: *out = TextValue(props_.caption); return true;
+    case kTextColor: *out = MakeInt(int32_t(props_.textColor)); return true;
+    case kPushLike: *out = MakeLogic(props_.pushLike); return true;
+    case kTextOnLeft: *out = MakeLogic(props_.textOnLeft); return true;
+    case kFlat: *out = MakeLogic(props_.flat); return true;
+    case kMultiLine: *out = MakeLogic(props_.multiLine); return true;
+    case kAlign: *out = MakeInt(int32_t(props_.align)); return true;
+    case kVerticalAlign: *out = MakeInt(int32_t(props_.verticalAlign)); return true;
+    default: return false;
+  }
+}
+
+bool CheckButtonUnit::SetProperty(int ownIndex, const DataValue& value) {
+  switch (ownIndex) {
+    case kCaption: WriteText(&props_.caption, value); return true;
+    case kTextColor: WriteColor(&props_.textColor, value); return true;
+    default: return false;
+  }
+}
+
+bool CheckButtonUnit::OnParentMessage(UINT msg, WPARAM wp, LPARAM, LRESULT* result) {
+  return ApplyButtonTextColor(msg, wp, props_.textColor, &brush_, result);
 }
 
 }  // namespace rt::win

@@ -7,14 +7,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "runtime/core/DataValue.h"
+#include "runtime/core/UnitPropertyBlocks.h"
 #include "runtime/win/Font.h"
 #include "runtime/win/Unit.h"
-
-namespace rt {
-struct CheckProps;
-}
 
 namespace rt::win {
 
@@ -73,6 +71,12 @@ class ControlUnit : public Unit {
   std::string Text() const;
   void SetText(const std::string& gbk);
 
+  // Property cases most kinds share, over the kind's stored copy of the value.
+  DataValue TextValue(const std::string& stored) const;         // the window's text once it exists
+  void WriteText(std::string* stored, const DataValue& value);  // stores and shows it
+  void WriteColor(uint32_t* stored, const DataValue& value);    // stores it and repaints
+  void Repaint();
+
   UnitHost* host_ = nullptr;
   UnitRef ref_;
   HWND hwnd_ = nullptr;
@@ -93,10 +97,62 @@ class ControlUnit : public Unit {
 LRESULT ApplyControlColors(HDC dc, uint32_t textColor, int textSystem, uint32_t backColor, int backSystem,
                            BrushCache* brush);
 
-// Button styles of a check or radio box from its stored settings.
-DWORD CheckStyleBits(const CheckProps& props);
+// WM_CTLCOLORSTATIC / WM_CTLCOLORBTN of a button-class control: its stored text colour
+// on the button face. False (the system's look) for other messages or no colour set.
+bool ApplyButtonTextColor(UINT msg, WPARAM wp, uint32_t textColor, BrushCache* brush, LRESULT* result);
+
+//--- Base of the check and radio boxes ----------------------------------------------
+
+// The two differ only in how the checked state behaves; the rest is one platform
+// button with the same stored settings and property numbers.
+class CheckButtonUnit : public ControlUnit {
+ public:
+  bool GetProperty(int ownIndex, DataValue* out) override;
+  bool SetProperty(int ownIndex, const DataValue& value) override;
+  bool OnParentMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+
+ protected:
+  // Own property numbers; the data binding ones are the check box's alone.
+  enum CheckProp {
+    kCaption = 0,
+    kFont,
+    kTextColor,
+    kPushLike,
+    kTextOnLeft,
+    kFlat,
+    kMultiLine,
+    kAlign,
+    kVerticalAlign,
+    kPicture,
+    kChecked,
+    kDataSource,
+    kDataField,
+  };
+
+  CheckButtonUnit(const UnitCreateParams& params, CheckProps props)
+      : ControlUnit(params), props_(std::move(props)) {}
+
+  // Makes the button window: kindStyle (check or radio) plus the stored settings.
+  bool CreateButtonWindow(DWORD kindStyle);
+
+  CheckProps props_;
+
+ private:
+  BrushCache brush_;
+};
 
 //--- Factories (used by the type table) ---------------------------------------------
+
+// The kinds' common factory: read the stored settings, make the unit, make its window.
+template <class KindUnit, class Props>
+std::unique_ptr<Unit> MakeControlUnit(const UnitCreateParams& params,
+                                      bool (*readProps)(const uint8_t*, size_t, Props*)) {
+  Props props;
+  if (!readProps(params.block, params.blockLength, &props)) return nullptr;
+  auto unit = std::make_unique<KindUnit>(params, std::move(props));
+  if (!unit->Init()) return nullptr;
+  return unit;
+}
 
 std::unique_ptr<Unit> CreateEditBox(const UnitCreateParams& params);
 std::unique_ptr<Unit> CreateGroupBox(const UnitCreateParams& params);

@@ -73,7 +73,7 @@ class EditBoxUnit final : public ControlUnit {
 
   bool GetProperty(int ownIndex, DataValue* out) override {
     switch (ownIndex) {
-      case kContent: *out = NewTextValue(hwnd_ ? Text() : props_.content); return true;
+      case kContent: *out = TextValue(props_.content); return true;
       case kBorder: *out = MakeInt(int32_t(props_.border)); return true;
       case kTextColor: *out = MakeInt(int32_t(props_.textColor)); return true;
       case kBackColor: *out = MakeInt(int32_t(props_.backColor)); return true;
@@ -106,14 +106,8 @@ class EditBoxUnit final : public ControlUnit {
   bool SetProperty(int ownIndex, const DataValue& value) override {
     switch (ownIndex) {
       case kContent: WriteContent(TextArg(value)); return true;  // may delete this
-      case kTextColor:
-        props_.textColor = uint32_t(IntArg(value));
-        Repaint();
-        return true;
-      case kBackColor:
-        props_.backColor = uint32_t(IntArg(value));
-        Repaint();
-        return true;
+      case kTextColor: WriteColor(&props_.textColor, value); return true;
+      case kBackColor: WriteColor(&props_.backColor, value); return true;
       case kReadOnly:
         props_.readOnly = LogicArg(value);
         if (hwnd_) SendMessageW(hwnd_, EM_SETREADONLY, props_.readOnly, 0);
@@ -190,10 +184,6 @@ class EditBoxUnit final : public ControlUnit {
     return WideToGbk(all.substr(start, end - start));
   }
 
-  void Repaint() {
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
-  }
-
   EditBoxProps props_;
   bool suppressChange_ = false;
   BrushCache brush_;
@@ -202,11 +192,7 @@ class EditBoxUnit final : public ControlUnit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateEditBox(const UnitCreateParams& params) {
-  EditBoxProps props;
-  if (!ReadEditBoxProps(params.block, params.blockLength, &props)) return nullptr;
-  auto unit = std::make_unique<EditBoxUnit>(params, std::move(props));
-  if (!unit->Init()) return nullptr;
-  return unit;
+  return MakeControlUnit<EditBoxUnit>(params, ReadEditBoxProps);
 }
 
 }  // namespace rt::win

@@ -42,7 +42,7 @@ class GroupBoxUnit final : public ControlUnit {
 
   bool GetProperty(int ownIndex, DataValue* out) override {
     switch (ownIndex) {
-      case kCaption: *out = NewTextValue(hwnd_ ? Text() : props_.caption); return true;
+      case kCaption: *out = TextValue(props_.caption); return true;
       case kTextColor: *out = MakeInt(int32_t(props_.textColor)); return true;
       case kAlign: *out = MakeInt(int32_t(props_.align)); return true;
       case kFlat: *out = MakeLogic(props_.flat); return true;
@@ -52,24 +52,14 @@ class GroupBoxUnit final : public ControlUnit {
 
   bool SetProperty(int ownIndex, const DataValue& value) override {
     switch (ownIndex) {
-      case kCaption:
-        props_.caption = TextArg(value);
-        SetText(props_.caption);
-        return true;
-      case kTextColor:
-        props_.textColor = uint32_t(IntArg(value));
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
-        return true;
+      case kCaption: WriteText(&props_.caption, value); return true;
+      case kTextColor: WriteColor(&props_.textColor, value); return true;
       default: return false;
     }
   }
 
   bool OnParentMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
-    if (msg != WM_CTLCOLORSTATIC && msg != WM_CTLCOLORBTN) return false;
-    if (IsSystemColor(props_.textColor)) return false;
-    *result = ApplyControlColors(reinterpret_cast<HDC>(wp), props_.textColor, COLOR_BTNTEXT, kDefaultColor,
-                                 COLOR_BTNFACE, &brush_);
-    return true;
+    return ApplyButtonTextColor(msg, wp, props_.textColor, &brush_, result);
   }
 
  protected:
@@ -106,11 +96,7 @@ class GroupBoxUnit final : public ControlUnit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateGroupBox(const UnitCreateParams& params) {
-  GroupBoxProps props;
-  if (!ReadGroupBoxProps(params.block, params.blockLength, &props)) return nullptr;
-  auto unit = std::make_unique<GroupBoxUnit>(params, std::move(props));
-  if (!unit->Init()) return nullptr;
-  return unit;
+  return MakeControlUnit<GroupBoxUnit>(params, ReadGroupBoxProps);
 }
 
 }  // namespace rt::win

@@ -58,7 +58,7 @@ class LabelUnit final : public ControlUnit {
 
   bool GetProperty(int ownIndex, DataValue* out) override {
     switch (ownIndex) {
-      case kCaption: *out = NewTextValue(hwnd_ ? Text() : props_.caption); return true;
+      case kCaption: *out = TextValue(props_.caption); return true;
       case kBorder: *out = MakeInt(int32_t(props_.border)); return true;
       case kTextColor: *out = MakeInt(int32_t(props_.textColor)); return true;
       case kBackColor: *out = MakeInt(int32_t(props_.backColor)); return true;
@@ -74,10 +74,7 @@ class LabelUnit final : public ControlUnit {
 
   bool SetProperty(int ownIndex, const DataValue& value) override {
     switch (ownIndex) {
-      case kCaption:
-        props_.caption = TextArg(value);
-        SetText(props_.caption);  // WM_SETTEXT repaints
-        return true;
+      case kCaption: WriteText(&props_.caption, value); return true;  // WM_SETTEXT repaints
       case kTextColor: props_.textColor = uint32_t(IntArg(value)); break;
       case kBackColor: props_.backColor = uint32_t(IntArg(value)); break;
       case kAlign: props_.align = uint32_t(Clamp(IntArg(value))); break;
@@ -86,7 +83,7 @@ class LabelUnit final : public ControlUnit {
       case kTransparent: props_.transparent = LogicArg(value); break;
       default: return false;
     }
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+    Repaint();
     return true;
   }
 
@@ -160,11 +157,7 @@ class LabelUnit final : public ControlUnit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateLabel(const UnitCreateParams& params) {
-  LabelProps props;
-  if (!ReadLabelProps(params.block, params.blockLength, &props)) return nullptr;
-  auto unit = std::make_unique<LabelUnit>(params, std::move(props));
-  if (!unit->Init()) return nullptr;
-  return unit;
+  return MakeControlUnit<LabelUnit>(params, ReadLabelProps);
 }
 
 }  // namespace rt::win

@@ -9,75 +9,35 @@ namespace rt::win {
 
 namespace {
 
-enum RadioProp {
-  kCaption = 0,
-  kFont,
-  kTextColor,
-  kPushLike,
-  kTextOnLeft,
-  kFlat,
-  kMultiLine,
-  kAlign,
-  kVerticalAlign,
-  kPicture,
-  kChecked,
-};
-
-class RadioBoxUnit final : public ControlUnit {
+class RadioBoxUnit final : public CheckButtonUnit {
  public:
   RadioBoxUnit(const UnitCreateParams& params, CheckProps props)
-      : ControlUnit(params), props_(std::move(props)) {}
+      : CheckButtonUnit(params, std::move(props)) {}
 
   bool Init() {
-    if (!Create(L"BUTTON", BS_RADIOBUTTON | CheckStyleBits(props_), 0, props_.caption, props_.font))
-      return false;
+    if (!CreateButtonWindow(BS_RADIOBUTTON)) return false;
     SetState(props_.checked);
     return true;
   }
 
   bool GetProperty(int ownIndex, DataValue* out) override {
-    switch (ownIndex) {
-      case kCaption: *out = NewTextValue(hwnd_ ? Text() : props_.caption); return true;
-      case kTextColor: *out = MakeInt(int32_t(props_.textColor)); return true;
-      case kPushLike: *out = MakeLogic(props_.pushLike); return true;
-      case kTextOnLeft: *out = MakeLogic(props_.textOnLeft); return true;
-      case kFlat: *out = MakeLogic(props_.flat); return true;
-      case kMultiLine: *out = MakeLogic(props_.multiLine); return true;
-      case kAlign: *out = MakeInt(int32_t(props_.align)); return true;
-      case kVerticalAlign: *out = MakeInt(int32_t(props_.verticalAlign)); return true;
-      case kChecked: *out = MakeLogic(props_.checked); return true;
-      default: return false;
-    }
+    if (ownIndex != kChecked) return CheckButtonUnit::GetProperty(ownIndex, out);
+    *out = MakeLogic(props_.checked);
+    return true;
   }
 
   bool SetProperty(int ownIndex, const DataValue& value) override {
-    switch (ownIndex) {
-      case kCaption:
-        props_.caption = TextArg(value);
-        SetText(props_.caption);
-        return true;
-      case kTextColor:
-        props_.textColor = uint32_t(IntArg(value));
-        if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
-        return true;
-      case kChecked:
-        if (LogicArg(value)) {
-          SelectInGroup();
-        } else {
-          SetState(false);
-        }
-        return true;
-      default: return false;
+    if (ownIndex != kChecked) return CheckButtonUnit::SetProperty(ownIndex, value);
+    if (LogicArg(value)) {
+      SelectInGroup();
+    } else {
+      SetState(false);
     }
+    return true;
   }
 
   bool OnParentMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
-    if (msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN) {
-      if (IsSystemColor(props_.textColor)) return false;
-      *result = ApplyControlColors(reinterpret_cast<HDC>(wp), props_.textColor, COLOR_BTNTEXT, kDefaultColor,
-                                   COLOR_BTNFACE, &brush_);
-      return true;
-    }
+    if (CheckButtonUnit::OnParentMessage(msg, wp, lp, result)) return true;
     if (msg != WM_COMMAND) return false;
     // A plain radio button reports a second quick click as a double click.
     if (HIWORD(wp) != BN_CLICKED && HIWORD(wp) != BN_DOUBLECLICKED) return false;
@@ -109,19 +69,13 @@ class RadioBoxUnit final : public ControlUnit {
     }
   }
 
-  CheckProps props_;
-  BrushCache brush_;
   bool changing_ = false;
 };
 
 }  // namespace
 
 std::unique_ptr<Unit> CreateRadioBox(const UnitCreateParams& params) {
-  CheckProps props;
-  if (!ReadRadioBoxProps(params.block, params.blockLength, &props)) return nullptr;
-  auto unit = std::make_unique<RadioBoxUnit>(params, std::move(props));
-  if (!unit->Init()) return nullptr;
-  return unit;
+  return MakeControlUnit<RadioBoxUnit>(params, ReadRadioBoxProps);
 }
 
 }  // namespace rt::win
