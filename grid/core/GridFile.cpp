@@ -185,25 +185,38 @@ bool ApplyGridImage(const GridFileImage& g, GridModel& grid) {
 
 //--- Memory and disk ----------------------------------------------------------------
 
-bool LoadGridFromBuffer(GridModel& grid, const uint8_t* data, size_t size, std::string* error) {
+namespace {
+
+// Runs one load or save step; running out of memory fails it with a message.
+template <typename Step>
+bool Guarded(std::string* error, Step step) {
   try {
-    GridFileImage image;
-    if (!ParseGridFile(data, size, &image, error)) return false;
-    if (!ApplyGridImage(image, grid)) {
-      Say(error, "grid does not fit the limits");
-      return false;
-    }
-    return true;
+    return step();
   } catch (const std::bad_alloc&) {
     Say(error, "out of memory");
     return false;
   }
 }
 
+bool ApplyOrSay(const GridFileImage& image, GridModel& grid, std::string* error) {
+  if (ApplyGridImage(image, grid)) return true;
+  Say(error, "grid does not fit the limits");
+  return false;
+}
+
+}  // namespace
+
+bool LoadGridFromBuffer(GridModel& grid, const uint8_t* data, size_t size, std::string* error) {
+  return Guarded(error, [&] {
+    GridFileImage image;
+    return ParseGridFile(data, size, &image, error) && ApplyOrSay(image, grid, error);
+  });
+}
+
 std::vector<uint8_t> SaveGridToBuffer(const GridModel& grid) { return EncodeGridFile(CaptureGrid(grid)); }
 
 bool LoadGridFile(GridModel& grid, const std::string& path, std::string* error) {
-  try {
+  return Guarded(error, [&] {
     GridFileImage image;
     {
       std::vector<uint8_t> bytes;
@@ -213,29 +226,17 @@ bool LoadGridFile(GridModel& grid, const std::string& path, std::string* error) 
       }
       if (!ParseGridFile(bytes.data(), bytes.size(), &image, error)) return false;
     }  // the file's bytes go before the grid is built
-    if (!ApplyGridImage(image, grid)) {
-      Say(error, "grid does not fit the limits");
-      return false;
-    }
-    return true;
-  } catch (const std::bad_alloc&) {
-    Say(error, "out of memory");
-    return false;
-  }
+    return ApplyOrSay(image, grid, error);
+  });
 }
 
 bool SaveGridFile(const GridModel& grid, const std::string& path, std::string* error) {
-  try {
+  return Guarded(error, [&] {
     std::vector<uint8_t> bytes = SaveGridToBuffer(grid);
-    if (!ReplaceFileContents(path, bytes.data(), bytes.size())) {
-      Say(error, "cannot write the file");
-      return false;
-    }
-    return true;
-  } catch (const std::bad_alloc&) {
-    Say(error, "out of memory");
+    if (ReplaceFileContents(path, bytes.data(), bytes.size())) return true;
+    Say(error, "cannot write the file");
     return false;
-  }
+  });
 }
 
 }  // namespace grid
