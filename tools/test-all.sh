@@ -44,10 +44,12 @@ fi
 
 step "64-bit Windows build, tests under Wine"
 if build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release; then
-  Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  display=97
+  while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   sleep 1
-  (cd build/win64 && DISPLAY=:97 ctest --output-on-failure -j "$jobs") | tee build/win64.test.log
+  (cd build/win64 && DISPLAY=":$display" ctest --output-on-failure -j "$jobs") | tee build/win64.test.log
   [ "${PIPESTATUS[0]}" -eq 0 ] || fail=1
   count build/win64.test.log
   kill "$xvfb" 2>/dev/null
