@@ -1,5 +1,12 @@
 # Compiler settings shared by every target, and the helpers the folders use.
 
+# Rebuilds of unchanged sources come from the compiler cache when one is installed.
+find_program(QH_CCACHE ccache)
+if(QH_CCACHE)
+  set(CMAKE_C_COMPILER_LAUNCHER ${QH_CCACHE})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${QH_CCACHE})
+endif()
+
 # Sources are UTF-8; narrow literals become GBK bytes in the program (clang, used only
 # for the fuzz targets, cannot do that and keeps UTF-8 literals).
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")

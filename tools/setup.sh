@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make git
+  cmake ninja-build g++ make git ccache
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine64 xvfb xauth x11-utils fonts-wqy-zenhei imagemagick
   clang libclang-rt-14-dev
