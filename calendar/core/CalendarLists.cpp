@@ -11,11 +11,11 @@ namespace cal {
 namespace {
 const char* const kGregorianMonthNames[12] = {"一月", "二月", "三月", "四月", "五月",   "六月",
                                               "七月", "八月", "九月", "十月", "十一月", "十二月"};
-
-int ListedLeapMonth(CalendarLayout layout, int lunarYear) {
-  return layout == CalendarLayout::kLunar ? std::max(0, LeapMonthOf(lunarYear)) : 0;
-}
 }  // namespace
+
+int ListedLeapMonth(CalendarLayout layout, int year) {
+  return layout == CalendarLayout::kLunar ? std::max(0, LeapMonthOf(year)) : 0;
+}
 
 std::vector<std::string> YearListItems(CalendarLayout layout) {
   std::vector<std::string> items;
@@ -57,13 +57,16 @@ ListedMonth MonthOfListItem(CalendarLayout layout, int leapMonth, int index) {
   return {index, false};
 }
 
+int MonthListIndexOf(CalendarLayout layout, int leapMonth, int month, bool leap) {
+  if (layout == CalendarLayout::kGregorian || leapMonth == 0 || month < leapMonth) return month - 1;
+  if (month == leapMonth) return leap ? leapMonth : leapMonth - 1;
+  return month;  // one down after the leap month
+}
+
 int MonthListIndex(const MonthGrid& grid) {
   if (grid.Layout() == CalendarLayout::kGregorian) return grid.Selected().month - 1;
   const LunarDate& lunar = grid.SelectedLunar();
-  int leap = ListedLeapMonth(grid.Layout(), lunar.year);
-  if (leap == 0 || lunar.month < leap) return lunar.month - 1;
-  if (lunar.month == leap) return lunar.leap ? leap : leap - 1;
-  return lunar.month;  // one down after the leap month
+  return MonthListIndexOf(grid.Layout(), ListedLeapMonth(grid.Layout(), lunar.year), lunar.month, lunar.leap);
 }
 
 SelectResult SelectFromLists(MonthGrid& grid, int yearIndex, int monthIndex, bool notify) {

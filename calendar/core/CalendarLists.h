@@ -35,8 +35,13 @@ struct ListedMonth {
 // at i = L, month i after it.
 ListedMonth MonthOfListItem(CalendarLayout layout, int leapMonth, int index);
 
-// The inverse: the item showing the selected month.
+// The inverse: the item showing a month in a list with leap month L (0 for none).
+int MonthListIndexOf(CalendarLayout layout, int leapMonth, int month, bool leap);
+// The item showing the selected month in the list of its year.
 int MonthListIndex(const MonthGrid& grid);
+
+// The leap month a month list of this year shows: 0 in Gregorian layout.
+int ListedLeapMonth(CalendarLayout layout, int year);
 
 // Applies both lists: selects the listed year and month, with the selected day clamped
 // to the new month's length. Rejected for an index outside its list.
