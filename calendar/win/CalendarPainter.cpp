@@ -19,6 +19,7 @@ constexpr COLORREF kSelectedLunarText = RGB(60, 0, 255);
 constexpr COLORREF kHotLunarText = RGB(0, 255, 255);
 constexpr int kTextInset = 3;    // cell texts from the cell's upper and lower edges
 constexpr int kStatusInset = 5;  // status texts from the band's edges
+// The usual 9-point size of the Chinese GUI face (smaller sizes lose the glyphs' shapes).
 constexpr int kFontHeight = -12;
 
 const char* const kWeekNames[7] = {"星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "星期日"};

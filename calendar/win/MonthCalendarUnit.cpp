@@ -179,17 +179,16 @@ std::unique_ptr<rt::win::Unit> CreateMonthCalendar(const rt::win::UnitCreatePara
 
 // The common eight, then the unit's own 22 (8 to 29).
 constexpr int kPropertyKinds[30] = {
-    rt::win::propkind::kInteger,  rt::win::propkind::kInteger,
-    rt::win::propkind::kInteger,  rt::win::propkind::kInteger,
-    rt::win::propkind::kText,     rt::win::propkind::kLogic,
+    rt::win::propkind::kInteger,  rt::win::propkind::kInteger, rt::win::propkind::kInteger,
+    rt::win::propkind::kInteger,  rt::win::propkind::kText,    rt::win::propkind::kLogic,
     rt::win::propkind::kLogic,    rt::win::propkind::kPointer,
     rt::win::propkind::kDateTime,  // 8 selected date
     rt::win::propkind::kInteger,  rt::win::propkind::kInteger,
     rt::win::propkind::kInteger,  // 9-11 lunar date
     rt::win::propkind::kLogic,    // 12 leap month
     rt::win::propkind::kChoice,   // 13 layout
-    rt::win::propkind::kText,     rt::win::propkind::kText,
-    rt::win::propkind::kText,     rt::win::propkind::kText,
+    rt::win::propkind::kText,     rt::win::propkind::kText,    rt::win::propkind::kText,
+    rt::win::propkind::kText,
     rt::win::propkind::kText,  // 14-18 names
     rt::win::propkind::kInteger,  rt::win::propkind::kInteger,
     rt::win::propkind::kInteger,  // 19-21
