@@ -111,8 +111,10 @@ INT_PTR CMonthCalendarWnd::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case kCalendarNotifyMessage: {
       if (wp == calnotify::kCellClicked || wp == calnotify::kSelectionSet) SyncToSelection();
+      // A handler behind the parent may close the window: nothing of this object after.
+      HWND self = hwnd_;
       LRESULT r = parent_ ? SendMessageW(parent_, kCalendarNotifyMessage, wp, lp) : 0;
-      SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, r);
+      if (IsWindow(self)) SetWindowLongPtrW(self, DWLP_MSGRESULT, r);
       return TRUE;
     }
     default: return FALSE;

@@ -230,5 +230,19 @@ TEST_F(MonthCalendarUnit, NotificationsBecomeEvents) {
   EXPECT_EQ(Log().Handlers(), std::vector<int>{kSelectionHandler});
 }
 
+TEST_F(MonthCalendarUnit, AHandlerMayCloseTheWindowFromAnEvent) {
+  Load(app::MonthCalendarProps{});
+  Log().behaviour[kHoverHandler] = [this](const rt::EventArgs&) {
+    Host().CloseLiveWindow(Host().FindLoadedWindow(kWin), true);
+    return rt::HandlerResult::None();
+  };
+  cal::PixelRect r = cal::CellRect(17);
+  SendMessageW(grid_, WM_MOUSEMOVE, 0, MAKELPARAM(r.left + 5, r.top + 5));
+  Settle();
+  EXPECT_FALSE(Host().FindLoadedWindow(kWin));
+  EXPECT_FALSE(IsWindow(grid_));
+  EXPECT_EQ(Log().Count(kHoverHandler), 1);
+}
+
 }  // namespace
 }  // namespace host_test
