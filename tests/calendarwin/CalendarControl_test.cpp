@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -222,6 +223,10 @@ TEST(CalendarPainting, ColoursByCellStateAndBalancedObjects) {
     EXPECT_EQ(line.find("!!!"), std::string::npos) << line;
   }
   EXPECT_EQ(created, deleted);
+  // A replacement pen is made before the one it replaces goes.
+  auto made = std::find(g_trace.begin(), g_trace.end(), "+ Create pen No.2");
+  ASSERT_NE(made, g_trace.end());
+  EXPECT_NE(std::find(made, g_trace.end(), "- Delete pen No.2"), g_trace.end());
 }
 
 }  // namespace
