@@ -2,9 +2,10 @@
 # Runs a Windows program under Wine: wine-run.sh [--prefix DIR] [--bits 32|64] PROGRAM [ARGS...]
 # The loader follows the program: a 32-bit (i386) exe runs under the 32-bit loader, a
 # 64-bit one under wine64; Wine's own programs (regedit, wineboot) under the loader of
-# the prefix, or of --bits for a prefix not made yet. The prefix is made on first use (serialised by a lock, so parallel tests
-# share it), 32-bit when its first program is 32-bit, 64-bit otherwise; keep one prefix
-# per build. Without DISPLAY a private virtual display is started for the one program.
+# the prefix, or of --bits for a prefix not made yet. The prefix is made on first use
+# (serialised by a lock, so parallel tests share it), 32-bit when its first program is
+# 32-bit, 64-bit otherwise: keep one prefix per build (a 32-bit prefix cannot run 64-bit
+# programs). Without DISPLAY a private virtual display is started for the one program.
 #   wine-run.sh --can-run-32   exits 0 when this machine can run the 32-bit loader
 set -u
 loader32=/usr/lib/wine/wine
