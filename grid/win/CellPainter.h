@@ -42,6 +42,9 @@ struct CellPaintOptions {
   // Focus frame, highlight, selection colours and the bold focus headers; printing
   // turns them off.
   bool showFocusAndSelection = true;
+  // Fill cells without an own background with the grid's (the screen); printing may
+  // leave the paper as it is.
+  bool fillGridBackground = true;
 };
 
 class CellPainter {

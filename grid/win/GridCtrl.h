@@ -10,8 +10,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "grid/core/GridLayout.h"
 #include "grid/core/GridModel.h"
@@ -22,6 +24,7 @@ class CellPainter;
 class FontCache;
 class GridEditor;
 class ZTitleTip;
+struct FirstInput;
 
 // What the grid tells its owner. The numbers are the unit's event numbers.
 class GridEventSink {
@@ -128,6 +131,9 @@ class CGridCtrl : public GridRepaint {
   // For the editors (GridEditors.cpp).
   void OnEditorFinished(UINT endKey, bool keepText);
   GridEventSink* Sink() const { return sink_; }
+  // A pick in a list cell's drop-down: event 6 unless the same item was the last
+  // one reported for that cell.
+  void ReportListPick(int row, int col, const std::string& gbkItem);
   FontCache& Fonts() { return *fonts_; }
 
  private:
@@ -146,7 +152,9 @@ class CGridCtrl : public GridRepaint {
   // Keyboard and characters (GridKeys.cpp)
   void OnKeyDown(UINT key);
   void OnChar(UINT ch);
-  void MoveFocusTo(int row, int col, UINT key);
+  void MoveFocusTo(CellPos cell, UINT key);
+  // Selects the cells from the anchor to `to` (whole rows while SelectRow is set).
+  void SelectRange(CellPos from, CellPos to);
   void DeleteSelection();
   void ToggleCheck(int row, int col);
 
@@ -163,7 +171,7 @@ class CGridCtrl : public GridRepaint {
   void AutoFitRow(int row);
 
   // Editing (GridEditing.cpp)
-  bool BeginEdit(int row, int col, UINT firstKey);
+  bool BeginEdit(int row, int col, const FirstInput& first);
   bool CellEditable(int row, int col) const;
 
   // Clipboard (GridClipboardWin.cpp)
@@ -196,6 +204,8 @@ class CGridCtrl : public GridRepaint {
   int resizedRowOldSize_ = 0, resizedColOldSize_ = 0;
   bool timerRunning_ = false;
   POINT lastMouse_{0, 0};
+  std::map<std::pair<int, int>, std::string> lastListPicks_;
+  int wheelRemainder_ = 0;
   HBITMAP backBuffer_ = nullptr;
   SIZE backBufferSize_{0, 0};
 };
