@@ -69,7 +69,7 @@ NavMove Navigate(const GridModel& m, CellPos focus, NavKey key) {
   Span s = SpanOf(m, focus);
   NavMove next;
   switch (key) {
-    case NavKey::Tab: next = Forward(m, s.lastRow, s.lastCol, focus.row); break;
+    case NavKey::Tab: next = Forward(m, focus.row, s.lastCol, focus.row); break;
     case NavKey::ShiftTab: {
       int c = NextCol(m, s.firstCol, -1);
       if (c >= 0) {
