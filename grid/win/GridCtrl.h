@@ -198,6 +198,7 @@ class CGridCtrl : public GridRepaint {
   CellPos focusBeforePress_{-1, -1};
   int grabbedIndex_ = -1;  // row or column whose border is grabbed
   int grabbedStartSize_ = 0;
+  int grabbedAt_ = 0;     // client x or y of the press that grabbed the border
   int dragLinePos_ = -1;  // client x or y of the inverted line, -1 none
   bool rowResizePending_ = false, colResizePending_ = false;
   int resizedRow_ = -1, resizedCol_ = -1;
