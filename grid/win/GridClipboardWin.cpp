@@ -2,14 +2,14 @@
 // (GBK bytes). The text itself is built and split by the platform-free clipboard code.
 #include <cstring>
 
-#include "grid/win/ClipboardText.h"
+#include "grid/core/GridClipboard.h"
 #include "grid/win/GridCtrl.h"
 #include "grid/win/TitleTip.h"
 
 namespace grid::win {
 
 void CGridCtrl::CopyToClipboard() {
-  std::string text = clip::BuildClipboardText(model_);
+  std::string text = BuildClipboardText(model_);
   if (!OpenClipboard(hwnd_)) return;
   EmptyClipboard();
   // The block ends with one zero byte.
@@ -29,11 +29,8 @@ void CGridCtrl::CopyToClipboard() {
 void CGridCtrl::CutToClipboard() {
   if (!model_.Settings().isEdit) return;
   CopyToClipboard();
-  int r1, c1, r2, c2;
-  if (!model_.SelectionBounds(&r1, &c1, &r2, &c2)) return;
-  for (int r = r1; r <= r2; ++r)
-    for (int c = c1; c <= c2; ++c)
-      if (model_.IsSelected(r, c)) model_.SetCellText(r, c, "", true);
+  std::string text;
+  CutSelection(model_, &text);
 }
 
 void CGridCtrl::PasteFromClipboard() {
@@ -49,7 +46,7 @@ void CGridCtrl::PasteFromClipboard() {
     }
   }
   CloseClipboard();
-  clip::PasteText(model_, text);
+  PasteText(model_, text);
   RepaintAll();
 }
 

@@ -198,6 +198,7 @@ class CGridCtrl : public GridRepaint {
   CellPos focusBeforePress_{-1, -1};
   int grabbedIndex_ = -1;  // row or column whose border is grabbed
   int grabbedStartSize_ = 0;
+  int grabbedAt_ = 0;     // client x or y of the press that grabbed the border
   int dragLinePos_ = -1;  // client x or y of the inverted line, -1 none
   bool rowResizePending_ = false, colResizePending_ = false;
   int resizedRow_ = -1, resizedCol_ = -1;
@@ -206,6 +207,7 @@ class CGridCtrl : public GridRepaint {
   POINT lastMouse_{0, 0};
   std::map<std::pair<int, int>, std::string> lastListPicks_;
   int wheelRemainder_ = 0;
+  SCROLLINFO lastVScroll_{}, lastHScroll_{};
   HBITMAP backBuffer_ = nullptr;
   SIZE backBufferSize_{0, 0};
 };

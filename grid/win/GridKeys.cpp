@@ -96,6 +96,8 @@ void CGridCtrl::MoveFocusTo(CellPos cell, UINT key) {
   CellPos old{model_.FocusRow(), model_.FocusCol()};
   if (!model_.IsCell(cell.row, cell.col) || cell == old) return;
   if (mouseMode_ == mouse::kNone) model_.ClearSelection();
+  // A focus set from outside (commands) leaves no anchor: extend from the old focus.
+  if (!anchor_.Valid() || !model_.IsCell(anchor_.row, anchor_.col)) anchor_ = old;
   if (!Held(VK_SHIFT) || key == VK_TAB || !model_.CanSelection()) anchor_ = cell;
   SelectRange(anchor_, cell);
   cell = MasterOf(model_, cell);

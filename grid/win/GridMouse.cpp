@@ -69,6 +69,7 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
     SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
     grabbedIndex_ = hit.colBorder;
     grabbedStartSize_ = model_.ColWidth(grabbedIndex_);
+    grabbedAt_ = pt.x;
     mouseMode_ = mouse::kColBorder;
     return;
   }
@@ -76,6 +77,7 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
     SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
     grabbedIndex_ = hit.rowBorder;
     grabbedStartSize_ = model_.RowHeight(grabbedIndex_);
+    grabbedAt_ = pt.y;
     mouseMode_ = mouse::kRowBorder;
     return;
   }
@@ -109,10 +111,8 @@ void CGridCtrl::OnLButtonUp(POINT pt) {
     if (dragLinePos_ >= 0) DrawDragLine();
     dragLinePos_ = -1;
     ClipCursor(nullptr);
-    GridLayout& layout = Layout();
     if (mode == mouse::kColDrag) {
-      Rect r = layout.CellRect(0, grabbedIndex_);
-      int width = std::max(0, int(pt.x) - r.left);
+      int width = std::max(0, grabbedStartSize_ + int(pt.x) - grabbedAt_);
       if (width != model_.ColWidth(grabbedIndex_)) {
         model_.SetColWidth(grabbedIndex_, width);
       }
@@ -121,8 +121,7 @@ void CGridCtrl::OnLButtonUp(POINT pt) {
         resizedCol_ = grabbedIndex_;
       }
     } else {
-      Rect r = layout.CellRect(grabbedIndex_, 0);
-      int height = std::max(0, int(pt.y) - r.top);
+      int height = std::max(0, grabbedStartSize_ + int(pt.y) - grabbedAt_);
       if (height != model_.RowHeight(grabbedIndex_)) model_.SetRowHeight(grabbedIndex_, height);
       if (model_.RowHeight(grabbedIndex_) != grabbedStartSize_) {
         rowResizePending_ = true;
