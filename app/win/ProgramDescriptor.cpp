@@ -3,6 +3,7 @@
 #include "app/core/Handlers.h"
 #include "app/core/ProgramTemplates.h"
 #include "calendar/win/CalendarLibrary.h"
+#include "grid/win/GridLibrary.h"
 #include "runtime/win/CoreLibrary.h"
 
 namespace app {
@@ -18,7 +19,7 @@ const uint8_t kConstants[9] = {0, 1, 0, 0, 0, 0, 0, 0, 0};
 const rt::win::ProgramHeader& ProgramDescriptor() {
   static const rt::win::LibraryInfo* const libraries[4] = {
       &rt::win::CoreLibrary(),
-      &rt::win::GridPlaceholder(),
+      &grid::win::GridLibrary(),
       &rt::win::OwnerMenuPlaceholder(),
       &cal::win::CalendarLibrary(),
   };

@@ -1,6 +1,5 @@
-// Stand-ins for the grid and owner-drawn menu libraries: each unit is a
-// plain framed child window (or nothing, for the menu unit that is never shown) with
-// only the common properties, so the windows that carry these units can be built.
+// Stand-in for the owner-drawn menu library: its unit has no window and only the
+// common properties, so the windows that carry such a unit can be built.
 #include <memory>
 
 #include "runtime/win/CoreLibrary.h"
@@ -23,16 +22,6 @@ class PlaceholderUnit : public Unit {
   HWND hwnd_;
 };
 
-std::unique_ptr<Unit> CreateFramedPlaceholder(const UnitCreateParams& p) {
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | SS_WHITERECT | (p.disabled ? WS_DISABLED : 0);
-  HWND hwnd =
-      CreateWindowExW(WS_EX_CLIENTEDGE, L"STATIC", L"", style, p.rect.left, p.rect.top,
-                      p.rect.right - p.rect.left, p.rect.bottom - p.rect.top, p.parent,
-                      reinterpret_cast<HMENU>(INT_PTR(p.childId)), GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd) return nullptr;
-  return std::make_unique<PlaceholderUnit>(hwnd);
-}
-
 std::unique_ptr<Unit> CreateWindowlessPlaceholder(const UnitCreateParams&) {
   return std::make_unique<PlaceholderUnit>(nullptr);
 }
@@ -41,8 +30,6 @@ constexpr int kCommonKinds[8] = {propkind::kInteger, propkind::kInteger, propkin
                                  propkind::kInteger, propkind::kText,    propkind::kLogic,
                                  propkind::kLogic,   propkind::kPointer};
 
-const UnitTypeInfo kGridPlaceholderType = {"高级表格", "QGrid",      0x80000040,
-                                           8,          kCommonKinds, &CreateFramedPlaceholder};
 const UnitTypeInfo kOwnerMenuPlaceholderType = {"超级菜单", "SupperMenu", 0x80008040,
                                                 8,          kCommonKinds, &CreateWindowlessPlaceholder};
 
@@ -55,12 +42,6 @@ LibraryInfo MakeLibrary(const char* name, int typeCount, const UnitTypeInfo* con
 }
 
 }  // namespace
-
-const LibraryInfo& GridPlaceholder() {
-  static const UnitTypeInfo* const types[2] = {&kGridPlaceholderType, &kEmptyUnitType};
-  static const LibraryInfo lib = MakeLibrary("grid", 2, types);
-  return lib;
-}
 
 const LibraryInfo& OwnerMenuPlaceholder() {
   static const UnitTypeInfo* const types[1] = {&kOwnerMenuPlaceholderType};
