@@ -277,6 +277,23 @@ void GridModel::ClearSelection() {
 
 bool GridModel::IsSelected(int row, int col) const { return selection_.count(SelectionKey(row, col)) != 0; }
 
+bool GridModel::SelectionBounds(int* firstRow, int* firstCol, int* lastRow, int* lastCol) const {
+  if (selection_.empty()) return false;
+  int r1 = INT32_MAX, c1 = INT32_MAX, r2 = -1, c2 = -1;
+  for (uint64_t key : selection_) {
+    int row = int(uint32_t(key)), col = int(uint32_t(key >> 32));
+    r1 = std::min(r1, row);
+    r2 = std::max(r2, row);
+    c1 = std::min(c1, col);
+    c2 = std::max(c2, col);
+  }
+  *firstRow = r1;
+  *firstCol = c1;
+  *lastRow = r2;
+  *lastCol = c2;
+  return true;
+}
+
 void GridModel::DropSelectionOutside(int rowCount, int colCount) {
   for (auto it = selection_.begin(); it != selection_.end();) {
     int row = int(uint32_t(*it)), col = int(uint32_t(*it >> 32));

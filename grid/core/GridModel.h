@@ -167,6 +167,8 @@ class GridModel {
   void ClearSelection();
   size_t SelectionCount() const { return selection_.size(); }
   bool IsSelected(int row, int col) const;
+  // The rectangle bounding the selected cells (inclusive); false when none is selected.
+  bool SelectionBounds(int* firstRow, int* firstCol, int* lastRow, int* lastCol) const;
 
   //--- Column kinds
   const std::vector<ColumnKindEntry>& ColumnKinds() const { return kinds_; }

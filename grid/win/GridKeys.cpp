@@ -1,0 +1,163 @@
+// Keyboard and characters: clipboard keys, navigation, Delete, F2, Space in check
+// columns, and characters that start editing.
+#include <algorithm>
+
+#include "grid/core/GridNavigation.h"
+#include "grid/win/GridCtrl.h"
+#include "grid/win/GridEditors.h"
+#include "grid/win/TitleTip.h"
+
+namespace grid::win {
+
+namespace {
+bool Held(int key) { return GetKeyState(key) < 0; }
+}  // namespace
+
+void CGridCtrl::OnKeyDown(UINT key) {
+  titleTip_->Hide();
+  CellPos focus{model_.FocusRow(), model_.FocusCol()};
+  if (!model_.IsCell(focus.row, focus.col)) return;
+  bool ctrl = Held(VK_CONTROL), shift = Held(VK_SHIFT);
+  const GridSettings& s = model_.Settings();
+  bool selectRow = model_.SelectRow() != 0;
+
+  if (ctrl && (key == 'C' || key == VK_INSERT)) return CopyToClipboard();
+  if (ctrl && key == 'X') return CutToClipboard();
+  if ((ctrl && key == 'V') || (shift && key == VK_INSERT)) return PasteFromClipboard();
+  if (ctrl && key == 'A') {
+    if (!model_.CanSelection()) return;
+    for (int r = model_.HeadRowCount(); r < model_.RowCount(); ++r)
+      for (int c = model_.HeadColCount(); c < model_.ColCount(); ++c) model_.SelectCell(r, c, true);
+    RepaintAll();
+    return;
+  }
+
+  NavKey nav;
+  switch (key) {
+    case VK_TAB:
+      if (selectRow) return;
+      nav = shift ? NavKey::ShiftTab : NavKey::Tab;
+      break;
+    case VK_RETURN:
+      if (selectRow) return;
+      nav = NavKey::Enter;
+      break;
+    case VK_LEFT:
+      if (selectRow) return;
+      nav = NavKey::Left;
+      break;
+    case VK_RIGHT:
+      if (selectRow) return;
+      nav = NavKey::Right;
+      break;
+    case VK_UP: nav = NavKey::Up; break;
+    case VK_DOWN: nav = NavKey::Down; break;
+    case VK_HOME: nav = ctrl ? NavKey::CtrlHome : NavKey::Home; break;
+    case VK_END: nav = ctrl ? NavKey::CtrlEnd : NavKey::End; break;
+    case VK_PRIOR:
+    case VK_NEXT: {
+      int before = Layout().Scroll().topRow;
+      int page = Layout().RowsPerPage();
+      ScrollBy(key == VK_NEXT ? page : -page, 0);
+      int scrolled = Layout().Scroll().topRow - before;
+      CellPos to = MasterOf(model_, CellPos{PagedRow(model_, focus.row, scrolled), focus.col});
+      MoveFocusTo(to, key);
+      return;
+    }
+    case VK_DELETE:
+      if (!selectRow) DeleteSelection();
+      return;
+    case VK_F2: EditFocusCell(); return;
+    case VK_SPACE:
+      if (model_.IsKindColumn(focus.col, kind::kCheck)) ToggleCheck(focus.row, focus.col);
+      return;
+    default: return;
+  }
+  (void)s;
+  NavMove move = Navigate(model_, focus, nav);
+  if (move.toLeftEdge) ScrollBy(0, model_.HeadColCount() - Layout().Scroll().leftCol);
+  if (move.toRightEdge) ScrollBy(0, Layout().MaxLeftCol() - Layout().Scroll().leftCol);
+  MoveFocusTo(move.cell, key);
+}
+
+void CGridCtrl::SelectRange(CellPos from, CellPos to) {
+  if (!from.Valid() || !to.Valid()) return;
+  int r1 = std::min(from.row, to.row), r2 = std::max(from.row, to.row);
+  int c1 = std::min(from.col, to.col), c2 = std::max(from.col, to.col);
+  if (model_.SelectRow()) {
+    c1 = model_.HeadColCount();
+    c2 = model_.ColCount() - 1;
+  }
+  for (int r = r1; r <= r2; ++r)
+    for (int c = c1; c <= c2; ++c) model_.SelectCell(r, c, true);
+}
+
+void CGridCtrl::MoveFocusTo(CellPos cell, UINT key) {
+  CellPos old{model_.FocusRow(), model_.FocusCol()};
+  if (!model_.IsCell(cell.row, cell.col) || cell == old) return;
+  if (mouseMode_ == mouse::kNone) model_.ClearSelection();
+  // A focus set from outside (commands) leaves no anchor: extend from the old focus.
+  if (!anchor_.Valid() || !model_.IsCell(anchor_.row, anchor_.col)) anchor_ = old;
+  if (!Held(VK_SHIFT) || key == VK_TAB || !model_.CanSelection()) anchor_ = cell;
+  SelectRange(anchor_, cell);
+  cell = MasterOf(model_, cell);
+  model_.SetFocusCell(cell.row, cell.col);
+  RaiseFocusChangedIfMoved();
+  if (!hwnd_) return;
+  ScrollToCell(cell.row, cell.col);
+  RepaintAll();
+}
+
+void CGridCtrl::RaiseFocusChangedIfMoved() {
+  CellPos now{model_.FocusRow(), model_.FocusCol()};
+  lastReportedFocus_ = now;
+  if (sink_) sink_->FocusChanged();
+}
+
+void CGridCtrl::DeleteSelection() {
+  int fr = model_.FocusRow(), fc = model_.FocusCol();
+  bool picture = model_.IsKindColumn(fc, kind::kPicture);
+  if (CGridCell* cell = model_.Cell(fr, fc)) {
+    cell->SetText("");
+    if (picture) model_.SetCellBitmap(fr, fc, 0);
+  }
+  int r1 = 0, c1 = 0, r2 = -1, c2 = -1;
+  model_.SelectionBounds(&r1, &c1, &r2, &c2);
+  for (int r = r1; r <= r2; ++r)
+    for (int c = c1; c <= c2; ++c) {
+      if (!model_.IsSelected(r, c)) continue;
+      CGridCell* cell = model_.Cell(r, c);
+      cell->SetText("");
+      cell->SetCheck(0);
+      model_.SetCellBitmap(r, c, 0);
+      model_.RepaintCell(r, c);
+    }
+  // Recomputes the formulas and sums that depend on the focus cell.
+  model_.SetCellText(fr, fc, "", true);
+}
+
+void CGridCtrl::ToggleCheck(int row, int col) {
+  if (row < model_.HeadRowCount() || model_.SelectRow() || !CellEditable(row, col)) return;
+  if (sink_ && !sink_->CanEdit()) return;
+  if (sink_) sink_->WillEdit();
+  if (!hwnd_) return;
+  CGridCell* cell = model_.Cell(row, col);
+  if (!cell) return;
+  cell->SetText("");
+  model_.SetCellFormat(row, col, 0x825);
+  model_.SetCellCheck(row, col, cell->GetCheck() ? 0 : 1);
+  if (sink_) sink_->EditEnded();
+}
+
+void CGridCtrl::OnChar(UINT ch) {
+  if (Held(VK_CONTROL) || mouseMode_ != mouse::kNone) return;
+  if (ch == 27 || ch == L'\t') return;
+  if (ch == L'\r' && model_.Settings().enterFunction != 0) return;
+  int fr = model_.FocusRow(), fc = model_.FocusCol();
+  if (!model_.IsCell(fr, fc)) return;
+  // A check cell is only toggled (Space does that on key down).
+  if (model_.IsKindColumn(fc, kind::kCheck)) return;
+  BeginEdit(fr, fc, FirstInput::FromChar(wchar_t(ch)));
+}
+
+}  // namespace grid::win

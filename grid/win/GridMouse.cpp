@@ -1,0 +1,385 @@
+// The mouse: presses, releases, double-clicks, moves with the title tip and the
+// sizing cursors, border drags with the inverted line, selection drags with the
+// auto-scroll timer, and the wheel.
+#include <algorithm>
+
+#include "grid/core/GridNavigation.h"
+#include "grid/win/CellPainter.h"
+#include "grid/win/GridCtrl.h"
+#include "grid/win/GridEditors.h"
+#include "grid/win/TitleTip.h"
+#include "runtime/win/Gbk.h"
+
+namespace grid::win {
+
+namespace {
+
+bool IsHeader(const GridModel& m, CellPos c) { return c.row < m.HeadRowCount() || c.col < m.HeadColCount(); }
+
+}  // namespace
+
+void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
+  titleTip_->Hide();
+  focusBeforePress_ = CellPos{model_.FocusRow(), model_.FocusCol()};
+  SetFocus(hwnd_);
+  if (!hwnd_) return;
+  GridLayout& layout = Layout();
+  HitResult hit = layout.HitTest(pt.x, pt.y);
+  const GridSettings& s = model_.Settings();
+  bool onColBorder = s.isResizeWidth && hit.colBorder >= 0;
+  bool onRowBorder = !onColBorder && s.isResizeHeight && hit.rowBorder >= 0;
+  CellPos pressed = hit.cell;
+  downCell_ = pressed;
+
+  // 2. Unless on a border, the press starts afresh.
+  if (!onColBorder && !onRowBorder) {
+    model_.ClearSelection();
+    model_.ClearFocus();
+  }
+  CellPos focus{model_.FocusRow(), model_.FocusCol()};
+  // 3. The focus cell pressed again, or a selected one.
+  if (pressed.Valid() && pressed == focus) {
+    if (CellEditable(pressed.row, pressed.col)) mouseMode_ = mouse::kPressedFocus;
+    return;
+  }
+  if (pressed.Valid() && model_.IsSelected(pressed.row, pressed.col)) {
+    if (keys & MK_CONTROL) {
+      model_.SelectCell(pressed.row, pressed.col, false);
+      model_.SetFocusCell(pressed.row, pressed.col);
+      return;
+    }
+    if (model_.SelectRow()) mouseMode_ = mouse::kPressedSelectedRow;
+  } else if (pressed.Valid() && !onColBorder && !onRowBorder) {
+    CellPos to = pressed;
+    bool header = IsHeader(model_, pressed);
+    if (!header || s.processClickFixed) {
+      to.row = std::max(to.row, model_.HeadRowCount());
+      to.col = std::max(to.col, model_.HeadColCount());
+      to = MasterOf(model_, to);
+      if (model_.IsCell(to.row, to.col)) {
+        model_.SetFocusCell(to.row, to.col);
+        anchor_ = to;
+      }
+    }
+  }
+
+  // 4. Border grabs.
+  SetCapture(hwnd_);
+  if (onColBorder) {
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
+    grabbedIndex_ = hit.colBorder;
+    grabbedStartSize_ = model_.ColWidth(grabbedIndex_);
+    grabbedAt_ = pt.x;
+    mouseMode_ = mouse::kColBorder;
+    return;
+  }
+  if (onRowBorder) {
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
+    grabbedIndex_ = hit.rowBorder;
+    grabbedStartSize_ = model_.RowHeight(grabbedIndex_);
+    grabbedAt_ = pt.y;
+    mouseMode_ = mouse::kRowBorder;
+    return;
+  }
+
+  // 5. Header presses select a column or row; body presses start a selection drag.
+  if (!pressed.Valid()) return;
+  if (IsHeader(model_, pressed)) {
+    if (!s.processClickFixed) return;
+    if (pressed.row < model_.HeadRowCount() && pressed.col >= model_.HeadColCount()) {
+      for (int r = model_.HeadRowCount(); r < model_.RowCount(); ++r) model_.SelectCell(r, pressed.col, true);
+    } else if (pressed.col < model_.HeadColCount() && pressed.row >= model_.HeadRowCount()) {
+      for (int c = model_.HeadColCount(); c < model_.ColCount(); ++c) model_.SelectCell(pressed.row, c, true);
+    }
+    RepaintAll();
+    return;
+  }
+  if (mouseMode_ != mouse::kPressedSelectedRow) {
+    mouseMode_ = model_.SelectRow() ? mouse::kSelectRows : mouse::kSelectCells;
+    SelectRange(anchor_, CellPos{model_.FocusRow(), model_.FocusCol()});
+    SetTimer(hwnd_, kAutoScrollTimer, kAutoScrollMs, nullptr);
+    timerRunning_ = true;
+  }
+  RepaintAll();
+}
+
+void CGridCtrl::OnLButtonUp(POINT pt) {
+  int mode = mouseMode_;
+  mouseMode_ = mouse::kNone;
+  if (mode == mouse::kColDrag || mode == mouse::kRowDrag) {
+    // The inverted line goes; the size comes from where the mouse was let go.
+    if (dragLinePos_ >= 0) DrawDragLine();
+    dragLinePos_ = -1;
+    ClipCursor(nullptr);
+    if (mode == mouse::kColDrag) {
+      int width = std::max(0, grabbedStartSize_ + int(pt.x) - grabbedAt_);
+      if (width != model_.ColWidth(grabbedIndex_)) {
+        model_.SetColWidth(grabbedIndex_, width);
+      }
+      if (model_.ColWidth(grabbedIndex_) != grabbedStartSize_) {
+        colResizePending_ = true;
+        resizedCol_ = grabbedIndex_;
+      }
+    } else {
+      int height = std::max(0, grabbedStartSize_ + int(pt.y) - grabbedAt_);
+      if (height != model_.RowHeight(grabbedIndex_)) model_.SetRowHeight(grabbedIndex_, height);
+      if (model_.RowHeight(grabbedIndex_) != grabbedStartSize_) {
+        rowResizePending_ = true;
+        resizedRow_ = grabbedIndex_;
+      }
+    }
+  }
+  bool endedResize = mode == mouse::kColBorder || mode == mouse::kColDrag || mode == mouse::kRowBorder ||
+                     mode == mouse::kRowDrag || rowResizePending_ || colResizePending_;
+  if (rowResizePending_) {
+    rowResizePending_ = false;
+    if (sink_) sink_->RowHeightChanged(resizedRow_);
+  }
+  if (colResizePending_) {
+    colResizePending_ = false;
+    if (sink_) sink_->ColWidthChanged(resizedCol_);
+  }
+  if (!endedResize && hwnd_) {
+    HitResult hit = Layout().HitTest(pt.x, pt.y);
+    CellPos focus{model_.FocusRow(), model_.FocusCol()};
+    bool checkCell = hit.cell.Valid() && model_.IsKindColumn(hit.cell.col, kind::kCheck);
+    // 1. A click on a check cell toggles it.
+    if (hit.cell.Valid() && hit.cell == downCell_ && checkCell && hit.cell.row >= model_.HeadRowCount() &&
+        !IsHeader(model_, hit.cell))
+      ToggleCheck(hit.cell.row, hit.cell.col);
+    // 2. A click on the cell that had the focus edits it.
+    if (focus == focusBeforePress_) {
+      if (focus.Valid() && !checkCell && hit.cell == focus) {
+        Rect r = Layout().DrawRect(focus.row, focus.col);
+        if (r.Contains(pt.x, pt.y)) EditFocusCell();
+      }
+    } else if (hwnd_) {
+      RepaintAll();
+      RaiseFocusChangedIfMoved();
+    }
+    // 3. The click events.
+    if (sink_) sink_->Clicked(pt.x, pt.y);
+    if (sink_ && hit.rawCell.Valid() && IsHeader(model_, hit.rawCell))
+      sink_->HeaderClicked(hit.rawCell.row, hit.rawCell.col);
+  }
+  // 4. Capture and timer end.
+  if (timerRunning_ && hwnd_) KillTimer(hwnd_, kAutoScrollTimer);
+  timerRunning_ = false;
+  if (GetCapture() == hwnd_) ReleaseCapture();
+}
+
+void CGridCtrl::OnLButtonDblClk(POINT pt) {
+  titleTip_->Hide();
+  HitResult hit = Layout().HitTest(pt.x, pt.y);
+  const GridSettings& s = model_.Settings();
+  if (hit.rawCell.Valid() && IsHeader(model_, hit.rawCell) && sink_)
+    sink_->HeaderDoubleClicked(hit.rawCell.row, hit.rawCell.col);
+  if (s.isResizeWidth && hit.colBorder >= 0) {
+    AutoFitColumn(hit.colBorder);
+    return;
+  }
+  if (s.isResizeHeight && hit.rowBorder >= 0) {
+    AutoFitRow(hit.rowBorder);
+    return;
+  }
+  if (hit.cell.Valid() && !IsHeader(model_, hit.cell)) {
+    if (CellPos{model_.FocusRow(), model_.FocusCol()} != hit.cell) {
+      model_.ClearSelection();
+      model_.SetFocusCell(hit.cell.row, hit.cell.col);
+      RaiseFocusChangedIfMoved();
+    }
+    if (!model_.IsKindColumn(hit.cell.col, kind::kCheck)) EditFocusCell();
+  }
+}
+
+void CGridCtrl::AutoFitColumn(int col) {
+  HDC dc = GetDC(hwnd_);
+  CellPaintOptions options;
+  options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
+  CellPainter painter(model_, *fonts_, options);
+  int widest = 0;
+  for (int r = 0; r < model_.RowCount(); ++r) {
+    const CGridCell* cell = model_.Cell(r, col);
+    if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
+    if (cell->GetText().empty() && !cell->GetBitmap()) continue;
+    widest = std::max<int>(widest, painter.ContentExtent(dc, r, col).cx);
+  }
+  ReleaseDC(hwnd_, dc);
+  int before = model_.ColWidth(col);
+  if (widest > 0) model_.SetColWidth(col, widest);
+  if (model_.ColWidth(col) != before) {
+    colResizePending_ = true;
+    resizedCol_ = col;
+  }
+}
+
+void CGridCtrl::AutoFitRow(int row) {
+  HDC dc = GetDC(hwnd_);
+  CellPaintOptions options;
+  options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
+  CellPainter painter(model_, *fonts_, options);
+  int tallest = 0;
+  for (int c = 0; c < model_.ColCount(); ++c) {
+    const CGridCell* cell = model_.Cell(row, c);
+    if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
+    if (cell->GetText().empty() && !cell->GetBitmap()) continue;
+    tallest = std::max<int>(tallest, painter.ContentExtent(dc, row, c).cy);
+  }
+  ReleaseDC(hwnd_, dc);
+  int before = model_.RowHeight(row);
+  if (tallest > 0) model_.SetRowHeight(row, tallest);
+  if (model_.RowHeight(row) != before) {
+    rowResizePending_ = true;
+    resizedRow_ = row;
+  }
+}
+
+void CGridCtrl::DrawDragLine() {
+  if (!hwnd_ || dragLinePos_ < 0) return;
+  HDC dc = GetDC(hwnd_);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  if (mouseMode_ == mouse::kColDrag || mouseMode_ == mouse::kColBorder)
+    PatBlt(dc, dragLinePos_ - 1, 0, 2, client.bottom, DSTINVERT);
+  else
+    PatBlt(dc, 0, dragLinePos_ - 1, client.right, 2, DSTINVERT);
+  ReleaseDC(hwnd_, dc);
+}
+
+void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
+  lastMouse_ = pt;
+  GridLayout& layout = Layout();
+  switch (mouseMode_) {
+    case mouse::kColBorder:
+    case mouse::kRowBorder:
+      if (!(keys & MK_LBUTTON)) return;
+      mouseMode_ = mouseMode_ == mouse::kColBorder ? mouse::kColDrag : mouse::kRowDrag;
+      {
+        // The cursor stays inside the grid while dragging.
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        POINT tl{0, 0}, br{client.right, client.bottom};
+        ClientToScreen(hwnd_, &tl);
+        ClientToScreen(hwnd_, &br);
+        RECT screen{tl.x, tl.y, br.x, br.y};
+        ClipCursor(&screen);
+      }
+      [[fallthrough]];
+    case mouse::kColDrag:
+    case mouse::kRowDrag: {
+      bool cols = mouseMode_ == mouse::kColDrag;
+      int lead = cols ? layout.CellRect(0, grabbedIndex_).left : layout.CellRect(grabbedIndex_, 0).top;
+      int pos = std::max<int>(lead, cols ? pt.x : pt.y);
+      if (dragLinePos_ >= 0) DrawDragLine();
+      dragLinePos_ = pos;
+      DrawDragLine();
+      return;
+    }
+    case mouse::kSelectCells:
+    case mouse::kSelectRows: {
+      if (!(keys & MK_LBUTTON)) return;
+      HitResult hit = layout.HitTest(std::max<int>(pt.x, layout.HeaderWidth()),
+                                     std::max<int>(pt.y, layout.HeaderHeight()));
+      if (!hit.cell.Valid() || !model_.CanSelection()) return;
+      CellPos to = hit.cell;
+      to.row = std::max(to.row, model_.HeadRowCount());
+      to.col = std::max(to.col, model_.HeadColCount());
+      model_.ClearSelection();
+      SelectRange(anchor_, to);
+      RepaintAll();
+      return;
+    }
+    case mouse::kNone: break;
+    default: return;
+  }
+  // No mode: the title tip over a cut-off text.
+  HitResult hit = layout.HitTest(pt.x, pt.y);
+  const GridSettings& s = model_.Settings();
+  if ((s.isResizeWidth && hit.colBorder >= 0) || (s.isResizeHeight && hit.rowBorder >= 0)) {
+    titleTip_->Hide();
+    return;
+  }
+  if (!hit.cell.Valid()) return;
+  const CGridCell* cell = model_.Cell(hit.cell.row, hit.cell.col);
+  if (!cell || cell->GetText().empty() || cell->GetEditing() || GetCapture() == hwnd_) return;
+  if (titleTip_->Visible()) return;
+  CellPaintOptions options;
+  HDC dc = GetDC(hwnd_);
+  options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
+  CellPainter measuring(model_, *fonts_, options);
+  SIZE need = measuring.ContentExtent(dc, hit.cell.row, hit.cell.col);
+  ReleaseDC(hwnd_, dc);
+  Rect r = layout.DrawRect(hit.cell.row, hit.cell.col);
+  if (need.cx <= r.Width() && need.cy <= r.Height() + 2) return;
+  bool header = IsHeader(model_, hit.cell);
+  Colour text = cell->GetTextColor() != kNoColor ? cell->GetTextColor()
+                : header                         ? s.fixedTextColor
+                                                 : s.textColor;
+  Colour back = cell->GetBkColor() != kNoColor ? cell->GetBkColor() : header ? s.fixedBkColor : s.bkColor;
+  const LogFont* font = cell->GetFont() ? cell->GetFont() : &model_.GridFont();
+  titleTip_->Show(hwnd_, RECT{r.left, r.top, r.right, r.bottom},
+                  measuring.DisplayText(hit.cell.row, hit.cell.col), fonts_->Get(*font), text, back,
+                  cell->GetFormat());
+}
+
+bool CGridCtrl::OnSetCursor() {
+  POINT pt;
+  GetCursorPos(&pt);
+  ScreenToClient(hwnd_, &pt);
+  if (mouseMode_ == mouse::kColDrag || mouseMode_ == mouse::kColBorder) {
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
+    return true;
+  }
+  if (mouseMode_ == mouse::kRowDrag || mouseMode_ == mouse::kRowBorder) {
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
+    return true;
+  }
+  HitResult hit = Layout().HitTest(pt.x, pt.y);
+  const GridSettings& s = model_.Settings();
+  if (s.isResizeWidth && hit.colBorder >= 0) {
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
+    return true;
+  }
+  if (s.isResizeHeight && hit.rowBorder >= 0) {
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
+    return true;
+  }
+  return false;
+}
+
+void CGridCtrl::OnMouseWheel(int delta) {
+  titleTip_->Hide();
+  if (wheelLines_ == -1) {
+    wheelRemainder_ += delta;
+    int notches = wheelRemainder_ / WHEEL_DELTA;
+    wheelRemainder_ -= notches * WHEEL_DELTA;
+    ScrollBy(-notches * Layout().RowsPerPage(), 0);
+    return;
+  }
+  wheelRemainder_ += delta * wheelLines_;
+  int lines = wheelRemainder_ / WHEEL_DELTA;
+  wheelRemainder_ -= lines * WHEEL_DELTA;
+  ScrollBy(-lines, 0);
+}
+
+void CGridCtrl::OnTimer() {
+  if (mouseMode_ != mouse::kSelectCells && mouseMode_ != mouse::kSelectRows) {
+    KillTimer(hwnd_, kAutoScrollTimer);
+    timerRunning_ = false;
+    return;
+  }
+  POINT pt;
+  GetCursorPos(&pt);
+  ScreenToClient(hwnd_, &pt);
+  GridLayout& layout = Layout();
+  int rows = 0, cols = 0;
+  if (pt.y >= layout.ClientHeight()) rows = 1;
+  if (pt.y < layout.HeaderHeight()) rows = -1;
+  if (pt.x >= layout.ClientWidth()) cols = 1;
+  if (pt.x < layout.HeaderWidth()) cols = -1;
+  if (!rows && !cols) return;
+  ScrollBy(rows, cols);
+  OnMouseMove(pt, MK_LBUTTON);
+}
+
+}  // namespace grid::win

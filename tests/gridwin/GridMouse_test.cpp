@@ -1,0 +1,96 @@
+// The mouse and the wheel: clicks and their events, header clicks, border drags with
+// and without permission, double-click fitting, the wheel's lines and pages.
+#include "GridWinTestSupport.h"
+
+namespace gridwin_test {
+namespace {
+
+using Mouse = GridWinTest;
+
+TEST_F(Mouse, ClickFocusesThenEditsAndHeadersRaiseTheirEvents) {
+  SetTexts({{"a"}});
+  Click(1, 1);
+  EXPECT_EQ(M().FocusRow(), 1);
+  EXPECT_EQ(M().FocusCol(), 1);
+  EXPECT_EQ(sink.Joined(), "0 5");
+  EXPECT_FALSE(grid->IsEditing());
+  sink.log.clear();
+  Click(1, 1);  // the cell that has the focus: editing starts
+  EXPECT_TRUE(grid->IsEditing());
+  EXPECT_EQ(sink.Joined(), "7 1 5");
+  sink.log.clear();
+  Click(0, 3);  // header row: the column is selected, the focus on its first body cell
+  EXPECT_EQ(M().FocusRow(), 1);
+  EXPECT_EQ(M().FocusCol(), 3);
+  EXPECT_TRUE(M().IsSelected(5, 3));
+  EXPECT_EQ(sink.Joined(), "2 0 5 8:0,3");  // the press ended the open edit first
+  sink.log.clear();
+  POINT header = Centre(2, 0);
+  SendMessageW(grid->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(header.x, header.y));
+  EXPECT_EQ(sink.Joined(), "9:2,0");
+}
+
+TEST_F(Mouse, ColumnDragNeedsPermissionAndReportsOnlyRealChanges) {
+  RECT r = grid->CellRect(0, 2);
+  POINT border{r.right - 1, (r.top + r.bottom) / 2};
+  M().Settings().isResizeWidth = 0;
+  Press(border);
+  Move(POINT{border.x + 30, border.y}, true);
+  Release(POINT{border.x + 30, border.y});
+  EXPECT_EQ(M().ColWidth(2), 60);
+  EXPECT_EQ(grid->MouseMode(), 0);
+
+  M().Settings().isResizeWidth = 1;
+  sink.log.clear();
+  Press(border);
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kColBorder);
+  Move(POINT{border.x + 30, border.y}, true);
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kColDrag);
+  Release(POINT{border.x + 30, border.y});
+  EXPECT_EQ(M().ColWidth(2), 90);
+  EXPECT_EQ(sink.Joined(), "4:2");  // no click event after a resize
+
+  sink.log.clear();
+  border.x += 30;
+  Press(border);
+  Move(POINT{border.x + 5, border.y}, true);
+  Release(border);
+  EXPECT_EQ(M().ColWidth(2), 90);
+  EXPECT_EQ(sink.Joined(), "");  // ended up unchanged
+}
+
+TEST_F(Mouse, DoubleClickOnABorderFitsTheColumnToItsWidestText) {
+  SetTexts({{"a much longer text than sixty pixels"}});
+  RECT r = grid->CellRect(0, 1);
+  POINT border{r.right - 1, (r.top + r.bottom) / 2};
+  Press(border);
+  Release(border);
+  SendMessageW(grid->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(border.x, border.y));
+  Release(border);
+  EXPECT_GT(M().ColWidth(1), 120);
+  EXPECT_EQ(sink.Joined(), "9:0,1 4:1");  // a header cell too
+}
+
+TEST_F(Mouse, WheelScrollsItsLinesOrPages) {
+  M().SetRowCount(100);
+  grid->SetWheelLines(3);
+  SendMessageW(grid->Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-120)), 0);
+  EXPECT_EQ(grid->TopRow(), 4);  // 1 + 3
+  SendMessageW(grid->Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+  EXPECT_EQ(grid->TopRow(), 1);
+  grid->SetWheelLines(-1);
+  SendMessageW(grid->Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-240)), 0);
+  EXPECT_GE(grid->TopRow(), 1 + 2 * 8);  // two pages of at least eight rows
+}
+
+TEST_F(Mouse, DraggingSelectsABlockAndTheTimerRunsOnlyWhileDragging) {
+  Press(Centre(1, 1));
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kSelectCells);
+  Move(Centre(2, 3), true);
+  Release(Centre(2, 3));
+  EXPECT_EQ(Dump(1, 3), "|*+|+|+|\n|+|+|+|\n||||");
+  EXPECT_EQ(grid->MouseMode(), 0);
+}
+
+}  // namespace
+}  // namespace gridwin_test
