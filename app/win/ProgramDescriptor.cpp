@@ -2,6 +2,7 @@
 
 #include "app/core/Handlers.h"
 #include "app/core/ProgramTemplates.h"
+#include "grid/win/GridLibrary.h"
 #include "runtime/win/CoreLibrary.h"
 
 namespace app {
@@ -17,7 +18,7 @@ const uint8_t kConstants[9] = {0, 1, 0, 0, 0, 0, 0, 0, 0};
 const rt::win::ProgramHeader& ProgramDescriptor() {
   static const rt::win::LibraryInfo* const libraries[4] = {
       &rt::win::CoreLibrary(),
-      &rt::win::GridPlaceholder(),
+      &grid::win::GridLibrary(),
       &rt::win::OwnerMenuPlaceholder(),
       &rt::win::CalendarPlaceholder(),
   };

@@ -192,12 +192,18 @@ Span SpanOf(const GridModel& m, int row, int col) {
   return {k.firstRow, k.lastRow, k.firstCol, k.lastCol};
 }
 
+// Column kinds shape the body cells; the header rows keep their captions as text
+// (the text setter treats them the same way).
+const ColumnKindEntry* KindOf(const GridModel& m, int row, int col) {
+  return row < m.HeadRowCount() ? nullptr : m.FindColumnKind(col);
+}
+
 }  // namespace
 
 std::string CellPainter::DisplayText(int row, int col) const {
   const std::string& text = model_.CellText(row, col);
   if (text.empty()) return text;
-  const ColumnKindEntry* k = model_.FindColumnKind(col);
+  const ColumnKindEntry* k = KindOf(model_, row, col);
   if (!k) return text;
   if (k->kind == kind::kCurrency) return k->currencySymbol + text;
   if (k->kind == kind::kDate) {
@@ -283,7 +289,8 @@ void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
   RECT content{rect.left + margin, rect.top + margin, rect.right - margin, rect.bottom - margin};
 
   // 7. The content.
-  if (weight || !cell->GetText().empty() || cell->GetBitmap() || model_.IsKindColumn(col, kind::kCheck)) {
+  if (weight || !cell->GetText().empty() || cell->GetBitmap() ||
+      (row >= model_.HeadRowCount() && model_.IsKindColumn(col, kind::kCheck))) {
     const LogFont* font = cell->GetFont() ? cell->GetFont() : &model_.GridFont();
     SelectObject(dc, fonts_.Get(*font, weight));
     PaintContent(dc, row, col, content, text);
@@ -293,7 +300,7 @@ void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
 
 void CellPainter::PaintContent(HDC dc, int row, int col, RECT rect, COLORREF textColour) const {
   const CGridCell* cell = model_.Cell(row, col);
-  const ColumnKindEntry* k = model_.FindColumnKind(col);
+  const ColumnKindEntry* k = KindOf(model_, row, col);
   int kindCode = k ? k->kind : kind::kText;
   if (kindCode == kind::kPicture) {
     DrawPicture(dc, reinterpret_cast<HBITMAP>(cell->GetBitmap()), rect, k->pictureMode);
@@ -316,7 +323,7 @@ SIZE CellPainter::ContentExtent(HDC dc, int row, int col) const {
   const CGridCell* cell = model_.Cell(row, col);
   if (!cell) return size;
   int margin = MulDiv(cell->GetMargin(), options_.pixelsPerInchX, 254);
-  const ColumnKindEntry* k = model_.FindColumnKind(col);
+  const ColumnKindEntry* k = KindOf(model_, row, col);
   int kindCode = k ? k->kind : kind::kText;
   if (kindCode == kind::kPicture) {
     BITMAP info{};

@@ -207,6 +207,7 @@ class CGridCtrl : public GridRepaint {
   POINT lastMouse_{0, 0};
   std::map<std::pair<int, int>, std::string> lastListPicks_;
   int wheelRemainder_ = 0;
+  SCROLLINFO lastVScroll_{}, lastHScroll_{};
   HBITMAP backBuffer_ = nullptr;
   SIZE backBufferSize_{0, 0};
 };

@@ -152,6 +152,7 @@ void CGridCtrl::UpdateScrollBars() {
   layout.ClampScroll();
   // Positions count body rows (columns) scrolled past; the page is what fits now.
   auto set = [this](int bar, int heads, int count, int maxTop, int pos, int page) {
+    // Setting a scroll bar redraws it at once: only when something changed.
     SCROLLINFO si{};
     si.cbSize = sizeof si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -165,7 +166,19 @@ void CGridCtrl::UpdateScrollBars() {
       si.nMax = maxPos + int(si.nPage) - 1;
     }
     si.nPos = std::max(0, pos - heads);
-    SetScrollInfo(hwnd_, bar, &si, TRUE);
+    SCROLLINFO& last = bar == SB_VERT ? lastVScroll_ : lastHScroll_;
+    if (last.cbSize && last.nMax == si.nMax && last.nPage == si.nPage && last.nPos == si.nPos) return;
+    // Drawing a scroll bar costs as much as painting the grid on some platforms: it is
+    // redrawn only when its thumb moves by a pixel or its range changes (a page of a
+    // million rows moves the thumb by less than that).
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    int track = bar == SB_VERT ? client.bottom : client.right;
+    int span = std::max(1, si.nMax - int(si.nPage) + 1);
+    int thumb = int(int64_t(si.nPos) * track / span), lastThumb = int(int64_t(last.nPos) * track / span);
+    bool redraw = !last.cbSize || last.nMax != si.nMax || last.nPage != si.nPage || thumb != lastThumb;
+    last = si;
+    SetScrollInfo(hwnd_, bar, &si, redraw);
   };
   set(SB_VERT, model_.HeadRowCount(), model_.RowCount(), layout.MaxTopRow(), layout.Scroll().topRow,
       layout.RowsPerPage());

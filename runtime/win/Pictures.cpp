@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "runtime/core/IconDirectory.h"
+
 namespace rt::win {
 
 namespace {
@@ -15,10 +17,39 @@ constexpr size_t kMaxPictureBytes = size_t(256) << 20;
 // HIMETRIC (0.01 mm) to pixels of the screen.
 int HimetricToPixels(long himetric, int pixelsPerInch) { return MulDiv(int(himetric), pixelsPerInch, 2540); }
 
+// A cursor file in the form of an icon file: the same images, the directory's type 1,
+// and the planes and bit count fields where the cursor keeps its hot spot. Not every
+// platform picture loader takes cursors; all take icons. Empty for anything else.
+std::vector<uint8_t> CursorAsIcon(const uint8_t* bytes, size_t length) {
+  IconDirectory dir;
+  if (!ReadIconDirectory(bytes, length, &dir) || !dir.isCursor) return {};
+  std::vector<uint8_t> icon(bytes, bytes + length);
+  icon[2] = 1;
+  uint16_t count = uint16_t(icon[4] | (icon[5] << 8));
+  for (size_t i = 0; i < count && 6 + i * 16 + 16 <= length; ++i) {
+    uint8_t* e = icon.data() + 6 + i * 16;
+    uint32_t offset =
+        uint32_t(e[12]) | (uint32_t(e[13]) << 8) | (uint32_t(e[14]) << 16) | (uint32_t(e[15]) << 24);
+    uint16_t bitCount = 0;
+    if (offset <= length && length - offset >= 16)
+      bitCount = uint16_t(bytes[offset + 14] | (bytes[offset + 15] << 8));
+    e[4] = 1;
+    e[5] = 0;
+    e[6] = uint8_t(bitCount);
+    e[7] = uint8_t(bitCount >> 8);
+  }
+  return icon;
+}
+
 }  // namespace
 
 HBITMAP BitmapFromPictureBytes(const uint8_t* bytes, size_t length) {
   if (!bytes || length == 0 || length > kMaxPictureBytes) return nullptr;
+  std::vector<uint8_t> icon = CursorAsIcon(bytes, length);
+  if (!icon.empty()) {
+    bytes = icon.data();
+    length = icon.size();
+  }
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, length);
   if (!memory) return nullptr;
   void* p = GlobalLock(memory);

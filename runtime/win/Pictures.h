@@ -1,6 +1,7 @@
-// Pictures for the libraries (host callbacks 1003 and 2034): picture file bytes to a
-// bitmap through the platform's own picture loader, and a bitmap back to the bytes of
-// a bitmap file.
+// Pictures for the libraries (host callbacks 1003 and 2034): picture file bytes (BMP,
+// JPEG, GIF, ICO, CUR) to a bitmap through the platform's own picture loader, and a
+// bitmap back to its one byte form: a bitmap file of 24 bits per pixel, bottom-up, no
+// compression (BITMAPFILEHEADER, BITMAPINFOHEADER, rows padded to 4 bytes).
 #pragma once
 
 #include <windows.h>

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "grid/win/GridLibrary.h"
 #include "runtime/core/EventDispatch.h"
 #include "runtime/core/TemplateWriter.h"
 
@@ -118,14 +119,18 @@ const UnitTypeInfo kProbeTypeInfo = {"探针", "Probe", 0x80000040, 10, kProbeKi
 const UnitTypeInfo kInertTypeInfo = {"惰性", "Inert", 0x80000000, 10, kProbeKinds, &CreateProbe};
 const UnitTypeInfo* const kProbeTypes[2] = {&kProbeTypeInfo, &kInertTypeInfo};
 
+// The libraries' own notification functions, called after the record is made.
+rt::win::LibraryNotifyFn g_ownNotify[6] = {};
+
 template <int N>
-intptr_t RecordNotify(int code, intptr_t arg1, intptr_t) {
+intptr_t RecordNotify(int code, intptr_t arg1, intptr_t arg2) {
   std::string line = "lib" + std::to_string(N) + " code " + std::to_string(code);
   if (code == rt::win::libnotify::kStart)
     line += arg1 == reinterpret_cast<intptr_t>(&rt::win::RuntimeHost::HostCallback) ? " callback" : " other";
   else
     line += " value " + std::to_string(arg1);
   Log().trail.push_back(line);
+  if (g_ownNotify[N]) g_ownNotify[N](code, arg1, arg2);
   return 100 + N;  // the value the library gets back with code 6
 }
 
@@ -210,11 +215,12 @@ TestProgram::TestProgram() {
   Log().Reset();
   static rt::win::LibraryInfo libs[5];
   libs[0] = rt::win::CoreLibrary();
-  libs[1] = rt::win::GridPlaceholder();
+  libs[1] = grid::win::GridLibrary();
   libs[2] = rt::win::OwnerMenuPlaceholder();
   libs[3] = rt::win::CalendarPlaceholder();
   libs[4] = ProbeLibrary();
   for (int i = 0; i < 5; ++i) libraries_[i] = &libs[i];
+  for (int i = 0; i < 5; ++i) g_ownNotify[i + 1] = libs[i].notify;
   libs[0].notify = &RecordNotify<1>;
   libs[1].notify = &RecordNotify<2>;
   libs[2].notify = nullptr;  // a library without a notification function is skipped
