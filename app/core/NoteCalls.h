@@ -20,6 +20,8 @@ constexpr int32_t kEditContent = 8;      // edit box: its text
 constexpr int32_t kDateBoxDate = 10;     // date box: its date-time
 constexpr int32_t kDialogFileName = 10;  // common dialog: the chosen file name
 constexpr int32_t kDialogFilter = 11;    // common dialog: "description|pattern"
+constexpr int32_t kGridRowCount = 17;    // grid: RowCount (its own property 9)
+constexpr int32_t kGridColCount = 18;    // grid: ColCount (its own property 10)
 }  // namespace prop
 
 // An optional argument left out.

@@ -3,11 +3,13 @@
 //
 // The total is summed from the amount cells as they stand when the run starts, before
 // the new amounts are written, so an amount a run writes is counted by the next run.
+#include <algorithm>
 #include <string>
 
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteHandlers.h"
 #include "app/core/NoteRows.h"
+#include "app/core/ProgramTemplates.h"
 #include "grid/core/GridCommands.h"
 
 namespace app {
@@ -39,9 +41,17 @@ double SumOfAmounts() {
   return total;
 }
 
+int NoteGridCount(int32_t property) { return int32_t(ReadMainUnitWords(kGridUnitId, property)); }
+
 // An amount once written stays when its quantity or price is erased later.
+//
+// A note opened from a file of a smaller layout has fewer item rows (or no price
+// column): the rows and columns it lacks are skipped, so the next finished edit does not
+// end the program with a type mismatch over cells that are not there.
 void WriteAmounts() {
-  for (int r = kFirstItemRow; r <= kLastItemRow; ++r) {
+  if (NoteGridCount(prop::kGridColCount) <= kPriceColumn) return;
+  int lastRow = std::min(kLastItemRow, NoteGridCount(prop::kGridRowCount) - 1);
+  for (int r = kFirstItemRow; r <= lastRow; ++r) {
     if (!HasText(r, kQuantityColumn)) continue;
     if (!HasText(r, kPriceColumn)) continue;
     double amount = CellNumber(r, kQuantityColumn) * CellNumber(r, kPriceColumn);

@@ -138,6 +138,18 @@ TEST_F(NoteFiles, WrongFileIsReportedAndAnotherLayoutIsShown) {
   EXPECT_EQ(host.grid.CellText(5, 5), "10");
   EXPECT_EQ(host.grid.CellText(25, 5), "") << "row 25 lies beyond the note's item rows";
   EXPECT_EQ(host.grid.CellText(23, 5), "小写金额：0");
+
+  // A smaller layout: the item rows it lacks are skipped, the program goes on.
+  grid::GridModel small;
+  small.SetRowCount(8);
+  small.SetColCount(6);
+  small.SetCellText(5, 2, "4");
+  small.SetCellText(5, 4, "2.5");
+  ASSERT_TRUE(grid::SaveGridFile(small, path));
+  OnOpen({});
+  ASSERT_EQ(host.grid.RowCount(), 8);
+  RecalculateNote({});
+  EXPECT_EQ(host.grid.CellText(5, 5), "10");
 }
 
 TEST(NoteCommands, ExitEndsAtOnceWithoutSaving) {

@@ -130,6 +130,8 @@ rt::DataValue NoteTestHost::CallCoreCommand(rt::CommandFn command, int argCount,
 uint64_t NoteTestHost::GetUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, int32_t) {
   if (windowId != kMainWindowId) return 0;
   if (unitId == kDateBoxId && index == 10) return rt::Bits64(rt::MakeDateTime(noteDate));
+  if (unitId == kGridUnitId && index == 17) return uint32_t(grid.RowCount());  // live values
+  if (unitId == kGridUnitId && index == 18) return uint32_t(grid.ColCount());
   auto it = texts.find(Key(unitId, index));
   rt::DataValue v{};
   rt::SetPointer(v, rt::NewText(it == texts.end() ? std::string() : it->second));
