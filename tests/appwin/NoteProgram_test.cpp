@@ -26,6 +26,13 @@ std::string Json(const std::string& gbk) {
   return "\"" + utf8 + "\"";
 }
 
+// Whether qgd's dump lists the cell with exactly this text.
+bool Dumped(const std::string& dump, int row, int col, const std::string& gbk) {
+  std::string entry = "{\"row\": " + std::to_string(row) + ", \"col\": " + std::to_string(col) +
+                      ", \"text\": " + Json(gbk) + ",";
+  return dump.find(entry) != std::string::npos;
+}
+
 std::string QgdDump(const std::string& gbkPath) {
   std::string out;
   std::wstring line =
@@ -106,11 +113,20 @@ TEST_F(NoteProgram, TypedNoteSavesAndOpensAgain) {
   EXPECT_EQ(prompts.boxes[0].text, "保存成功!");
   EXPECT_EQ(prompts.boxes[0].caption, "信息：");
   std::string dump = QgdDump(first);
-  for (const std::string& text :
-       {"销售单号：" + Spaces(34) + "客户名称：华联建材", "经手人：" + Spaces(30) + "日期：" + date,
-        std::string("7"), std::string("1227.5"), std::string("平方米"), std::string("大写金额：柒元整"),
-        std::string("小写金额：7")})
-    EXPECT_NE(dump.find(Json(text)), std::string::npos) << text;
+  struct Saved {
+    int row, col;
+    std::string text;
+  };
+  for (const Saved& c : std::vector<Saved>{{0, 0, "销售单号：" + Spaces(34) + "客户名称：华联建材"},
+                                           {1, 0, "经手人：" + Spaces(30) + "日期：" + date},
+                                           {3, 2, "2"},
+                                           {3, 3, "平方米"},
+                                           {3, 4, "3.5"},
+                                           {3, 5, "7"},
+                                           {4, 5, "1227.5"},
+                                           {23, 1, "大写金额：柒元整"},
+                                           {23, 5, "小写金额：7"}})
+    EXPECT_TRUE(Dumped(dump, c.row, c.col, c.text)) << c.row << "," << c.col << " " << c.text;
 
   // One more finished edit brings the total up to date.
   EditCell(3, 6, L"白色");
@@ -118,8 +134,8 @@ TEST_F(NoteProgram, TypedNoteSavesAndOpensAgain) {
   AnswerFileDialog(second);
   Menu(app::kMenuSaveId);
   dump = QgdDump(second);
-  EXPECT_NE(dump.find(Json("大写金额：壹仟贰佰叁拾肆元伍角整")), std::string::npos);
-  EXPECT_NE(dump.find(Json("小写金额：1234.5")), std::string::npos);
+  EXPECT_TRUE(Dumped(dump, 23, 1, "大写金额：壹仟贰佰叁拾肆元伍角整"));
+  EXPECT_TRUE(Dumped(dump, 23, 5, "小写金额：1234.5"));
 
   // Open the first file again over a changed note: the same note comes back.
   EditCell(3, 2, L"9");
