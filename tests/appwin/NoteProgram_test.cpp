@@ -213,14 +213,17 @@ TEST(NoteWriterProcess, ExitWhileEditingEndsWithZero) {
     if (main) grid = FindWindowExW(main, nullptr, L"MYGridCtrl", nullptr);
   }
   ASSERT_NE(grid, nullptr) << "the main window did not come up";
-  Sleep(300);
+  WaitForInputIdle(pi.hProcess, 5000);  // the start-up handlers have run
   // Row 3, column 2 of the note; its first character opens the editor.
   LPARAM at = MAKELPARAM(30 + 120 + 30, 3 * 24 + 12);
   PostMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageW(grid, WM_LBUTTONUP, 0, at);
   PostMessageW(grid, WM_CHAR, L'5', 1);
-  Sleep(300);
-  HWND editor = FindWindowExW(grid, nullptr, nullptr, nullptr);
+  HWND editor = nullptr;
+  for (int i = 0; i < 100 && !editor; ++i) {
+    Sleep(30);
+    editor = FindWindowExW(grid, nullptr, nullptr, nullptr);
+  }
   EXPECT_NE(editor, nullptr) << "no editor open";
   // The exit item: 退出 is the fifth menu item (program menu, open, save, separator, exit).
   PostMessageW(main, WM_COMMAND, MAKEWPARAM(20004, 0), 0);
