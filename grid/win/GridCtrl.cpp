@@ -159,12 +159,13 @@ LRESULT CGridCtrl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_GETFONT: return reinterpret_cast<LRESULT>(fonts_->Get(model_.GridFont()));
+    // Focus moving between the grid and its own editor is no focus change of the grid.
     case WM_SETFOCUS:
-      if (sink_) sink_->FocusGained();
+      if (sink_ && !IsChild(hwnd_, reinterpret_cast<HWND>(wp))) sink_->FocusGained();
       return 0;
     case WM_KILLFOCUS:
       titleTip_->Hide();
-      if (sink_) sink_->FocusLost();
+      if (sink_ && !IsChild(hwnd_, reinterpret_cast<HWND>(wp))) sink_->FocusLost();
       return 0;
     case WM_COPY: CopyToClipboard(); return 0;
     case WM_CUT: CutToClipboard(); return 0;

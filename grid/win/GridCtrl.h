@@ -110,6 +110,7 @@ class CGridCtrl : public GridRepaint {
   int WheelLines() const { return wheelLines_; }
   void SetWheelLines(int lines) { wheelLines_ = lines; }  // tests and the unit
   int MouseMode() const { return mouseMode_; }
+  const ZTitleTip& TitleTip() const { return *titleTip_; }
 
   //--- Editing
   bool IsEditing() const { return editor_ != nullptr; }

@@ -212,11 +212,14 @@ class TextEditor : public GridEditor {
         break;
       case FirstInput::kSelectAll: SendMessageW(hwnd_, EM_SETSEL, 0, -1); break;
       case FirstInput::kChar:
-        // The character replaces the text, through the filter like any typed one.
-        SendMessageW(hwnd_, EM_SETSEL, 0, -1);
+        // The character replaces the text, through the filter like any typed one; a
+        // refused one leaves the text as it was, caret at the end.
+        SetWindowTextW(hwnd_, L"");
         SendMessageW(hwnd_, WM_CHAR, first.ch, 0);
-        if (GetWindowTextLengthW(hwnd_) == length && length > 0)
+        if (GetWindowTextLengthW(hwnd_) == 0) {
+          SetText(hwnd_, initial_);
           SendMessageW(hwnd_, EM_SETSEL, length, length);
+        }
         break;
     }
   }

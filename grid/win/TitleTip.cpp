@@ -63,9 +63,11 @@ void ZTitleTip::Hide() {
 }
 
 LRESULT CALLBACK ZTitleTip::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE)
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+  if (msg == WM_NCCREATE) {
+    auto* created = static_cast<ZTitleTip*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    created->hwnd_ = hwnd;
+  }
   auto* self = reinterpret_cast<ZTitleTip*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {

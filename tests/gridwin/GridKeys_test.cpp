@@ -88,6 +88,14 @@ TEST_F(Keys, NumberCellsCleanUpLeadingZerosAndATrailingPoint) {
   Type("a.-");  // refused: letters, a second point, a minus not at the start
   Key(VK_RETURN);
   EXPECT_EQ(M().CellText(1, 3), "5");
+  // A first minus replaces the text; a refused first letter keeps it.
+  Char(L'-');
+  Type("2");
+  Key(VK_RETURN);
+  EXPECT_EQ(M().CellText(1, 3), "-2");
+  Char(L'q');
+  EXPECT_EQ(EditorText(), "-2");
+  Key(VK_ESCAPE);
 }
 
 TEST_F(Keys, EventSevenFalseStopsEditingButNotDelete) {

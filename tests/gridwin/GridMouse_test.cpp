@@ -1,6 +1,7 @@
 // The mouse and the wheel: clicks and their events, header clicks, border drags with
 // and without permission, double-click fitting, the wheel's lines and pages.
 #include "GridWinTestSupport.h"
+#include "grid/win/TitleTip.h"
 
 namespace gridwin_test {
 namespace {
@@ -90,6 +91,44 @@ TEST_F(Mouse, DraggingSelectsABlockAndTheTimerRunsOnlyWhileDragging) {
   Release(Centre(2, 3));
   EXPECT_EQ(Dump(1, 3), "|*+|+|+|\n|+|+|+|\n||||");
   EXPECT_EQ(grid->MouseMode(), 0);
+}
+
+}  // namespace
+}  // namespace gridwin_test
+
+namespace gridwin_test {
+namespace {
+
+TEST_F(Mouse, TitleTipShowsACutOffTextAndGoesWhenTheMouseLeaves) {
+  SetTexts({{"short", "a text far too long for sixty pixels"}});
+  Move(Centre(1, 1), false);
+  EXPECT_FALSE(grid->TitleTip().Visible());
+  Move(Centre(1, 2), false);
+  HWND tip = grid->TitleTip().Hwnd();
+  ASSERT_TRUE(tip);
+  EXPECT_TRUE(IsWindowVisible(tip));
+  EXPECT_EQ(grid->TitleTip().Text(), "a text far too long for sixty pixels");
+  // The tip keeps no input: a move outside hides it.
+  SendMessageW(tip, WM_MOUSEMOVE, 0, MAKELPARAM(-200, -200));
+  EXPECT_FALSE(IsWindowVisible(tip));
+}
+
+TEST_F(Mouse, EditorFocusIsNoFocusChangeAndLostCaptureStopsTheTimer) {
+  SetFocus(nullptr);
+  SetFocus(grid->Hwnd());
+  Focus(1, 1);
+  int gained = sink.gained, lost = sink.lost;
+  Key(VK_F2);
+  Key(VK_RETURN);
+  EXPECT_EQ(sink.gained, gained);
+  EXPECT_EQ(sink.lost, lost);
+  Press(Centre(2, 2));
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kSelectCells);
+  SetCapture(GetParent(grid->Hwnd()));  // another window takes the mouse
+  ReleaseCapture();
+  MSG msg;
+  Sleep(60);
+  EXPECT_FALSE(PeekMessageW(&msg, grid->Hwnd(), WM_TIMER, WM_TIMER, PM_NOREMOVE));
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ TEST_F(GridUnitClipboard, PasteSkipsHiddenRowsAndColumns) {
   m.SetRowHeight(2, 0, true);
   m.SetColWidth(2, 0, true);
   m.SetFocusCell(1, 1);
-  PutOnClipboard(g.Hwnd(), "a\tb,c\r\nd,e");
+  PutOnClipboard(g.Hwnd(), "a\tb,c\r\nd,e\n");  // the last line feed opens no line
   SendMessageW(g.Hwnd(), WM_PASTE, 0, 0);
   EXPECT_EQ(Row(m, 1), "10|a|12|b|c");
   EXPECT_EQ(Row(m, 2), "20|21|22|23|24");

@@ -35,8 +35,8 @@ class RecordingSink : public grid::win::GridEventSink {
     log.push_back("9:" + std::to_string(row) + "," + std::to_string(col));
   }
   void CharTypedInDateEditor(int ch) override { log.push_back("-11:" + std::to_string(ch)); }
-  void FocusGained() override {}
-  void FocusLost() override {}
+  void FocusGained() override { ++gained; }
+  void FocusLost() override { ++lost; }
 
   std::string Joined() const {
     std::string s;
@@ -45,6 +45,7 @@ class RecordingSink : public grid::win::GridEventSink {
   }
   std::vector<std::string> log;
   bool canEdit = true;
+  int gained = 0, lost = 0;
 };
 
 // One shown parent for the whole program (hiding a shown window is slow under Wine
