@@ -3,6 +3,7 @@
 #include <cfenv>
 
 #include "app/core/HandlerIds.h"
+#include "app/core/NoteHandlers.h"
 #include "app/core/ProgramTemplates.h"
 #include "runtime/core/RuntimeServices.h"
 
@@ -13,30 +14,12 @@ namespace {
 using rt::EventArgs;
 using rt::HandlerResult;
 
-// Handlers whose work comes with the note, file and print features.
-HandlerResult RecalculateNote(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult BuildNoteLayout(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult FitGridToWindow(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnCustomerChanged(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnDateChanged(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnHeaderTextChanged(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnOpen(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnSave(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnCalculator(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnMonthCalendar(const EventArgs&) { return HandlerResult::None(); }
+// Handlers whose work comes with the print features.
 HandlerResult OnPrintHeaderSettings(const EventArgs&) { return HandlerResult::None(); }
 HandlerResult OnPrintPreview(const EventArgs&) { return HandlerResult::None(); }
 HandlerResult OnPrint(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnAbout(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnUsageHelp(const EventArgs&) { return HandlerResult::None(); }
 HandlerResult OnSettingsOk(const EventArgs&) { return HandlerResult::None(); }
 HandlerResult OnSettingsCancel(const EventArgs&) { return HandlerResult::None(); }
-
-// Exit: nothing is saved and nothing is asked.
-HandlerResult OnExit(const EventArgs&) {
-  rt::Services().EndProgram(0);
-  return HandlerResult::None();  // not reached
-}
 
 struct Table {
   rt::EventHandler entries[kHandlerCount] = {};

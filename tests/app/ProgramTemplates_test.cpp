@@ -342,7 +342,7 @@ TEST(ProgramTemplates, SideWindows) {
   size_t blankLines = 0;
   for (size_t at = about.find("\r\n\r\n"); at != std::string::npos; at = about.find("\r\n\r\n", at + 4))
     ++blankLines;
-  EXPECT_GE(blankLines, 8u);
+  EXPECT_GE(blankLines, 7u);  // eight lines fill the window
   EXPECT_EQ(about.find("\n\n"), std::string::npos) << "lines end in CR LF";
 
   // Calendar: the month calendar fills the window.
