@@ -3,6 +3,7 @@
 #include <cfenv>
 
 #include "app/core/HandlerIds.h"
+#include "app/core/PrintCommands.h"
 #include "app/core/ProgramTemplates.h"
 #include "runtime/core/RuntimeServices.h"
 
@@ -24,13 +25,13 @@ HandlerResult OnOpen(const EventArgs&) { return HandlerResult::None(); }
 HandlerResult OnSave(const EventArgs&) { return HandlerResult::None(); }
 HandlerResult OnCalculator(const EventArgs&) { return HandlerResult::None(); }
 HandlerResult OnMonthCalendar(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnPrintHeaderSettings(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnPrintPreview(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnPrint(const EventArgs&) { return HandlerResult::None(); }
+HandlerResult OnPrintHeaderSettings(const EventArgs& e) { return print::OnPrintHeaderSettings(e); }
+HandlerResult OnPrintPreview(const EventArgs& e) { return print::OnPrintPreview(e); }
+HandlerResult OnPrint(const EventArgs& e) { return print::OnPrint(e); }
 HandlerResult OnAbout(const EventArgs&) { return HandlerResult::None(); }
 HandlerResult OnUsageHelp(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnSettingsOk(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnSettingsCancel(const EventArgs&) { return HandlerResult::None(); }
+HandlerResult OnSettingsOk(const EventArgs& e) { return print::OnSettingsOk(e); }
+HandlerResult OnSettingsCancel(const EventArgs& e) { return print::OnSettingsCancel(e); }
 
 // Exit: nothing is saved and nothing is asked.
 HandlerResult OnExit(const EventArgs&) {
