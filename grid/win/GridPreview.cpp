@@ -102,10 +102,17 @@ pv::PaperMetrics MeasurePrinterPaper() {
 
 //--- The page view ---------------------------------------------------------------------
 
+SCROLLINFO ScrollInfo(UINT mask) {
+  SCROLLINFO si = {};
+  si.cbSize = sizeof si;
+  si.fMask = mask;
+  return si;
+}
+
 void RebuildScrollBars(PreviewState& s) {
   SIZE client = ClientLogical(s.view, s.zoom);
   s.scrollX = s.scrollY = 0;
-  SCROLLINFO si = {sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL};
+  SCROLLINFO si = ScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL);
   si.nMin = 0;
   si.nMax = s.paper.paperHeight + 100;
   si.nPage = UINT(std::max<long>(0, client.cy));
@@ -145,7 +152,7 @@ void Fit(PreviewState& s, bool width) {
 }
 
 void ScrollTo(PreviewState& s, int bar, int pos) {
-  SCROLLINFO si = {sizeof si, SIF_ALL};
+  SCROLLINFO si = ScrollInfo(SIF_ALL);
   GetScrollInfo(s.view, bar, &si);
   int maxPos = std::max(0, si.nMax - int(si.nPage) + 1);
   pos = std::clamp(pos, 0, maxPos);
@@ -167,7 +174,7 @@ int PageSize(PreviewState& s, int bar) {
 }
 
 void OnScroll(PreviewState& s, int bar, int code) {
-  SCROLLINFO si = {sizeof si, SIF_ALL};
+  SCROLLINFO si = ScrollInfo(SIF_ALL);
   GetScrollInfo(s.view, bar, &si);
   switch (code) {
     case SB_LINEUP: ScrollBy(s, bar, -pv::kLineStep); break;
