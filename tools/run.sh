@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the program (64-bit into build/win64, 32-bit into
-# build/win32) and starts the 64-bit one under Wine.
+# build/win32) and starts the release (32-bit) one under Wine where this machine can run
+# 32-bit programs, the 64-bit one otherwise; it says which.
 #
 # With a display (DISPLAY set) the program runs on it until you close it. Without one,
 # a virtual display is started; once the main window is up a screenshot of it is saved
@@ -20,9 +21,16 @@ build() {  # build DIR [cmake args...]
 }
 mkdir -p build
 build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
-build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release -DQH_TESTS=OFF
-exe=build/win64/app/NoteWriter.exe
-echo "built $exe and build/win32/app/NoteWriter.exe"
+build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release
+echo "built build/win32/app/NoteWriter.exe and build/win64/app/NoteWriter.exe"
+if bash tools/wine-run.sh --can-run-32; then
+  bits=32
+  echo "starting the 32-bit release program (build/win32) under the 32-bit Wine loader"
+else
+  bits=64
+  echo "this machine cannot run 32-bit programs: starting the 64-bit build (build/win64)"
+fi
+exe=build/win$bits/app/NoteWriter.exe
 
 # Registry settings for a prefix: Chinese faces for the program's fonts (the machine
 # has WenQuanYi Zen Hei, not the Windows faces), and, for a display without a window
@@ -43,19 +51,21 @@ apply_settings() {  # apply_settings PREFIX unmanaged(0|1)
       printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
     fi
   } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$reg"
-  bash tools/wine-run.sh --prefix "$prefix" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || true
+  bash tools/wine-run.sh --prefix "$prefix" --bits "$bits" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || true
   rm -f "$reg"
 }
 winepath_of() { echo "Z:${1//\//\\}"; }
 
 if [ -n "${DISPLAY:-}" ]; then
+  # One prefix per architecture: wine-run.sh makes it 32-bit for the 32-bit program.
   prefix="${WINEPREFIX:-$HOME/.wine-notewriter}"
+  [ "$bits" = 32 ] && prefix="$prefix-32"
   apply_settings "$prefix" 0
   exec bash tools/wine-run.sh --prefix "$prefix" "$exe"
 fi
 
 # No display: a virtual one, a private prefix, a screenshot of the main window.
-prefix="$top/build/wineprefix-screenshot"
+prefix="$top/build/wineprefix-screenshot-$bits"
 apply_settings "$prefix" 1
 shot="$top/build/notewriter.png"
 rm -f "$shot"

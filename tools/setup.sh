@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make git ccache
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine64 xvfb xauth x11-utils fonts-wqy-zenhei imagemagick
+  wine64 wine32:i386 fonts-wine xvfb xauth x11-utils fonts-wqy-zenhei imagemagick
   clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   libswe-dev swe-basic-data
@@ -23,6 +23,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  # The 32-bit Wine loader (for the 32-bit build) is an i386 package.
+  dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -2,6 +2,7 @@
 
 #include "app/core/Handlers.h"
 #include "app/core/ProgramTemplates.h"
+#include "calendar/win/CalendarLibrary.h"
 #include "runtime/win/CoreLibrary.h"
 
 namespace app {
@@ -19,7 +20,7 @@ const rt::win::ProgramHeader& ProgramDescriptor() {
       &rt::win::CoreLibrary(),
       &rt::win::GridPlaceholder(),
       &rt::win::OwnerMenuPlaceholder(),
-      &rt::win::CalendarPlaceholder(),
+      &cal::win::CalendarLibrary(),
   };
   static const rt::win::ProgramHeader header = [] {
     rt::win::ProgramHeader h;

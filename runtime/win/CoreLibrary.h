@@ -1,7 +1,7 @@
 // The libraries the host carries: the core library (library 1: windows, menus, the
 // standard controls and the twelve core commands) and placeholder libraries for the
-// grid, the owner-drawn menu and the lunar calendar, whose unit types exist so their
-// units can be created until the real libraries take their place.
+// grid and the owner-drawn menu, whose unit types exist so their units can be created
+// until the real libraries take their place.
 #pragma once
 
 #include "runtime/win/Library.h"
@@ -14,6 +14,5 @@ extern const UnitTypeInfo kEmptyUnitType;
 const LibraryInfo& CoreLibrary();           // 51 types, 12 commands
 const LibraryInfo& GridPlaceholder();       // 2 types: 1 the grid
 const LibraryInfo& OwnerMenuPlaceholder();  // 1 type: the owner-drawn menu (no window)
-const LibraryInfo& CalendarPlaceholder();   // 11 types: 11 the month calendar
 
 }  // namespace rt::win

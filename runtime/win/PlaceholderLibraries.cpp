@@ -1,4 +1,4 @@
-// Stand-ins for the grid, owner-drawn menu and month calendar libraries: each unit is a
+// Stand-ins for the grid and owner-drawn menu libraries: each unit is a
 // plain framed child window (or nothing, for the menu unit that is never shown) with
 // only the common properties, so the windows that carry these units can be built.
 #include <memory>
@@ -45,8 +45,6 @@ const UnitTypeInfo kGridPlaceholderType = {"高级表格", "QGrid",      0x80000
                                            8,          kCommonKinds, &CreateFramedPlaceholder};
 const UnitTypeInfo kOwnerMenuPlaceholderType = {"超级菜单", "SupperMenu", 0x80008040,
                                                 8,          kCommonKinds, &CreateWindowlessPlaceholder};
-const UnitTypeInfo kCalendarPlaceholderType = {"农历月历", "CnMonthCalendar", 0x80000040,
-                                               8,          kCommonKinds,      &CreateFramedPlaceholder};
 
 LibraryInfo MakeLibrary(const char* name, int typeCount, const UnitTypeInfo* const* types) {
   LibraryInfo lib;
@@ -67,16 +65,6 @@ const LibraryInfo& GridPlaceholder() {
 const LibraryInfo& OwnerMenuPlaceholder() {
   static const UnitTypeInfo* const types[1] = {&kOwnerMenuPlaceholderType};
   static const LibraryInfo lib = MakeLibrary("owner-drawn menu", 1, types);
-  return lib;
-}
-
-const LibraryInfo& CalendarPlaceholder() {
-  static const UnitTypeInfo* const types[11] = {
-      &kEmptyUnitType, &kEmptyUnitType, &kEmptyUnitType,           &kEmptyUnitType,
-      &kEmptyUnitType, &kEmptyUnitType, &kEmptyUnitType,           &kEmptyUnitType,
-      &kEmptyUnitType, &kEmptyUnitType, &kCalendarPlaceholderType,
-  };
-  static const LibraryInfo lib = MakeLibrary("lunar calendar", 11, types);
   return lib;
 }
 

@@ -14,6 +14,14 @@ LunarDate Lunar(int year, int month, int day, bool leap = false) {
 TEST(LunarTables, ReproduceTheKnownYears) {
   EXPECT_EQ(kLunarYearTable[1901 - 1901], 0x4AE0);
   EXPECT_EQ(kLunarYearTable[1903 - 1901], 0x5268);
+  // The years whose new moons fall within minutes of midnight in the reckoning of their
+  // time: the calendar office's own method up to 1913, the Beijing meridian 1914-1928.
+  EXPECT_EQ(kLunarYearTable[1906 - 1901], 0x6AA8);
+  EXPECT_EQ(LeapMonthOf(1906), 4);
+  EXPECT_EQ(kLunarYearTable[1914 - 1901], 0xD528);
+  EXPECT_EQ(kLunarYearTable[1915 - 1901], 0xB540);
+  EXPECT_EQ(kLunarYearTable[1916 - 1901], 0xD6A0);
+  EXPECT_EQ(kLunarYearTable[1920 - 1901], 0x4970);
   EXPECT_EQ(kLunarYearTable[2011 - 1901], 0xB4A0);
   EXPECT_EQ(kLunarYearTable[2012 - 1901], 0xB550);
   EXPECT_EQ(kLunarYearTable[2033 - 1901], 0x4AE8);
@@ -75,6 +83,13 @@ TEST(LunarDate, ConvertsTheKnownDates) {
   EXPECT_EQ(GregorianToLunar({2012, 5, 21}), Lunar(2012, 4, 1, true));
   EXPECT_EQ(GregorianToLunar({1949, 10, 1}), Lunar(1949, 8, 10));
   EXPECT_EQ(GregorianToLunar({1901, 2, 19}), Lunar(1901, 1, 1));
+  // New moons within minutes of midnight: 1906's fourth month on the UTC+8 day (23:52 on
+  // the 23rd in Beijing mean time), the tenth months of 1914 and 1920 on the Beijing day
+  // (just after midnight in UTC+8).
+  EXPECT_EQ(GregorianToLunar({1906, 4, 23}), Lunar(1906, 3, 30));
+  EXPECT_EQ(GregorianToLunar({1906, 4, 24}), Lunar(1906, 4, 1));
+  EXPECT_EQ(GregorianToLunar({1914, 11, 17}), Lunar(1914, 10, 1));
+  EXPECT_EQ(GregorianToLunar({1920, 11, 10}), Lunar(1920, 10, 1));
 }
 
 TEST(LunarDate, NewYearsDaysMatchThePublishedCalendar) {

@@ -30,18 +30,31 @@ TestProgram& Started(TestProgram& p) {
   return p;
 }
 
+std::function<void()>& PendingAfter() {
+  static std::function<void()> pending;
+  return pending;
+}
+
+// Timer procedures are called by Windows with its own calling convention (stdcall in
+// the 32-bit build), which a plain lambda does not have.
+void CALLBACK RunPendingAfter(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (PendingAfter()) {
+    auto f = std::move(PendingAfter());
+    PendingAfter() = nullptr;
+    f();
+  }
+}
+
+void CALLBACK QuitStuckLoop(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostQuitMessage(99);
+}
+
 // Calls `fn` once the loop has run for `ms` milliseconds (a timer on this thread).
 void After(UINT ms, std::function<void()> fn) {
-  static std::function<void()> pending;
-  pending = std::move(fn);
-  SetTimer(nullptr, 0, ms, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (pending) {
-      auto f = std::move(pending);
-      pending = nullptr;
-      f();
-    }
-  });
+  PendingAfter() = std::move(fn);
+  SetTimer(nullptr, 0, ms, &RunPendingAfter);
 }
 
 TEST(CoreCommands, LoadWindowModalRunsANestedLoopWithTheOthersDisabled) {
@@ -58,10 +71,7 @@ TEST(CoreCommands, LoadWindowModalRunsANestedLoopWithTheOthersDisabled) {
     }
   });
   // A watchdog: a stuck loop would end on this quit message instead of hanging.
-  UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    PostQuitMessage(99);
-  });
+  UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, &QuitStuckLoop);
   rt::DataValue r =
       Call(rt::CoreCommand::kLoadWindow, {Unit(kSide, kSideUnit), rt::DataValue{}, rt::MakeLogic(true)});
   KillTimer(nullptr, watchdog);

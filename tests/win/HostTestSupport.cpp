@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "calendar/win/CalendarLibrary.h"
 #include "runtime/core/EventDispatch.h"
 #include "runtime/core/TemplateWriter.h"
 
@@ -212,7 +213,7 @@ TestProgram::TestProgram() {
   libs[0] = rt::win::CoreLibrary();
   libs[1] = rt::win::GridPlaceholder();
   libs[2] = rt::win::OwnerMenuPlaceholder();
-  libs[3] = rt::win::CalendarPlaceholder();
+  libs[3] = cal::win::CalendarLibrary();
   libs[4] = ProbeLibrary();
   for (int i = 0; i < 5; ++i) libraries_[i] = &libs[i];
   libs[0].notify = &RecordNotify<1>;

@@ -9,7 +9,13 @@ namespace {
 
 constexpr double kJdOfEpoch = 2415018.5;  // 30 December 1899 00:00 UT
 constexpr cal::GregorianDate kEpoch{1899, 12, 30};
+constexpr cal::GregorianDate kBeijingMeridianFrom{1914, 1, 1};
 constexpr cal::GregorianDate kStandardMeridianFrom{1929, 1, 1};
+
+// The moment a civil date begins in UTC+8, as a Julian day of Universal Time.
+double StartInUtc8(const cal::GregorianDate& date) {
+  return JulianDayOf(date) - double(kUtc8) / kSecondsPerDay;
+}
 
 }  // namespace
 
@@ -30,8 +36,12 @@ double JulianDayOf(const cal::GregorianDate& date) {
 }
 
 int32_t CalendarZone(double jdUt) {
-  double switchAt = JulianDayOf(kStandardMeridianFrom) - double(kUtc8) / kSecondsPerDay;
-  return jdUt < switchAt ? kBeijingMeanTime : kUtc8;
+  bool beijingEra = jdUt >= StartInUtc8(kBeijingMeridianFrom) && jdUt < StartInUtc8(kStandardMeridianFrom);
+  return beijingEra ? kBeijingMeanTime : kUtc8;
+}
+
+int32_t BeijingBefore1929Zone(double jdUt) {
+  return jdUt < StartInUtc8(kStandardMeridianFrom) ? kBeijingMeanTime : kUtc8;
 }
 
 double SecondsFromMidnight(double jdUt, int32_t offsetSeconds) {

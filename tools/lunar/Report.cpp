@@ -101,17 +101,24 @@ bool ReportAnalytic(const Tables& tables, std::FILE* out, std::string& error) {
   return true;
 }
 
-bool ReportZoneRule(const Tables& tables, std::FILE* out, std::string& error) {
+bool ReportOtherZoneRule(const Tables& tables, int32_t (*zone)(double), const char* rule, std::FILE* out,
+                         std::string& error) {
   std::vector<LunarMonth> months;
   std::vector<LunarYear> years;
-  if (!ComputeLunarYears(tables.moments, Utc8, months, years, error)) return false;
-  std::fprintf(out, "\nLunar years that a calendar in UTC+8 before 1929 would change:\n");
+  if (!ComputeLunarYears(tables.moments, zone, months, years, error)) return false;
+  std::fprintf(out, "\nLunar years that %s would change:\n", rule);
   for (size_t i = 0; i < years.size(); ++i) {
     if (years[i].word == tables.years[i].word && years[i].leapMonth == tables.years[i].leapMonth) continue;
-    std::fprintf(out, "  %d: 0x%04X leap %d, in UTC+8 0x%04X leap %d\n", years[i].year, tables.years[i].word,
+    std::fprintf(out, "  %d: 0x%04X leap %d, with it 0x%04X leap %d\n", years[i].year, tables.years[i].word,
                  tables.years[i].leapMonth, years[i].word, years[i].leapMonth);
   }
   return true;
+}
+
+bool ReportZoneRule(const Tables& tables, std::FILE* out, std::string& error) {
+  return ReportOtherZoneRule(tables, Utc8, "UTC+8 for every year", out, error) &&
+         ReportOtherZoneRule(tables, BeijingBefore1929Zone, "Beijing mean time for every year before 1929",
+                             out, error);
 }
 
 // Which results move when every moment is shifted: the margin the tables have against
