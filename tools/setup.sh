@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libswe-dev swe-basic-data
   python3
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

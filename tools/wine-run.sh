@@ -89,6 +89,27 @@ mkdir -p "$(dirname "$prefix")"
     "$server" -w
     [ -f "$prefix/system.reg" ] && touch "$prefix/.ready-v3"
   fi
+  if [ ! -f "$prefix/.fonts-cjk-v1" ]; then
+    # The Chinese faces the program asks for by name (宋体, 黑体), and Chinese text in
+    # Arial (printed page numbers), reach the CJK font as they would on a Chinese system.
+    fonts=$(mktemp --suffix=.reg)
+    {
+      printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+      printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+      for face in 宋体 新宋体 黑体 SimHei; do printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"; done
+      printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
+      for face in Arial "Times New Roman" "Courier New"; do
+        printf '"%s"=hex(7):' "$face"
+        printf 'wqy-zenhei.ttc,WenQuanYi Zen Hei\0\0' | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 |
+          tr -s ' \n' ' ' | sed 's/^ //; s/ $//; s/ /,/g'
+        printf '\r\n'
+      done
+    } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$fonts"
+    "$loader" regedit /S "$(winepath_of "$fonts")" >/dev/null 2>&1
+    rm -f "$fonts"
+    "$server" -w
+    [ -f "$prefix/system.reg" ] && touch "$prefix/.fonts-cjk-v1"
+  fi
 ) 9>"$prefix.lock"
 
 if [ -z "${DISPLAY:-}" ]; then

@@ -4,22 +4,13 @@
 
 #include "app/core/HandlerIds.h"
 #include "app/core/NoteHandlers.h"
+#include "app/core/PrintCommands.h"
 #include "app/core/ProgramTemplates.h"
 #include "runtime/core/RuntimeServices.h"
 
 namespace app {
 
 namespace {
-
-using rt::EventArgs;
-using rt::HandlerResult;
-
-// Handlers whose work comes with the print features.
-HandlerResult OnPrintHeaderSettings(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnPrintPreview(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnPrint(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnSettingsOk(const EventArgs&) { return HandlerResult::None(); }
-HandlerResult OnSettingsCancel(const EventArgs&) { return HandlerResult::None(); }
 
 struct Table {
   rt::EventHandler entries[kHandlerCount] = {};
@@ -36,13 +27,13 @@ struct Table {
     Set(HandlerId::OnExit, &OnExit);
     Set(HandlerId::OnCalculator, &OnCalculator);
     Set(HandlerId::OnMonthCalendar, &OnMonthCalendar);
-    Set(HandlerId::OnPrintHeaderSettings, &OnPrintHeaderSettings);
-    Set(HandlerId::OnPrintPreview, &OnPrintPreview);
-    Set(HandlerId::OnPrint, &OnPrint);
+    Set(HandlerId::OnPrintHeaderSettings, &print::OnPrintHeaderSettings);
+    Set(HandlerId::OnPrintPreview, &print::OnPrintPreview);
+    Set(HandlerId::OnPrint, &print::OnPrint);
     Set(HandlerId::OnAbout, &OnAbout);
     Set(HandlerId::OnUsageHelp, &OnUsageHelp);
-    Set(HandlerId::OnSettingsOk, &OnSettingsOk);
-    Set(HandlerId::OnSettingsCancel, &OnSettingsCancel);
+    Set(HandlerId::OnSettingsOk, &print::OnSettingsOk);
+    Set(HandlerId::OnSettingsCancel, &print::OnSettingsCancel);
   }
 };
 

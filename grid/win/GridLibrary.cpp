@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "grid/core/GridCommands.h"
+#include "grid/win/GridCtrl.h"
+#include "grid/win/GridPrinting.h"
 #include "grid/win/GridUnit.h"
 #include "grid/win/HostPictureService.h"
 #include "runtime/win/CoreLibrary.h"
@@ -69,6 +71,34 @@ GridModel* ResolveGrid(rt::UnitRef ref) {
   return grid ? &grid->Model() : nullptr;
 }
 
+// The window a grid model is shown in, for printing: the grid windows of this thread's
+// top-level windows, searched for the one that owns the model.
+struct GridSearch {
+  const GridModel* grid;
+  HWND found;
+};
+
+BOOL CALLBACK MatchGridWindow(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<GridSearch*>(param);
+  CGridCtrl* ctrl = CGridCtrl::FromHwnd(hwnd);
+  if (ctrl && &ctrl->Model() == search->grid) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK SearchTopLevel(HWND hwnd, LPARAM param) {
+  EnumChildWindows(hwnd, &MatchGridWindow, param);
+  return reinterpret_cast<GridSearch*>(param)->found ? FALSE : TRUE;
+}
+
+HWND WindowOfGrid(const GridModel& grid) {
+  GridSearch search{&grid, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), &SearchTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 }  // namespace
 
 intptr_t GridLibraryNotify(int code, intptr_t arg1, intptr_t) {
@@ -77,6 +107,8 @@ intptr_t GridLibraryNotify(int code, intptr_t arg1, intptr_t) {
     g_pictures.SetHost(g_host);
     SetPictureService(&g_pictures);
     SetGridResolver(&ResolveGrid);
+    InstallGridPrinting();
+    SetGridWindowFinder(&WindowOfGrid);
   } else if (code == rt::win::libnotify::kEnd) {
     g_host = nullptr;
     g_pictures.SetHost(nullptr);

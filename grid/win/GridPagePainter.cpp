@@ -1,0 +1,263 @@
+// The page painter: maps a context to the logical page and executes the page plan of
+// the layout (title, header columns, header rows, body, footer). Paper and preview
+// differ only in how the surface is measured and where the page's origin lies.
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "grid/core/GridModel.h"
+#include "grid/core/NumberText.h"
+#include "grid/win/GridPrinting.h"
+#include "runtime/win/Gbk.h"
+
+namespace grid::win {
+
+namespace {
+
+// Tenths of a millimetre per pixel of a 96 dpi screen.
+constexpr float kStandardScreenScale = 254.0f / 96.0f;
+
+float ScreenScaleOf(HDC dc) {
+  int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 0;
+  return dpi > 0 ? 254.0f / float(dpi) : kStandardScreenScale;
+}
+
+LOGFONTW PrintTextLogFont() {
+  LOGFONTW lf = {};
+  lf.lfHeight = -10;
+  lf.lfWeight = FW_NORMAL;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lf.lfOutPrecision = OUT_CHARACTER_PRECIS;
+  lf.lfClipPrecision = CLIP_CHARACTER_PRECIS;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  wcscpy(lf.lfFaceName, L"Arial");
+  return lf;
+}
+
+LOGFONTW ToLogFontW(const LogFont& f) {
+  LOGFONTW lf = {};
+  lf.lfHeight = f.height;
+  lf.lfWidth = f.width;
+  lf.lfEscapement = f.escapement;
+  lf.lfOrientation = f.orientation;
+  lf.lfWeight = f.weight;
+  lf.lfItalic = f.italic;
+  lf.lfUnderline = f.underline;
+  lf.lfStrikeOut = f.strikeOut;
+  lf.lfCharSet = f.charSet;
+  lf.lfOutPrecision = f.outPrecision;
+  lf.lfClipPrecision = f.clipPrecision;
+  lf.lfQuality = f.quality;
+  lf.lfPitchAndFamily = f.pitchAndFamily;
+  std::wstring face = rt::win::GbkToWide(std::string(f.Face()));
+  wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  return lf;
+}
+
+UINT AlignFlag(BandAlign a) {
+  return a == BandAlign::kLeft ? DT_LEFT : a == BandAlign::kRight ? DT_RIGHT : DT_CENTER;
+}
+
+void DrawGbk(HDC dc, const std::string& text, RECT rect, UINT flags) {
+  std::wstring wide = rt::win::GbkToWide(text);
+  DrawTextW(dc, wide.c_str(), int(wide.size()), &rect, flags);
+}
+
+RECT ToRect(const PageRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+GridPagePainter::~GridPagePainter() {
+  if (printTextFont_) DeleteObject(printTextFont_);
+}
+
+HFONT GridPagePainter::MakeFont(const LOGFONTW& base, const std::string& face, int height, int weight) const {
+  LOGFONTW lf = base;
+  if (!face.empty()) {
+    std::wstring wide = rt::win::GbkToWide(face);
+    wcsncpy(lf.lfFaceName, wide.c_str(), LF_FACESIZE - 1);
+    lf.lfFaceName[LF_FACESIZE - 1] = 0;
+  }
+  lf.lfHeight = height;
+  lf.lfWeight = weight;
+  return CreateFontIndirectW(&lf);
+}
+
+void GridPagePainter::BeginPrintJob(HDC dc, PageInfo* info) {
+  if (!dc || !info) return;
+  HDC screen = GetDC(nullptr);
+  if (!screen) return;
+  if (printTextFont_) DeleteObject(printTextFont_);
+  LOGFONTW lf = PrintTextLogFont();
+  printTextFont_ = CreateFontIndirectW(&lf);
+  HGDIOBJ oldFont = SelectObject(dc, printTextFont_);
+
+  PageSurface surface;
+  if (!previewMode_) {
+    // The metric mapping gives tenths of a millimetre against printer pixels.
+    SetMapMode(dc, MM_LOMETRIC);
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SIZE window, viewport;
+    GetWindowExtEx(dc, &window);
+    GetViewportExtEx(dc, &viewport);
+    surface.metricX = {std::abs(int(window.cx)), std::abs(int(viewport.cx))};
+    surface.metricY = {std::abs(int(window.cy)), std::abs(int(viewport.cy))};
+    surface.deviceWidth = GetDeviceCaps(dc, HORZRES);
+    surface.deviceHeight = GetDeviceCaps(dc, VERTRES);
+    surface.printableWidthTenths = DeviceToLogical(surface.deviceWidth, surface.metricX);
+    float scale = grid_.ScreenScale();
+    surface.screenScale = scale > 0 ? scale : ScreenScaleOf(screen);
+  } else {
+    // The preview has mapped its context already: tenths of a millimetre at its zoom.
+    SIZE window, viewport;
+    GetWindowExtEx(dc, &window);
+    GetViewportExtEx(dc, &viewport);
+    surface.metricX = {std::abs(int(window.cx)), std::abs(int(viewport.cx))};
+    surface.metricY = {std::abs(int(window.cy)), std::abs(int(viewport.cy))};
+    grid_.SetScreenScale(ScreenScaleOf(dc));
+    surface.screenScale = grid_.ScreenScale();
+    surface.deviceWidth = LogicalToDevice(preview_.printableWidth, surface.metricX);
+    surface.deviceHeight = LogicalToDevice(preview_.printableHeight, surface.metricY);
+    surface.printableWidthTenths = preview_.printableWidth;
+  }
+  geometry_ = ComputePageGeometry(grid_, surface);
+  info->maxPage = geometry_.pageTotal;
+  info->currentPage = 1;
+  ReleaseDC(nullptr, screen);
+  SelectObject(dc, oldFont);
+}
+
+void GridPagePainter::MapPage(HDC dc) const {
+  SetMapMode(dc, MM_ANISOTROPIC);
+  SetWindowExtEx(dc, std::max(1, geometry_.width), std::max(1, geometry_.height), nullptr);
+  SetViewportExtEx(dc, std::max(1, geometry_.deviceWidth), std::max(1, geometry_.deviceHeight), nullptr);
+  if (previewMode_)
+    SetViewportOrgEx(dc, preview_.origin.x, preview_.origin.y, nullptr);
+  else
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+  SetWindowOrgEx(dc, 0, 0, nullptr);
+}
+
+void GridPagePainter::PrintPage(HDC dc, PageInfo* info) {
+  if (!dc || !info || !geometry_.valid) return;
+  HGDIOBJ oldFont = SelectObject(dc, printTextFont_);
+  MapPage(dc);
+  PagePlan plan = PlanPage(grid_, geometry_, info->currentPage);
+  info->draw = ToRect(plan.title);
+  PrintTitleBand(dc, plan.title);
+
+  const GridSettings& s = grid_.Settings();
+  HPEN pen = CreatePen(PS_SOLID, s.lineWidth, s.lineColor);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  for (const PageItem& item : plan.items) {
+    if (item.kind == PageItem::kCell) {
+      PrintCellContent(dc, item.row, item.col, item.rect, item.fixedRow);
+    } else {
+      MoveToEx(dc, item.rect.left, item.rect.top, nullptr);
+      LineTo(dc, item.rect.right, item.rect.bottom);
+    }
+  }
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+
+  if (plan.hasFooter) {
+    info->draw = ToRect(plan.footer);
+    PrintFooterBand(dc, plan.footer, *info);
+  }
+  SetWindowOrgEx(dc, 0, 0, nullptr);
+  SelectObject(dc, oldFont);
+}
+
+void GridPagePainter::EndPrintJob(HDC, PageInfo*) {
+  if (printTextFont_) DeleteObject(printTextFont_);
+  printTextFont_ = nullptr;
+}
+
+void GridPagePainter::PrintTitleBand(HDC dc, const PageRect& band) {
+  const PrintTitle& title = grid_.Title();
+  if (title.text.empty()) return;
+  HFONT font = MakeFont(PrintTextLogFont(), title.face, title.size, title.bold ? FW_BOLD : FW_NORMAL);
+  HGDIOBJ old = SelectObject(dc, font);
+  int mode = SetBkMode(dc, TRANSPARENT);
+  DrawGbk(dc, title.text, ToRect(band),
+          DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | AlignFlag(TitleAlign(title.alignment)));
+  SetBkMode(dc, mode);
+  SelectObject(dc, old);
+  DeleteObject(font);
+}
+
+void GridPagePainter::PrintFooterBand(HDC dc, const PageRect& band, const PageInfo& info) {
+  const GridSettings& s = grid_.Settings();
+  std::string pageText, dateText;
+  if (s.printPageNo > 0) pageText = PageNumberText(info.currentPage, info.maxPage);
+  if (s.printDate > 0) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    dateText = DateText(now.wYear, now.wMonth, now.wDay);
+  }
+  HFONT font = MakeFont(PrintTextLogFont(), "", -10, FW_BOLD);
+  HGDIOBJ old = SelectObject(dc, font);
+  int mode = SetBkMode(dc, TRANSPARENT);
+  COLORREF colour = SetTextColor(dc, RGB(0, 0, 0));
+  const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+  if (!pageText.empty())
+    DrawGbk(dc, pageText, ToRect(band), flags | AlignFlag(PageNumberAlign(s.printPageNo)));
+  if (!dateText.empty()) DrawGbk(dc, dateText, ToRect(band), flags | AlignFlag(DateAlign(s.printDate)));
+  SetTextColor(dc, colour);
+  SetBkMode(dc, mode);
+  SelectObject(dc, old);
+  DeleteObject(font);
+}
+
+void GridPagePainter::PrintCellContent(HDC dc, int row, int col, const PageRect& rect, bool fixedRow) {
+  const CGridCell* cell = grid_.Cell(row, col);
+  if (!cell) return;
+  const GridSettings& s = grid_.Settings();
+  RECT r = ToRect(rect);
+  r.right += 1;  // the page rectangle's right and bottom are the cell's last units
+  r.bottom += 1;
+  if (cell->GetBkColor() != kNoColor) {
+    HBRUSH brush = CreateSolidBrush(cell->GetBkColor());
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+  }
+  bool header = fixedRow || col < grid_.HeadColCount();
+  Colour text = cell->GetTextColor() != kNoColor ? cell->GetTextColor()
+                : header                         ? s.fixedTextColor
+                                                 : s.textColor;
+
+  // The cell margin, tenths of a millimetre, in page units.
+  float scale = grid_.ScreenScale() > 0 ? grid_.ScreenScale() : kStandardScreenScale;
+  int margin = int(float(cell->GetMargin()) / scale);
+  InflateRect(&r, -margin, -margin);
+
+  std::string content = cell->GetText();
+  UINT flags = cell->GetFormat() | DT_NOPREFIX;
+  if (fixedRow) {
+    flags |= DT_NOCLIP;
+  } else if (grid_.IsKindColumn(col, kind::kCheck)) {
+    if (!cell->GetCheck()) return;
+    content = "√";
+    flags = DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP;
+  } else if (grid_.IsNumberColumn(col)) {
+    int places = grid_.DecimalPlaces(col);
+    if (!content.empty() && places >= 0 && places <= 9) content = FormatFixed(LeadingNumber(content), places);
+  }
+  if (content.empty()) return;
+
+  LOGFONTW lf = ToLogFontW(cell->GetFont() ? *cell->GetFont() : grid_.GridFont());
+  HFONT font = CreateFontIndirectW(&lf);
+  HGDIOBJ old = SelectObject(dc, font);
+  int mode = SetBkMode(dc, TRANSPARENT);
+  COLORREF oldColour = SetTextColor(dc, text);
+  DrawGbk(dc, content, r, flags);
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, mode);
+  SelectObject(dc, old);
+  DeleteObject(font);
+}
+
+}  // namespace grid::win
