@@ -2,6 +2,7 @@
 
 #include "app/core/Handlers.h"
 #include "app/core/ProgramTemplates.h"
+#include "menu/win/MenuLibrary.h"
 #include "runtime/win/CoreLibrary.h"
 
 namespace app {
@@ -18,7 +19,7 @@ const rt::win::ProgramHeader& ProgramDescriptor() {
   static const rt::win::LibraryInfo* const libraries[4] = {
       &rt::win::CoreLibrary(),
       &rt::win::GridPlaceholder(),
-      &rt::win::OwnerMenuPlaceholder(),
+      &menu::win::OwnerMenuLibrary(),
       &rt::win::CalendarPlaceholder(),
   };
   static const rt::win::ProgramHeader header = [] {

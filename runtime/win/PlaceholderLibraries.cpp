@@ -1,6 +1,5 @@
-// Stand-ins for the grid, owner-drawn menu and month calendar libraries: each unit is a
-// plain framed child window (or nothing, for the menu unit that is never shown) with
-// only the common properties, so the windows that carry these units can be built.
+// Stand-ins for the grid and month calendar libraries: each unit is a plain framed
+// child window with only the common properties, so the windows that carry these units can be built.
 #include <memory>
 
 #include "runtime/win/CoreLibrary.h"
@@ -33,18 +32,12 @@ std::unique_ptr<Unit> CreateFramedPlaceholder(const UnitCreateParams& p) {
   return std::make_unique<PlaceholderUnit>(hwnd);
 }
 
-std::unique_ptr<Unit> CreateWindowlessPlaceholder(const UnitCreateParams&) {
-  return std::make_unique<PlaceholderUnit>(nullptr);
-}
-
 constexpr int kCommonKinds[8] = {propkind::kInteger, propkind::kInteger, propkind::kInteger,
                                  propkind::kInteger, propkind::kText,    propkind::kLogic,
                                  propkind::kLogic,   propkind::kPointer};
 
 const UnitTypeInfo kGridPlaceholderType = {"高级表格", "QGrid",      0x80000040,
                                            8,          kCommonKinds, &CreateFramedPlaceholder};
-const UnitTypeInfo kOwnerMenuPlaceholderType = {"超级菜单", "SupperMenu", 0x80008040,
-                                                8,          kCommonKinds, &CreateWindowlessPlaceholder};
 const UnitTypeInfo kCalendarPlaceholderType = {"农历月历", "CnMonthCalendar", 0x80000040,
                                                8,          kCommonKinds,      &CreateFramedPlaceholder};
 
@@ -61,12 +54,6 @@ LibraryInfo MakeLibrary(const char* name, int typeCount, const UnitTypeInfo* con
 const LibraryInfo& GridPlaceholder() {
   static const UnitTypeInfo* const types[2] = {&kGridPlaceholderType, &kEmptyUnitType};
   static const LibraryInfo lib = MakeLibrary("grid", 2, types);
-  return lib;
-}
-
-const LibraryInfo& OwnerMenuPlaceholder() {
-  static const UnitTypeInfo* const types[1] = {&kOwnerMenuPlaceholderType};
-  static const LibraryInfo lib = MakeLibrary("owner-drawn menu", 1, types);
   return lib;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "menu/win/MenuLibrary.h"
 #include "runtime/core/EventDispatch.h"
 #include "runtime/core/TemplateWriter.h"
 
@@ -211,7 +212,7 @@ TestProgram::TestProgram() {
   static rt::win::LibraryInfo libs[5];
   libs[0] = rt::win::CoreLibrary();
   libs[1] = rt::win::GridPlaceholder();
-  libs[2] = rt::win::OwnerMenuPlaceholder();
+  libs[2] = menu::win::OwnerMenuLibrary();
   libs[3] = rt::win::CalendarPlaceholder();
   libs[4] = ProbeLibrary();
   for (int i = 0; i < 5; ++i) libraries_[i] = &libs[i];
