@@ -1,6 +1,7 @@
 #include "menu/win/CMenuEx.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "menu/core/MenuItemText.h"
 #include "menu/core/SidePicture.h"
@@ -47,9 +48,20 @@ class FontMeasurer : public TextMeasurer {
 LOGFONTW SystemMenuFont() {
   NONCLIENTMETRICSW ncm{};
   ncm.cbSize = sizeof(ncm);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return ncm.lfMenuFont;
   LOGFONTW lf{};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
+    lf = ncm.lfMenuFont;
+  else
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+  if (lf.lfCharSet == GB2312_CHARSET) return lf;
+  // Every caption is Chinese. A menu font without Chinese characters gets its glyphs
+  // from a stand-in face whose characters may not fit the font's cell (their tops are
+  // cut off): take the Chinese menu face at its usual 9 points instead.
+  lf.lfCharSet = GB2312_CHARSET;
+  lf.lfHeight = -12;
+  lf.lfWidth = 0;
+  std::wstring face = rt::win::GbkToWide("宋体");
+  std::memcpy(lf.lfFaceName, face.c_str(), (face.size() + 1) * sizeof(wchar_t));
   return lf;
 }
 
