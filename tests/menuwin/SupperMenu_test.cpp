@@ -2,8 +2,11 @@
 // drawing (checked to the pixel where the look is fixed), events and properties.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/core/LibraryUnitBlocks.h"
 #include "menu/core/MenuItemText.h"
+#include "menu/core/OsFamily.h"
 #include "menu/win/MenuTakeover.h"
 #include "menu/win/SupperMenuUnit.h"
 #include "runtime/win/Gbk.h"
@@ -340,6 +343,58 @@ TEST(SupperMenuHost, ItemRecordsCarryCaptionShortcutLevelAndVisibility) {
   EXPECT_EQ(h.MenuItemRecordOf(kWin, kCalendarItem + 1), nullptr);  // past the last item
   EXPECT_EQ(h.MenuItemRecordOf(kWin, 19999), nullptr);
   EXPECT_EQ(h.MenuItemRecordOf(0x52000999, 20000), nullptr);
+}
+
+}  // namespace
+}  // namespace host_test
+
+namespace host_test {
+namespace {
+
+// The old family hot-tracks bar items itself, marking the hot item on the window.
+TEST(SupperMenuOldFamily, HotTrackingMarksTheBarItemAndThePopupState) {
+  menu::win::SetOperatingSystemCodeForTesting(menu::oscode::kWin98);
+  MenuWindow m;
+  menu::win::SetOperatingSystemCodeForTesting(-1);
+  ASSERT_TRUE(m.unit && m.unit->Menu().oldFamily);
+  ShowWindow(m.Form(), SW_SHOWNA);
+  HWND form = m.Form();
+  RECT item{};
+  ASSERT_TRUE(GetMenuItemRect(form, GetMenu(form), 1, &item));
+  SendMessageW(form, WM_NCMOUSEMOVE, HTMENU, MAKELPARAM(item.left + 2, item.top + 2));
+  EXPECT_EQ(GetPropW(form, menu::win::kActiveBarItemProp), reinterpret_cast<HANDLE>(2));
+  SendMessageW(form, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(form), 1)), 1);
+  EXPECT_EQ(GetPropW(form, menu::win::kMenuShownProp), reinterpret_cast<HANDLE>(1));
+  SendMessageW(form, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(form), 1)), 0);
+  EXPECT_EQ(GetPropW(form, menu::win::kMenuShownProp), nullptr);
+  // The cursor is elsewhere: the timer clears the hot item.
+  SetCursorPos(0, 0);
+  SendMessageW(form, WM_TIMER, menu::win::kHotTrackTimer, 0);
+  EXPECT_EQ(GetPropW(form, menu::win::kActiveBarItemProp), nullptr);
+  // The old family keeps the system menu font whatever is set.
+  LOGFONTW before = m.unit->Menu().Font();
+  std::vector<uint8_t> record = rt::MakeFontBytes(-30, 700, 134, "黑体");
+  m.program.Host().SetUnitProperty(kWin, kMenuUnit, 8 + menu::win::kMenuFont, -1,
+                                   uint32_t(reinterpret_cast<uintptr_t>(record.data())),
+                                   uint32_t(uint64_t(reinterpret_cast<uintptr_t>(record.data())) >> 32));
+  EXPECT_EQ(m.unit->Menu().Font().lfHeight, before.lfHeight);
+}
+
+TEST(SupperMenuProperties, ANewFontIsTakenAndReadBack) {
+  MenuWindow m;
+  ASSERT_TRUE(m.unit);
+  std::vector<uint8_t> record = rt::MakeFontBytes(-30, 700, 134, "黑体");
+  uintptr_t p = reinterpret_cast<uintptr_t>(record.data());
+  m.program.Host().SetUnitProperty(kWin, kMenuUnit, 8 + menu::win::kMenuFont, -1, uint32_t(p),
+                                   uint32_t(uint64_t(p) >> 32));
+  EXPECT_EQ(m.unit->Menu().Font().lfHeight, -30);
+  EXPECT_EQ(m.unit->Menu().Font().lfWeight, 700);
+  uint64_t words = m.program.Host().GetUnitProperty(kWin, kMenuUnit, 8 + menu::win::kMenuFont, -1);
+  auto* back = reinterpret_cast<const uint8_t*>(uintptr_t(words));
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(std::memcmp(back, record.data(), 28), 0);
+  EXPECT_STREQ(reinterpret_cast<const char*>(back + 28), "黑体");
+  rt::FreeBlock(const_cast<uint8_t*>(back));
 }
 
 }  // namespace
