@@ -4,6 +4,7 @@
 #include "app/core/ProgramTemplates.h"
 #include "calendar/win/CalendarLibrary.h"
 #include "grid/win/GridLibrary.h"
+#include "menu/win/MenuLibrary.h"
 #include "runtime/win/CoreLibrary.h"
 
 namespace app {
@@ -20,7 +21,7 @@ const rt::win::ProgramHeader& ProgramDescriptor() {
   static const rt::win::LibraryInfo* const libraries[4] = {
       &rt::win::CoreLibrary(),
       &grid::win::GridLibrary(),
-      &rt::win::OwnerMenuPlaceholder(),
+      &menu::win::OwnerMenuLibrary(),
       &cal::win::CalendarLibrary(),
   };
   static const rt::win::ProgramHeader header = [] {

@@ -58,4 +58,19 @@ MenuPlan PlanMenu(const std::vector<const UnitTemplate*>& items) {
   return plan;
 }
 
+std::string MenuItemText(const UnitTemplate& item) {
+  std::string text = item.caption;
+  if (const ShortcutKey* key = ShortcutKeyAt(item.shortcut)) {
+    text += '\t';
+    text += key->name;
+  }
+  return text;
+}
+
+bool FindMenuItem(const std::vector<const UnitTemplate*>& items, uint32_t identifier, size_t* index) {
+  if (identifier < kFirstMenuCommand || identifier - kFirstMenuCommand >= items.size()) return false;
+  *index = identifier - kFirstMenuCommand;
+  return true;
+}
+
 }  // namespace rt

@@ -47,4 +47,18 @@ struct MenuPlan {
 // by more than one are taken as one deeper.
 MenuPlan PlanMenu(const std::vector<const UnitTemplate*>& items);
 
+// What the runtime tells an owner-drawn menu about one item (host callback 2038). The
+// text points into storage the window keeps until its next such request.
+struct MenuItemRecord {
+  const char* text = "";  // caption, then a tab and the shortcut's name when it has one
+  uint32_t level = 0;
+  uint32_t identifier = 0;  // 20000 + index in the window's menu list
+  int32_t visible = 0;
+};
+
+// The text of item `index` as its record gives it (caption and shortcut name).
+std::string MenuItemText(const UnitTemplate& item);
+// False when `identifier` lies before 20000 or past the last item.
+bool FindMenuItem(const std::vector<const UnitTemplate*>& items, uint32_t identifier, size_t* index);
+
 }  // namespace rt

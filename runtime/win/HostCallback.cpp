@@ -1,10 +1,29 @@
 // The host callback: how libraries (and the core library's own units) reach the host.
 #include "runtime/core/Blocks.h"
 #include "runtime/core/IntegerConversion.h"
+#include "runtime/core/MenuLayout.h"
+#include "runtime/win/MenuBar.h"
 #include "runtime/win/Pictures.h"
 #include "runtime/win/RuntimeHost.h"
 
 namespace rt::win {
+
+// The record of one menu item of a loaded window, kept in the window until the next
+// request; null for an unknown window or an identifier past the last item.
+const MenuItemRecord* RuntimeHost::MenuItemRecordOf(uint32_t windowId, uint32_t identifier) {
+  std::shared_ptr<LiveWindow> w = FindLoadedWindow(windowId);
+  size_t index = 0;
+  if (!w) return nullptr;
+  std::vector<const UnitTemplate*> items(w->menuItems.begin(), w->menuItems.end());
+  if (!FindMenuItem(items, identifier, &index)) return nullptr;
+  const UnitTemplate& item = *items[index];
+  w->itemRecordText = MenuItemText(item);
+  w->itemRecord.text = w->itemRecordText.c_str();
+  w->itemRecord.level = item.level;
+  w->itemRecord.identifier = identifier;
+  w->itemRecord.visible = (item.menuState & menustate::kHidden) ? 0 : 1;
+  return &w->itemRecord;
+}
 
 intptr_t RuntimeHost::Callback(int code, intptr_t arg1, intptr_t arg2) {
   switch (code) {
@@ -49,6 +68,22 @@ intptr_t RuntimeHost::Callback(int code, intptr_t arg1, intptr_t arg2) {
       UnitRef ref{uint32_t(arg1), uint32_t(arg2)};
       LiveUnit* u = code == hostcall::kResolveUnit ? ResolveUnit(ref) : ResolveUnitOrFail(ref);
       return u ? reinterpret_cast<intptr_t>(u->object.get()) : 0;
+    }
+    case hostcall::kPrepareOwnerMenu: {
+      std::shared_ptr<LiveWindow> w = FindLoadedWindow(uint32_t(arg1));
+      if (!w || !w->Alive()) return 0;
+      w->ownerDrawnMenu = true;
+      MakeMenuOwnerDrawn(w->menu);
+      DrawMenuBar(w->hwnd);
+      return 1;
+    }
+    case hostcall::kMenuItemRecord:
+      return reinterpret_cast<intptr_t>(MenuItemRecordOf(uint32_t(arg1), uint32_t(arg2)));
+    case hostcall::kRedrawMenuBar: {
+      std::shared_ptr<LiveWindow> w = FindLoadedWindow(uint32_t(arg1));
+      if (!w || !w->Alive()) return 0;
+      DrawMenuBar(w->hwnd);
+      return 1;
     }
     case hostcall::kAllocateResult: return reinterpret_cast<intptr_t>(rt::AllocateBlock(size_t(arg1)));
     case hostcall::kFreeResult: rt::FreeBlock(reinterpret_cast<void*>(arg1)); return 0;

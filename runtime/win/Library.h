@@ -34,6 +34,11 @@ constexpr int kAllocateResult = 2024;
 constexpr int kFreeResult = 2025;
 constexpr int kRaiseTypedEvent = 2031;
 constexpr int kBitmapToPicture = 2034;
+// Owner-drawn menus: prepare a window's menu for owner drawing; the record of menu item
+// 20000 + index (a MenuItemRecord pointer, 0 past the last item); redraw the menu bar.
+constexpr int kPrepareOwnerMenu = 2037;
+constexpr int kMenuItemRecord = 2038;
+constexpr int kRedrawMenuBar = 2040;
 }  // namespace hostcall
 
 namespace libnotify {

@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "runtime/core/MenuLayout.h"
 #include "runtime/core/WindowTemplate.h"
 #include "runtime/win/Unit.h"
 
@@ -32,6 +34,9 @@ struct LiveWindow : std::enable_shared_from_this<LiveWindow> {
   HACCEL accel = nullptr;
   std::vector<LiveUnit> units;           // unit-table order; units[0] is the window's own
   std::vector<UnitTemplate*> menuItems;  // item i has command number 20000 + i
+  bool ownerDrawnMenu = false;           // a unit draws the menu (rebuilt menus stay owner-drawn)
+  std::string itemRecordText;            // storage behind the last menu item record handed out
+  MenuItemRecord itemRecord;
 
   bool loaded = false;                                 // fully built and shown
   bool closing = false;                                // a close was asked for (CloseWindow)

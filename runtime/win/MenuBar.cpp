@@ -5,7 +5,22 @@
 
 namespace rt::win {
 
-MenuBar BuildMenuBar(const std::vector<UnitTemplate*>& items) {
+void MakeMenuOwnerDrawn(HMENU menu) {
+  int count = menu ? GetMenuItemCount(menu) : 0;
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOW mii{};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_FTYPE | MIIM_SUBMENU;
+    if (!GetMenuItemInfoW(menu, UINT(i), TRUE, &mii)) continue;
+    if (mii.hSubMenu) MakeMenuOwnerDrawn(mii.hSubMenu);
+    if (mii.fType & MFT_OWNERDRAW) continue;
+    mii.fMask = MIIM_FTYPE;
+    mii.fType |= MFT_OWNERDRAW;
+    SetMenuItemInfoW(menu, UINT(i), TRUE, &mii);
+  }
+}
+
+MenuBar BuildMenuBar(const std::vector<UnitTemplate*>& items, bool ownerDrawn) {
   MenuBar bar;
   std::vector<const UnitTemplate*> view(items.begin(), items.end());
   MenuPlan plan = PlanMenu(view);
@@ -39,6 +54,8 @@ MenuBar BuildMenuBar(const std::vector<UnitTemplate*>& items) {
     }
     InsertMenuItemW(parent, UINT(GetMenuItemCount(parent)), TRUE, &mii);
   }
+
+  if (ownerDrawn) MakeMenuOwnerDrawn(bar.menu);
 
   if (!plan.accelerators.empty()) {
     std::vector<ACCEL> table;

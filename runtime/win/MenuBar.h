@@ -15,6 +15,11 @@ struct MenuBar {
 };
 
 // Items in menu order; item i gets command number (and item data) 20000 + i.
-MenuBar BuildMenuBar(const std::vector<UnitTemplate*>& items);
+// With `ownerDrawn` every item is made owner-drawn.
+MenuBar BuildMenuBar(const std::vector<UnitTemplate*>& items, bool ownerDrawn = false);
+
+// Makes every item of the menu and its pop-ups owner-drawn (separators stay separators,
+// so keyboard navigation still passes over them).
+void MakeMenuOwnerDrawn(HMENU menu);
 
 }  // namespace rt::win

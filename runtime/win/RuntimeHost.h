@@ -69,6 +69,8 @@ class RuntimeHost final : public RuntimeServices, public UnitHost, public EventD
 
   //--- Host callback, by code
   intptr_t Callback(int code, intptr_t arg1, intptr_t arg2);
+  // Host callback 2038: the record of menu item `identifier` of a loaded window.
+  const MenuItemRecord* MenuItemRecordOf(uint32_t windowId, uint32_t identifier);
 
   //--- Start and end
   // Steps 3 to 10 of start-up (RuntimeNotify 6).

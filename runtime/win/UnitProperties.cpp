@@ -192,7 +192,7 @@ void RuntimeHost::SetUnitProperty(uint32_t windowId, uint32_t unitId, int32_t in
 
 void RuntimeHost::RefreshMenu(LiveWindow& w) {
   if (!w.Alive()) return;
-  MenuBar bar = BuildMenuBar(w.menuItems);
+  MenuBar bar = BuildMenuBar(w.menuItems, w.ownerDrawnMenu);
   HMENU old = w.menu;
   SetMenu(w.hwnd, bar.menu);
   w.menu = bar.menu;

@@ -7,6 +7,7 @@
 
 #include "calendar/win/CalendarLibrary.h"
 #include "grid/win/GridLibrary.h"
+#include "menu/win/MenuLibrary.h"
 #include "runtime/core/EventDispatch.h"
 #include "runtime/core/TemplateWriter.h"
 
@@ -217,7 +218,7 @@ TestProgram::TestProgram() {
   static rt::win::LibraryInfo libs[5];
   libs[0] = rt::win::CoreLibrary();
   libs[1] = grid::win::GridLibrary();
-  libs[2] = rt::win::OwnerMenuPlaceholder();
+  libs[2] = menu::win::OwnerMenuLibrary();
   libs[3] = cal::win::CalendarLibrary();
   libs[4] = ProbeLibrary();
   for (int i = 0; i < 5; ++i) libraries_[i] = &libs[i];
