@@ -57,6 +57,9 @@ wine_tests() {
   kill "$xvfb" 2>/dev/null
 }
 
+step "the PDF printer the printing tests print to"
+bash tools/cups-pdf.sh >/dev/null || echo "printing tests will skip: the CUPS PDF printer could not be set up"
+
 step "64-bit Windows build, tests under Wine"
 if build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release; then
   wine_tests build/win64
