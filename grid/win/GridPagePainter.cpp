@@ -9,6 +9,7 @@
 
 #include "grid/core/GridModel.h"
 #include "grid/core/NumberText.h"
+#include "grid/win/CellPainter.h"
 #include "grid/win/GridPrinting.h"
 #include "runtime/win/Gbk.h"
 
@@ -34,26 +35,6 @@ LOGFONTW PrintTextLogFont() {
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   wcscpy(lf.lfFaceName, L"Arial");
-  return lf;
-}
-
-LOGFONTW ToLogFontW(const LogFont& f) {
-  LOGFONTW lf = {};
-  lf.lfHeight = f.height;
-  lf.lfWidth = f.width;
-  lf.lfEscapement = f.escapement;
-  lf.lfOrientation = f.orientation;
-  lf.lfWeight = f.weight;
-  lf.lfItalic = f.italic;
-  lf.lfUnderline = f.underline;
-  lf.lfStrikeOut = f.strikeOut;
-  lf.lfCharSet = f.charSet;
-  lf.lfOutPrecision = f.outPrecision;
-  lf.lfClipPrecision = f.clipPrecision;
-  lf.lfQuality = f.quality;
-  lf.lfPitchAndFamily = f.pitchAndFamily;
-  std::wstring face = rt::win::GbkToWide(std::string(f.Face()));
-  wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   return lf;
 }
 

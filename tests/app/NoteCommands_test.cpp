@@ -1,8 +1,8 @@
 // The file, tool and help commands: dialogs answered by the test, files on disk.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -101,11 +101,11 @@ TEST_F(NoteFiles, FailedSaveLeavesTheOldFileAndSaysSo) {
 
   // The save writes beside the file first; a directory in that place makes it fail.
   std::string blocker = path + ".saving~";
-  ASSERT_EQ(mkdir(blocker.c_str(), 0700), 0);
+  ASSERT_TRUE(std::filesystem::create_directory(blocker));
   host.grid.SetCellText(4, 2, "5");
   host.calls.clear();
   OnSave({});
-  rmdir(blocker.c_str());
+  std::filesystem::remove(blocker);
   EXPECT_EQ(Boxes(), std::vector<std::string>{"\"保存失败!\" 16"});
   EXPECT_EQ(FileBytes(path), before);
 }

@@ -7,27 +7,15 @@
 #include "app/win/ProgramDescriptor.h"
 #include "runtime/win/CoreControls.h"
 #include "runtime/win/Gbk.h"
+#include "tests/win/HostTestSupport.h"
 
 namespace appwin_test {
 
 namespace {
 
-// Without a window manager Wine waits for one whenever a shown window goes away: the
-// windows of this program and of the note program it starts are framed by Wine itself
-// (read when a program starts, so it applies from the next run of this one on).
-const bool kUnmanagedWindows = [] {
-  for (const wchar_t* program : {L"app_win_tests.exe", L"NoteWriter.exe"}) {
-    std::wstring path = std::wstring(L"Software\\Wine\\AppDefaults\\") + program + L"\\X11 Driver";
-    HKEY key;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-      continue;
-    const wchar_t value[] = L"N";
-    RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof(value));
-    RegCloseKey(key);
-  }
-  return true;
-}();
+// The windows of this program and of the note program it starts are framed by Wine.
+const bool kUnmanagedWindows =
+    (host_test::LetWineFrameWindowsOf({L"app_win_tests.exe", L"NoteWriter.exe"}), true);
 
 }  // namespace
 

@@ -295,14 +295,9 @@ std::string ExpectErrorBox(TestProgram& program, const std::function<void()>& fn
 }  // namespace host_test
 
 namespace host_test {
-namespace {
 
-// The tests run on a virtual display without a window manager, where Wine waits for one
-// whenever a shown window goes away. Windows of the test programs are framed by Wine
-// itself instead (the setting is read when a program starts: it applies to the probe
-// programs started from here, and to this program from its next run on).
-const bool kUnmanagedWindows = [] {
-  for (const wchar_t* program : {L"win_tests.exe", L"host_probe.exe"}) {
+void LetWineFrameWindowsOf(std::initializer_list<const wchar_t*> programs) {
+  for (const wchar_t* program : programs) {
     std::wstring path = std::wstring(L"Software\\Wine\\AppDefaults\\") + program + L"\\X11 Driver";
     HKEY key;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
@@ -312,7 +307,11 @@ const bool kUnmanagedWindows = [] {
     RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof(value));
     RegCloseKey(key);
   }
-  return true;
-}();
+}
+
+namespace {
+// Applies to the probe programs started from here, and to this program from its next run on.
+const bool kUnmanagedWindows = (LetWineFrameWindowsOf({L"win_tests.exe", L"host_probe.exe"}), true);
 }  // namespace
+
 }  // namespace host_test

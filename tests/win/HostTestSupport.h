@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -163,6 +164,11 @@ void DrainQuit();
 std::string ReadText(uint64_t words);  // and frees the heap text
 rt::DataValue Unit(uint32_t windowId, uint32_t unitId, rt::TypeTag type = rt::tag::kWindow);
 rt::DataValue Text(const char* s);  // a text value pointing at `s` (caller keeps it alive)
+
+// The tests run on a virtual display without a window manager, where Wine waits for one
+// whenever a shown window goes away. This lets Wine frame the windows of the named
+// programs itself (read when a program starts: it applies from their next start on).
+void LetWineFrameWindowsOf(std::initializer_list<const wchar_t*> programs);
 
 // Calls `fn`, expecting the runtime error box: returns the box text and checks the exit
 // code -1.
