@@ -161,6 +161,34 @@ void DrawCheckBox(HDC dc, const RECT& rect, bool checked) {
   DrawPicture(dc, bitmap, at, picturemode::kTopLeft);
 }
 
+std::string DateCellText(const std::string& text, const std::string& dateFormat) {
+  CivilDate d;
+  if (dateFormat.empty() || !ParseDateText(text, &d)) return text;
+  return FormatDate(d, dateFormat);
+}
+
+void DrawDiagonal(HDC dc, const RECT& rect, int style) {
+  switch (style) {
+    case diagonal::kDown:
+      MoveToEx(dc, rect.left, rect.top, nullptr);
+      LineTo(dc, rect.right, rect.bottom);
+      break;
+    case diagonal::kTwoLines:
+      MoveToEx(dc, rect.left, rect.top, nullptr);
+      LineTo(dc, rect.right, (rect.top + rect.bottom) / 2);
+      MoveToEx(dc, rect.left, rect.top, nullptr);
+      LineTo(dc, (rect.left + rect.right) / 2, rect.bottom);
+      break;
+    case diagonal::kBoth:
+      MoveToEx(dc, rect.left, rect.top, nullptr);
+      LineTo(dc, rect.right, rect.bottom);
+      MoveToEx(dc, rect.right - 1, rect.top, nullptr);
+      LineTo(dc, rect.left - 1, rect.bottom);
+      break;
+    default: break;
+  }
+}
+
 //--- The cell ----------------------------------------------------------------------
 
 namespace {
@@ -206,10 +234,7 @@ std::string CellPainter::DisplayText(int row, int col) const {
   const ColumnKindEntry* k = KindOf(model_, row, col);
   if (!k) return text;
   if (k->kind == kind::kCurrency) return k->currencySymbol + text;
-  if (k->kind == kind::kDate) {
-    CivilDate d;
-    if (ParseDateText(text, &d) && !k->dateFormat.empty()) return FormatDate(d, k->dateFormat);
-  }
+  if (k->kind == kind::kDate) return DateCellText(text, k->dateFormat);
   return text;
 }
 
@@ -262,25 +287,7 @@ void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
   }
 
   // 5. Diagonals, in the same pen.
-  switch (cell->GetDiagonal()) {
-    case diagonal::kDown:
-      MoveToEx(dc, rect.left, rect.top, nullptr);
-      LineTo(dc, rect.right, rect.bottom);
-      break;
-    case diagonal::kTwoLines:
-      MoveToEx(dc, rect.left, rect.top, nullptr);
-      LineTo(dc, rect.right, (rect.top + rect.bottom) / 2);
-      MoveToEx(dc, rect.left, rect.top, nullptr);
-      LineTo(dc, (rect.left + rect.right) / 2, rect.bottom);
-      break;
-    case diagonal::kBoth:
-      MoveToEx(dc, rect.left, rect.top, nullptr);
-      LineTo(dc, rect.right, rect.bottom);
-      MoveToEx(dc, rect.right - 1, rect.top, nullptr);
-      LineTo(dc, rect.left - 1, rect.bottom);
-      break;
-    default: break;
-  }
+  DrawDiagonal(dc, rect, cell->GetDiagonal());
   SelectObject(dc, oldPen);
   DeleteObject(pen);
 

@@ -75,6 +75,14 @@ class CellPainter {
 // Draws a bitmap into `rect` by a column's picture mode (201..205), clipped to it.
 void DrawPicture(HDC dc, HBITMAP bitmap, const RECT& rect, int pictureMode);
 
+// Draws a cell's diagonal style (diagonal::*) corner to corner of `rect` in the
+// selected pen.
+void DrawDiagonal(HDC dc, const RECT& rect, int style);
+
+// A date cell's text in the column's date format when it reads as a date; otherwise,
+// or without a format, the text as it is.
+std::string DateCellText(const std::string& text, const std::string& dateFormat);
+
 // The check-cell bitmaps, resources 4000 (checked) and 5000 (unchecked) of the
 // program; drawn centred when the rectangle is larger in both directions. Without
 // the resources a check box is drawn in code.

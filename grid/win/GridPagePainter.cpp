@@ -210,15 +210,27 @@ void GridPagePainter::PrintCellContent(HDC dc, int row, int col, const PageRect&
                 : header                         ? s.fixedTextColor
                                                  : s.textColor;
 
+  // Diagonals run corner to corner in the page's line pen, as on screen.
+  DrawDiagonal(dc, r, cell->GetDiagonal());
+
   // The cell margin, tenths of a millimetre, in page units.
   float scale = grid_.ScreenScale() > 0 ? grid_.ScreenScale() : kStandardScreenScale;
   int margin = int(float(cell->GetMargin()) / scale);
   InflateRect(&r, -margin, -margin);
 
+  // Column kinds shape the body cells only; fixed rows keep their captions.
+  const ColumnKindEntry* k = fixedRow ? nullptr : grid_.FindColumnKind(col);
+  if (k && k->kind == kind::kPicture) {
+    // Page units stand for screen pixels, so the picture keeps its size on screen.
+    DrawPicture(dc, reinterpret_cast<HBITMAP>(cell->GetBitmap()), r, k->pictureMode);
+    return;
+  }
   std::string content = cell->GetText();
   UINT flags = cell->GetFormat() | DT_NOPREFIX;
   if (fixedRow) {
     flags |= DT_NOCLIP;
+  } else if (k && k->kind == kind::kDate) {
+    content = DateCellText(content, k->dateFormat);
   } else if (grid_.IsKindColumn(col, kind::kCheck)) {
     if (!cell->GetCheck()) return;
     content = "√";

@@ -77,7 +77,8 @@ class GridPagePainter {
   virtual void EndPrintJob(HDC dc, PageInfo* info);
   virtual void PrintTitleBand(HDC dc, const PageRect& band);
   virtual void PrintFooterBand(HDC dc, const PageRect& band, const PageInfo& info);
-  // One cell's text, check mark or picture inside `rect` (page units).
+  // One cell inside `rect` (page units): own background, diagonal, then its text,
+  // check mark, date or picture as the screen draws them.
   virtual void PrintCellContent(HDC dc, int row, int col, const PageRect& rect, bool fixedRow);
 
   void SetPreview(const PreviewSurface& surface) {
