@@ -9,23 +9,21 @@ namespace {
 using host_test::Log;
 using namespace grid::prop;
 
+BOOL CALLBACK CountIfGrid(HWND child, LPARAM count) {
+  wchar_t name[32] = {};
+  GetClassNameW(child, name, 32);
+  if (wcscmp(name, L"MYGridCtrl") == 0) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+BOOL CALLBACK CountGridsIn(HWND top, LPARAM count) {
+  EnumChildWindows(top, &CountIfGrid, count);
+  return TRUE;
+}
+
 int CountGridWindows() {
   int n = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND top, LPARAM count) -> BOOL {
-        EnumChildWindows(
-            top,
-            [](HWND child, LPARAM c) -> BOOL {
-              wchar_t name[32] = {};
-              GetClassNameW(child, name, 32);
-              if (wcscmp(name, L"MYGridCtrl") == 0) ++*reinterpret_cast<int*>(c);
-              return TRUE;
-            },
-            count);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&n));
+  EnumThreadWindows(GetCurrentThreadId(), &CountGridsIn, reinterpret_cast<LPARAM>(&n));
   return n;
 }
 
