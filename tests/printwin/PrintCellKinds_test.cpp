@@ -67,16 +67,7 @@ WordBox FindWord(const std::string& pdf, const std::string& word) {
   return box;
 }
 
-class PrintCellKindsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string missing = PrinterMissingReason();
-    if (!missing.empty()) GTEST_SKIP() << "printing tests skipped: " << missing;
-    grid::win::ResetSharedPrinter();
-  }
-  void TearDown() override { grid::win::SetPrintDocumentTitle(""); }
-  host_test::PromptSeam prompts;
-};
+using PrintCellKindsTest = PrinterTest;
 
 TEST_F(PrintCellKindsTest, PictureDiagonalAndDateCellsPrintAsOnScreen) {
   // Header captions mark each column's left edge; one body row holds a stretched

@@ -34,16 +34,7 @@ void MakeNote(GridModel& g, int items = 60) {
   g.Title().size = 22;
 }
 
-class PrintJobTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string missing = PrinterMissingReason();
-    if (!missing.empty()) GTEST_SKIP() << "printing tests skipped: " << missing;
-    grid::win::ResetSharedPrinter();
-  }
-  void TearDown() override { grid::win::SetPrintDocumentTitle(""); }
-  host_test::PromptSeam prompts;
-};
+using PrintJobTest = PrinterTest;
 
 TEST_F(PrintJobTest, SixtyRowNotePrintsEveryPageWithTitleHeaderRowsAndFooter) {
   GridModel g;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <gtest/gtest.h>
 #include <winspool.h>
 
 #include <chrono>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "grid/win/GridPrinting.h"
+#include "tests/win/HostTestSupport.h"
 
 namespace print_test {
 
@@ -167,6 +169,19 @@ class PrintDialogAnswer {
   }
   static inline int button_ = IDOK;
   grid::win::PrintDialogHook previous_;
+};
+
+// Tests that print to the PDF printer: skipped where there is none; each starts from a
+// fresh shared printer, and message boxes are answered.
+class PrinterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string missing = PrinterMissingReason();
+    if (!missing.empty()) GTEST_SKIP() << "printing tests skipped: " << missing;
+    grid::win::ResetSharedPrinter();
+  }
+  void TearDown() override { grid::win::SetPrintDocumentTitle(""); }
+  host_test::PromptSeam prompts;
 };
 
 }  // namespace print_test
