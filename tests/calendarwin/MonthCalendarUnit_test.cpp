@@ -11,6 +11,7 @@
 #include "calendar/win/CalendarNotify.h"
 #include "resources/CalendarResource.h"
 #include "runtime/win/Gbk.h"
+#include "tests/calendarwin/CalendarUnitTemplate.h"
 #include "tests/win/HostTestSupport.h"
 
 namespace host_test {
@@ -44,15 +45,7 @@ double Day(int y, int m, int d) {
 }
 
 rt::UnitTemplate CalendarUnit(const app::MonthCalendarProps& props) {
-  rt::UnitTemplate u;
-  u.id = kCal;
-  u.typeId = rt::tag::kMonthCalendar;
-  u.name = "农历月历1";
-  u.width = 365;
-  u.height = 262;
-  u.state = 5;
-  u.pointerBlock = {0, 0, 0, 0};
-  u.propertyBlock = app::WriteMonthCalendarBlock(props);
+  rt::UnitTemplate u = CalendarUnitTemplate(kCal, props);
   Bind(u, 0, kClickHandler);
   Bind(u, 1, kHoverHandler);
   Bind(u, 4, kSelectionHandler);

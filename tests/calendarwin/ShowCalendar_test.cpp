@@ -10,6 +10,7 @@
 #include "calendar/core/DateTimeParts.h"
 #include "calendar/core/MonthGridGeometry.h"
 #include "resources/CalendarResource.h"
+#include "tests/calendarwin/CalendarUnitTemplate.h"
 #include "tests/win/HostTestSupport.h"
 
 namespace host_test {
@@ -19,16 +20,7 @@ rt::UnitTemplate CalendarAt(uint32_t id, bool gregorian) {
   app::MonthCalendarProps props;
   props.selectedDate = cal::MakeDateTime({2012, 5, 23}, 0, 0, 0);
   props.gregorianLayout = gregorian;
-  rt::UnitTemplate u;
-  u.id = id;
-  u.typeId = rt::tag::kMonthCalendar;
-  u.name = "农历月历1";
-  u.width = 365;
-  u.height = 262;
-  u.state = 5;
-  u.pointerBlock = {0, 0, 0, 0};
-  u.propertyBlock = app::WriteMonthCalendarBlock(props);
-  return u;
+  return CalendarUnitTemplate(id, props);
 }
 
 rt::UnitTemplate ShownWindow(uint32_t id, int left) {
