@@ -50,19 +50,31 @@ std::string ToText(const rt::DataValue& value) {
   return CoreCommand(rt::CoreCommand::kToText, {value}).Text();
 }
 
-std::string ReadMainUnitText(uint32_t unitId, int32_t index) {
-  uint64_t words = ReadMainUnitWords(unitId, index);
+std::string ReadUnitText(uint32_t windowId, uint32_t unitId, int32_t index) {
+  uint64_t words = ReadUnitWords(windowId, unitId, index);
   // The property service hands text over as a new heap block.
   return CommandResult(rt::DataValue{uint32_t(words), uint32_t(words >> 32), rt::tag::kText}).Text();
 }
 
-uint64_t ReadMainUnitWords(uint32_t unitId, int32_t index) {
-  return rt::Services().GetUnitProperty(kMainWindowId, unitId, index, rt::kNotAnArray);
+uint64_t ReadUnitWords(uint32_t windowId, uint32_t unitId, int32_t index) {
+  return rt::Services().GetUnitProperty(windowId, unitId, index, rt::kNotAnArray);
 }
 
-void WriteMainUnitText(uint32_t unitId, int32_t index, const std::string& text) {
+void WriteUnitWords(uint32_t windowId, uint32_t unitId, int32_t index, uint64_t words) {
+  rt::Services().SetUnitProperty(windowId, unitId, index, rt::kNotAnArray, uint32_t(words), uint32_t(words >> 32));
+}
+
+void WriteUnitText(uint32_t windowId, uint32_t unitId, int32_t index, const std::string& text) {
   rt::DataValue v = TextArg(text);  // copied by the service
-  rt::Services().SetUnitProperty(kMainWindowId, unitId, index, rt::kNotAnArray, v.low, v.high);
+  rt::Services().SetUnitProperty(windowId, unitId, index, rt::kNotAnArray, v.low, v.high);
+}
+
+std::string ReadMainUnitText(uint32_t unitId, int32_t index) { return ReadUnitText(kMainWindowId, unitId, index); }
+
+uint64_t ReadMainUnitWords(uint32_t unitId, int32_t index) { return ReadUnitWords(kMainWindowId, unitId, index); }
+
+void WriteMainUnitText(uint32_t unitId, int32_t index, const std::string& text) {
+  WriteUnitText(kMainWindowId, unitId, index, text);
 }
 
 }  // namespace app

@@ -22,6 +22,11 @@ constexpr int32_t kDialogFileName = 10;  // common dialog: the chosen file name
 constexpr int32_t kDialogFilter = 11;    // common dialog: "description|pattern"
 constexpr int32_t kGridRowCount = 17;    // grid: RowCount (its own property 9)
 constexpr int32_t kGridColCount = 18;    // grid: ColCount (its own property 10)
+constexpr int32_t kTag = 4;              // every unit: its tag text
+constexpr int32_t kVisible = 5;          // every unit: visible
+constexpr int32_t kChecked = 18;         // check and radio box: checked
+constexpr int32_t kGridIsShowDiglog = 22;
+constexpr int32_t kGridShowPrintButton = 24;
 }  // namespace prop
 
 // An optional argument left out.
@@ -68,6 +73,13 @@ void SetNoteCellText(int row, int col, const std::string& text);
 // Core value commands, results unpacked.
 double ToNumber(const rt::DataValue& value);
 std::string ToText(const rt::DataValue& value);
+
+// Unit properties of any window's units (the common properties of a window that is not
+// open are its template's).
+std::string ReadUnitText(uint32_t windowId, uint32_t unitId, int32_t index);
+uint64_t ReadUnitWords(uint32_t windowId, uint32_t unitId, int32_t index);
+void WriteUnitWords(uint32_t windowId, uint32_t unitId, int32_t index, uint64_t words);
+void WriteUnitText(uint32_t windowId, uint32_t unitId, int32_t index, const std::string& text);
 
 // Unit properties of the main window's units.
 std::string ReadMainUnitText(uint32_t unitId, int32_t index);

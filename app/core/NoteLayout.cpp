@@ -109,7 +109,9 @@ rt::HandlerResult OnHeaderTextChanged(const rt::EventArgs&) { return rt::Handler
 // its bottom 20 pixels below the client area's.
 rt::HandlerResult FitGridToWindow(const rt::EventArgs&) {
   double w = double(CoreCommand(rt::CoreCommand::kGetClientWidth, {MainWindowArg()}).Int()) - 10;
-  double h = double(CoreCommand(rt::CoreCommand::kGetClientHeight, {MainWindowArg()}).Int()) - 10;
+  // The grid sits below the title controls (top 30) with the side margin kept at the
+  // bottom too, so the total row and the scroll bar's down arrow stay in view.
+  double h = double(CoreCommand(rt::CoreCommand::kGetClientHeight, {MainWindowArg()}).Int()) - 35;
   // A client area narrower than the margins (a minimised window) gives an empty grid,
   // never a negative size (and never -1, which MoveUnit reads as "unchanged").
   int width = w > 0 ? int(w) : 0;

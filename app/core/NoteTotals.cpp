@@ -1,8 +1,8 @@
 // After every finished cell edit: each item row with a quantity and a price gets its
 // amount, and the total row shows the total in capital numerals and in figures.
 //
-// The total is summed from the amount cells as they stand when the run starts, before
-// the new amounts are written, so an amount a run writes is counted by the next run.
+// The total is summed after the new amounts are written, so the total row always agrees
+// with the amounts shown above it.
 #include <algorithm>
 #include <string>
 
@@ -62,8 +62,8 @@ void WriteAmounts() {
 }  // namespace
 
 rt::HandlerResult RecalculateNote(const rt::EventArgs&) {
-  double total = SumOfAmounts();
   WriteAmounts();
+  double total = SumOfAmounts();
   CommandResult capital =
       CoreCommand(rt::CoreCommand::kNumberToCapital, {rt::MakeDouble(total), rt::MakeLogic(false)});
   SetNoteCellText(kTotalRow, kCapitalColumn, kCapitalPrefix + capital.Text());
