@@ -197,6 +197,7 @@ class CGridCtrl : public GridRepaint {
   CellPos anchor_{-1, -1};
   CellPos lastReportedFocus_{-1, -1};
   CellPos focusBeforePress_{-1, -1};
+  bool releaseEndsDoubleClick_ = false;  // the double-click already moved the focus and edits
   int grabbedIndex_ = -1;  // row or column whose border is grabbed
   int grabbedStartSize_ = 0;
   int grabbedAt_ = 0;     // client x or y of the press that grabbed the border

@@ -31,6 +31,24 @@ TEST_F(Mouse, ClickFocusesThenEditsAndHeadersRaiseTheirEvents) {
   EXPECT_EQ(sink.Joined(), "9:2,0");
 }
 
+TEST_F(Mouse, ADoubleClickOnANewCellReportsOneFocusMoveAndABorderPressMovesTheFocus) {
+  POINT at = Centre(2, 2);
+  Press(at);
+  Release(at);
+  SendMessageW(grid->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  Release(at);
+  EXPECT_EQ(sink.Joined(), "0 5 7 1 5");
+  EXPECT_TRUE(grid->IsEditing());
+  Key(VK_ESCAPE);
+
+  RECT r = grid->CellRect(3, 1);
+  Press(POINT{r.right - 1, (r.top + r.bottom) / 2});
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kColBorder);
+  EXPECT_EQ(M().FocusRow(), 3);
+  EXPECT_EQ(M().FocusCol(), 1);
+  Release(POINT{r.right - 1, (r.top + r.bottom) / 2});
+}
+
 TEST_F(Mouse, ColumnDragNeedsPermissionAndReportsOnlyRealChanges) {
   RECT r = grid->CellRect(0, 2);
   POINT border{r.right - 1, (r.top + r.bottom) / 2};
