@@ -23,12 +23,22 @@ rt::DataValue NoteGridArg() { return rt::MakeUnit(rt::tag::kGrid, rt::UnitRef{kM
 
 rt::DataValue MainWindowArg() { return WindowArg(kMainWindowId, kMainWindowUnitId); }
 
-CommandResult NoteGridCommand(rt::CommandFn command, std::initializer_list<rt::DataValue> args) {
+CommandResult GridCommand(const rt::DataValue& grid, rt::CommandFn command,
+                          std::initializer_list<rt::DataValue> args) {
   std::vector<rt::DataValue> all;
   all.reserve(args.size() + 1);
-  all.push_back(NoteGridArg());
+  all.push_back(grid);
   all.insert(all.end(), args.begin(), args.end());
   return CommandResult(rt::Services().CallLibraryCommand(kGridLibrary, command, int(all.size()), all.data()));
+}
+
+CommandResult NoteGridCommand(rt::CommandFn command, std::initializer_list<rt::DataValue> args) {
+  return GridCommand(NoteGridArg(), command, args);
+}
+
+std::string NoteCellText(int row, int col) {
+  CommandResult cell = NoteGridCommand(grid::cmd::GetCellData, {rt::MakeInt(row), rt::MakeInt(col)});
+  return cell.IsText() ? cell.Text() : std::string();
 }
 
 CommandResult CoreCommand(rt::CoreCommand command, std::initializer_list<rt::DataValue> args) {

@@ -17,11 +17,13 @@ constexpr int kGridLibrary = 1;
 // Unit property indices the handlers read and write.
 namespace prop {
 constexpr int32_t kEditContent = 8;      // edit box: its text
+constexpr int32_t kCaption = 8;          // label: its text
 constexpr int32_t kDateBoxDate = 10;     // date box: its date-time
 constexpr int32_t kDialogFileName = 10;  // common dialog: the chosen file name
 constexpr int32_t kDialogFilter = 11;    // common dialog: "description|pattern"
 constexpr int32_t kGridRowCount = 17;    // grid: RowCount (its own property 9)
 constexpr int32_t kGridColCount = 18;    // grid: ColCount (its own property 10)
+constexpr int32_t kGridHeadRowCount = 19;
 constexpr int32_t kTag = 4;              // every unit: its tag text
 constexpr int32_t kVisible = 5;          // every unit: visible
 constexpr int32_t kChecked = 18;         // check and radio box: checked
@@ -65,6 +67,12 @@ rt::DataValue MainWindowArg();  // the main window's own unit
 CommandResult NoteGridCommand(rt::CommandFn command, std::initializer_list<rt::DataValue> args);
 // A core command of the core library's table.
 CommandResult CoreCommand(rt::CoreCommand command, std::initializer_list<rt::DataValue> args);
+
+// A grid command on any grid unit: the grid goes in front of `args`.
+CommandResult GridCommand(const rt::DataValue& grid, rt::CommandFn command, std::initializer_list<rt::DataValue> args);
+
+// A cell's text on the note grid; empty when the cell holds no text or is not there.
+std::string NoteCellText(int row, int col);
 
 // SetCellData(row, column, kind 1, value) on the note grid; the result is ignored.
 void SetNoteCell(int row, int col, rt::DataValue value);

@@ -6,6 +6,7 @@
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteHandlers.h"
 #include "app/core/NoteRows.h"
+#include "app/core/NoteSession.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridCommands.h"
 
@@ -88,10 +89,11 @@ void SetUpColumns() {
 
 //--- Title rows ---------------------------------------------------------------------
 
-// The customer name follows the colon directly.
+// The customer name follows the colon directly. A number the book issued for this note
+// stays in front of the spaces.
 rt::HandlerResult OnCustomerChanged(const rt::EventArgs&) {
   std::string name = ReadMainUnitText(kCustomerEditId, prop::kEditContent);
-  SetNoteCellText(kTitleRow1, 0, "销售单号：" + Spaces(34) + "客户名称：" + name);
+  SetNoteCellText(kTitleRow1, 0, "销售单号：" + IssuedNoteNumber() + Spaces(34) + "客户名称：" + name);
   return rt::HandlerResult::None();
 }
 

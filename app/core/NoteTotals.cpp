@@ -8,6 +8,7 @@
 
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteHandlers.h"
+#include "app/core/NoteRecording.h"
 #include "app/core/NoteRows.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridCommands.h"
@@ -62,6 +63,7 @@ void WriteAmounts() {
 }  // namespace
 
 rt::HandlerResult RecalculateNote(const rt::EventArgs&) {
+  FillRememberedPrices();
   WriteAmounts();
   double total = SumOfAmounts();
   CommandResult capital =

@@ -159,7 +159,7 @@ TEST(ProgramTemplates, MainWindowAndItsUnits) {
   const UnitTemplate& window = Window(kMainWindowId).units[0];
   EXPECT_EQ(window.width, 691);
   EXPECT_EQ(window.height, 587);
-  EXPECT_EQ(HandlerFor(window, 0), H(HandlerId::BuildNoteLayout));
+  EXPECT_EQ(HandlerFor(window, 0), H(HandlerId::OnMainWindowCreated));
   EXPECT_EQ(HandlerFor(window, 3), -1);
   EXPECT_EQ(HandlerFor(window, 4), H(HandlerId::FitGridToWindow));
   const rt::WindowProps props = WindowPropsOf(kMainWindowId);

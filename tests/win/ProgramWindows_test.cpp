@@ -34,7 +34,7 @@ class ProgramWindows : public ::testing::Test {
 TEST_F(ProgramWindows, MainWindowBuildsWithItsUnitsAndRunsItsStartUpHandlers) {
   Host().LoadStartWindow(app::kMainWindowId);
   EXPECT_EQ(Log().Handlers(),
-            (std::vector<int>{H(HandlerId::BuildNoteLayout), H(HandlerId::FitGridToWindow)}));
+            (std::vector<int>{H(HandlerId::OnMainWindowCreated), H(HandlerId::FitGridToWindow)}));
   std::shared_ptr<rt::win::LiveWindow> w = Host().FindLoadedWindow(app::kMainWindowId);
   ASSERT_TRUE(w && w->Alive());
   EXPECT_EQ(rt::win::WindowTextGbk(w->hwnd), "青禾简易表格生成器");
