@@ -33,7 +33,8 @@ struct NoteRecord {
 
 // Reads a note from a grid's cell texts (GBK): rows 0,1 titles, 3..22 items, amounts col 5.
 // False with a reason (GBK) when the grid is not a note (fewer than 23 rows / 7 cols, no
-// "销售单号：" title ...).
+// "销售单号：" title ...). Fills every field but printTitle and filePath, which are the
+// caller's to set. Title fields are trimmed; item texts are kept exactly.
 using CellTextFn = std::function<std::string(int row, int col)>;
 bool ReadNote(const CellTextFn& cell, int rowCount, int colCount, NoteRecord* note, std::string* why);
 
@@ -57,6 +58,9 @@ struct LastItem {
   std::string unit, price;  // GBK cell texts
 };
 
+// How long a call waits for another program that is writing the book.
+inline constexpr int kBookWaitMs = 5000;
+
 class NoteBook {
  public:
   ~NoteBook();
@@ -65,11 +69,14 @@ class NoteBook {
 
   // Opens (creating folder-less file if missing) and upgrades the schema. Null with a reason
   // (GBK) when the file is damaged, not a book, locked or newer; never alters such a file.
-  static std::unique_ptr<NoteBook> Open(const std::string& pathUtf8, std::string* why);
+  static std::unique_ptr<NoteBook> Open(const std::string& pathUtf8, std::string* why,
+                                        int waitMs = kBookWaitMs);
 
   // One transaction; a note already recorded under the same number (or, without a
   // number, the same file path) is replaced, never duplicated.
   bool Record(const NoteRecord& note, std::string* why);
+  // Every note in one transaction: all are recorded, or (with the reason) none.
+  bool RecordAll(const std::vector<NoteRecord>& notes, std::string* why);
 
   // Takes the next number for the day in a transaction, so two programs never hand out
   // the same one.
@@ -82,6 +89,10 @@ class NoteBook {
   // Unit and price of `spec` in that customer's latest note holding it.
   std::optional<LastItem> LastItemFor(const std::string& customer, const std::string& spec);
   std::vector<NoteSummary> List(const NoteFilter& filter);  // newest first
+
+  // The reason (GBK) the last call failed, "" when it succeeded. The queries above
+  // answer empty when they fail; this tells an empty answer from a failure.
+  const std::string& LastError() const;
 
  private:
   struct Impl;
