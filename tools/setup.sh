@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the program need.
+# Installs every Debian package the build, the tests and the program need, and puts
+# SQLite's pinned amalgamation (for the Windows builds) into build/deps.
 # Idempotent: packages already present are skipped, apt runs only when something is missing.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   libswe-dev swe-basic-data
+  libsqlite3-dev
   python3
   cups printer-driver-cups-pdf poppler-utils
 )
@@ -18,6 +20,8 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# npm fetches the amalgamation's package; Debian's npm only where no npm came with Node.js.
+command -v npm >/dev/null || missing+=(npm)
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
@@ -28,3 +32,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+bash "$(dirname "$0")/sqlite-amalgamation.sh"
