@@ -13,7 +13,7 @@ bool IsValidDay(int year, int month, int day) {
 
 std::string IsoDate(int year, int month, int day) {
   if (!IsValidDay(year, month, day)) return {};
-  char text[16];
+  char text[40];  // room for any int, though a valid day needs 11
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
   return text;
 }
