@@ -14,6 +14,9 @@ packages=(
   libsqlite3-dev
   python3
   cups printer-driver-cups-pdf poppler-utils
+  # Wine finds printers through the CUPS client library, loaded at run time by the loader
+  # itself: the 32-bit loader needs the i386 one, or it sees no printer at all.
+  libcups2:i386
 )
 
 missing=()
