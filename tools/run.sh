@@ -32,6 +32,12 @@ else
 fi
 exe=build/win$bits/app/NoteWriter.exe
 
+# The program runs as on a Chinese PC: Wine takes the Windows locale from the Unix one,
+# so dates read 2026/12/9 and the common dialogs speak Chinese (tools/setup.sh generates
+# the locale). The tests keep the machine's locale, which shows the program does not
+# depend on it.
+export LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8
+
 # For a display without a window manager, windows that Wine frames itself. The fonts
 # are the prefix's own (tools/wine-run.sh), the same as the tests get.
 apply_settings() {  # apply_settings PREFIX unmanaged(0|1)
