@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the program need.
+# Installs every Debian package the build, the tests and the program need, and puts
+# SQLite's pinned amalgamation (for the Windows builds) into build/deps.
 # Idempotent: packages already present are skipped, apt runs only when something is missing.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   libswe-dev swe-basic-data
+  libsqlite3-dev
   python3 locales
   cups printer-driver-cups-pdf poppler-utils
   # Wine finds printers through the CUPS client library, loaded at run time by the loader
@@ -24,6 +26,8 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# npm fetches the amalgamation's package; Debian's npm only where no npm came with Node.js.
+command -v npm >/dev/null || missing+=(npm)
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
@@ -41,3 +45,5 @@ if ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
     echo 'zh_CN.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
   $SUDO locale-gen >/dev/null
 fi
+
+bash "$(dirname "$0")/sqlite-amalgamation.sh"

@@ -1,0 +1,147 @@
+// The note book at its intended size: 100,000 notes of 5 items each, from 200 customers
+// over three years. Prints the three figures the book is held to, with the cost of the
+// other calls the program makes while the trader types:
+//   record one note (goal < 20 ms), list one customer's notes (goal < 100 ms),
+//   file size (goal <= 60 MB).
+//   book_bench [FOLDER]   (the book is made in FOLDER, default the current one, and removed)
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "book/core/NoteBook.h"
+
+namespace {
+
+constexpr int kNotes = 100000, kItemsPerNote = 5, kCustomers = 200, kDays = 3 * 365;
+constexpr int kBatch = 1000;
+
+const char* const kUnits[] = {"平方米", "立方米", "米", "套", "片", "块"};
+const char* const kRemarks[] = {"", "", "", "送货上门", "加急"};
+
+std::string Customer(int i) { return "客户" + std::to_string(i) + (i % 3 ? "建材" : "装饰工程有限公司"); }
+
+std::string Date(int day) {
+  static const int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  int year = 2022 + day / 365, d = day % 365, month = 0;
+  while (d >= kMonthDays[month]) d -= kMonthDays[month++];
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month + 1, d + 1);
+  return text;
+}
+
+book::NoteRecord MakeNote(int i) {
+  book::NoteRecord note;
+  note.noteDate = Date(i * kDays / kNotes);
+  std::string ymd = note.noteDate.substr(0, 4) + note.noteDate.substr(5, 2) + note.noteDate.substr(8, 2);
+  note.number = "NO." + ymd + std::to_string(1000 + i % 1000).substr(1);
+  note.customer = Customer(i * 7919 % kCustomers);
+  note.handler = "王经理";
+  note.printTitle = "鑫隆建材销售单";
+  note.filePath = "D:\\送货单\\" + note.noteDate.substr(0, 4) + "\\" + note.number + ".qgd";
+  for (int r = 1; r <= kItemsPerNote; ++r) {
+    int w = 30 + (i * 13 + r * 7) % 90, h = 30 + (i * 17 + r * 3) % 60, q = 1 + (i + r) % 40;
+    std::string price = std::to_string(10 + (i + r * 11) % 90) + ".5";
+    double amount = q * std::stod(price);
+    char amountText[32];
+    std::snprintf(amountText, sizeof amountText, "%.13g", amount);
+    note.items.push_back(book::NoteItem{r, std::to_string(w) + "×" + std::to_string(h), std::to_string(q),
+                                        kUnits[(i + r) % 6], price, amountText, kRemarks[(i + r) % 5]});
+    note.total += amount;
+  }
+  return note;
+}
+
+// Milliseconds of each run of `f`.
+std::vector<double> Time(int runs, const std::function<void(int)>& f) {
+  std::vector<double> ms;
+  for (int i = 0; i < runs; ++i) {
+    auto start = std::chrono::steady_clock::now();
+    f(i);
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(ms.begin(), ms.end());
+  return ms;
+}
+
+void Report(const char* what, const std::vector<double>& ms, const char* goal) {
+  std::printf("%-44s median %8.3f ms  max %8.3f ms  (%zu runs)%s\n", what, ms[ms.size() / 2], ms.back(),
+              ms.size(), goal);
+}
+
+bool Fill(const std::string& path) {
+  std::string why;
+  auto book = book::NoteBook::Open(path, &why);
+  if (!book) return std::fprintf(stderr, "book_bench: %s\n", why.c_str()), false;
+  auto start = std::chrono::steady_clock::now();
+  for (int first = 0; first < kNotes; first += kBatch) {
+    std::vector<book::NoteRecord> notes;
+    for (int i = first; i < first + kBatch; ++i) notes.push_back(MakeNote(i));
+    if (!book->RecordAll(notes, &why)) return std::fprintf(stderr, "book_bench: %s\n", why.c_str()), false;
+  }
+  double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("%-44s %8.1f s (%d notes in transactions of %d)\n", "filling the book", s, kNotes, kBatch);
+  return true;
+}
+
+void Measure(const std::string& path) {
+  std::string why;
+  std::unique_ptr<book::NoteBook> book;
+  Report("open the book", Time(10, [&](int) { book = book::NoteBook::Open(path, &why); }), "");
+  Report("record one new note (synced)",
+         Time(50,
+              [&](int i) {
+                book::NoteRecord note = MakeNote(i);
+                note.number = "NEW" + std::to_string(i);
+                book->Record(note, &why);
+              }),
+         "  goal < 20 ms");
+  Report("record a note again (replaces, synced)",
+         Time(50, [&](int i) { book->Record(MakeNote(i * 37), &why); }), "");
+  size_t rows = 0;
+  Report("list one customer's notes",
+         Time(50,
+              [&](int i) {
+                rows = book->List({Customer(i % kCustomers), "", ""}).size();
+              }),
+         "  goal < 100 ms");
+  std::printf("%-44s %zu notes each\n", "  (one customer has about)", rows);
+  Report("list one customer's notes in one month",
+         Time(50,
+              [&](int i) {
+                book->List({Customer(i % kCustomers), "2023-05-01", "2023-05-31"});
+              }),
+         "");
+  Report("list the whole book", Time(5, [&](int) { rows = book->List({}).size(); }), "");
+  Report("last unit and price of a specification",
+         Time(200,
+              [&](int i) {
+                book->LastItemFor(Customer(i % kCustomers),
+                                  std::to_string(30 + i % 90) + "×" + std::to_string(30 + i % 60));
+              }),
+         "");
+  Report("... of one the customer never bought",
+         Time(50, [&](int i) { book->LastItemFor(Customer(i), "no such"); }), "");
+  Report("customers for completion", Time(50, [&](int) { book->Customers(); }), "");
+  std::string number;
+  Report("next number (synced)", Time(50, [&](int) { book->NextNumber("2024-06-01", &number, &why); }), "");
+  if (!book->LastError().empty()) std::fprintf(stderr, "book_bench: %s\n", book->LastError().c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  namespace fs = std::filesystem;
+  std::string path = (fs::path(argc > 1 ? argv[1] : ".") / "book_bench.db").string();
+  for (const char* s : {"", "-wal", "-shm"}) fs::remove(path + s);
+  if (!Fill(path)) return 1;
+  std::printf("%-44s %8.1f MB  goal <= 60 MB\n", "book file size", double(fs::file_size(path)) / (1 << 20));
+  Measure(path);
+  std::printf("%-44s %8.1f MB\n", "book file size after the timed writes",
+              double(fs::file_size(path)) / (1 << 20));
+  for (const char* s : {"", "-wal", "-shm"}) fs::remove(path + s);
+  return 0;
+}

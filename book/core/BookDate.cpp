@@ -1,0 +1,34 @@
+#include "book/core/BookDate.h"
+
+#include <cstdio>
+
+namespace book {
+
+bool IsValidDay(int year, int month, int day) {
+  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
+  bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+std::string IsoDate(int year, int month, int day) {
+  if (!IsValidDay(year, month, day)) return {};
+  char text[40];  // room for any int, though a valid day needs 11
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+  return text;
+}
+
+bool IsIsoDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  int fields[3] = {0, 0, 0};
+  const int starts[3] = {0, 5, 8}, lengths[3] = {4, 2, 2};
+  for (int f = 0; f < 3; ++f)
+    for (int i = 0; i < lengths[f]; ++i) {
+      char c = text[size_t(starts[f] + i)];
+      if (c < '0' || c > '9') return false;
+      fields[f] = fields[f] * 10 + (c - '0');
+    }
+  return IsValidDay(fields[0], fields[1], fields[2]);
+}
+
+}  // namespace book

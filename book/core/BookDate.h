@@ -1,0 +1,18 @@
+// Dates as the book keeps them: "YYYY-MM-DD", which sort as texts in date order.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace book {
+
+// A real calendar day, years 100..9999 (the program's date range).
+bool IsValidDay(int year, int month, int day);
+
+// "YYYY-MM-DD" of a real day, "" otherwise.
+std::string IsoDate(int year, int month, int day);
+
+// True for "YYYY-MM-DD" naming a real day.
+bool IsIsoDate(std::string_view text);
+
+}  // namespace book

@@ -1,0 +1,103 @@
+// The note book: every saved delivery note recorded in one SQLite file, so numbers
+// continue by themselves and customers and prices are remembered while typing.
+// Platform-free. Texts are GBK on this interface and UTF-8 inside the database; the
+// conversion happens here, at the book's edge. Amounts and prices stay the cell texts
+// the trader typed; `total` is their sum, for listing only.
+//
+// A NoteBook is one connection. Two programs may share a file: writes run in immediate
+// transactions behind a busy timeout, so the second waits instead of failing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace book {
+
+struct NoteItem {  // GBK cell texts, row 1..20
+  int row = 0;
+  std::string spec, quantity, unit, price, amount, remarks;
+};
+
+struct NoteRecord {
+  std::string number, customer, handler;  // GBK; from the title cells
+  std::string noteDate;                   // "YYYY-MM-DD" ("" when the title has none)
+  std::string printTitle, filePath;       // GBK; filePath as the program saved it
+  double total = 0;                       // sum of the amounts
+  std::vector<NoteItem> items;            // non-empty item rows only
+};
+
+// Reads a note from a grid's cell texts (GBK): rows 0,1 titles, 3..22 items, amounts col 5.
+// False with a reason (GBK) when the grid is not a note (fewer than 23 rows / 7 cols, no
+// "销售单号：" title ...). Fills every field but printTitle and filePath, which are the
+// caller's to set. Title fields are trimmed; item texts are kept exactly.
+using CellTextFn = std::function<std::string(int row, int col)>;
+bool ReadNote(const CellTextFn& cell, int rowCount, int colCount, NoteRecord* note, std::string* why);
+
+struct NumberFormat {
+  std::string prefix = "NO.";  // GBK
+  bool withDate = true;        // yyyyMMdd between prefix and serial
+  int serialDigits = 3;
+};
+
+struct NoteSummary {
+  int64_t id = 0;
+  std::string noteDate, number, customer, filePath;  // GBK; date "YYYY-MM-DD" or ""
+  double total = 0;
+};
+
+struct NoteFilter {  // "" = any; dates YYYY-MM-DD inclusive
+  std::string customer, from, to;
+};
+
+struct LastItem {
+  std::string unit, price;  // GBK cell texts
+};
+
+// How long a call waits for another program that is writing the book.
+inline constexpr int kBookWaitMs = 5000;
+
+class NoteBook {
+ public:
+  ~NoteBook();
+  NoteBook(const NoteBook&) = delete;
+  NoteBook& operator=(const NoteBook&) = delete;
+
+  // Opens (creating folder-less file if missing) and upgrades the schema. Null with a reason
+  // (GBK) when the file is damaged, not a book, locked or newer; never alters such a file.
+  static std::unique_ptr<NoteBook> Open(const std::string& pathUtf8, std::string* why,
+                                        int waitMs = kBookWaitMs);
+
+  // One transaction; a note already recorded under the same number (or, without a
+  // number, the same file path) is replaced, never duplicated.
+  bool Record(const NoteRecord& note, std::string* why);
+  // Every note in one transaction: all are recorded, or (with the reason) none.
+  bool RecordAll(const std::vector<NoteRecord>& notes, std::string* why);
+
+  // Takes the next number for the day in a transaction, so two programs never hand out
+  // the same one.
+  bool NextNumber(const std::string& todayYmd /*YYYY-MM-DD*/, std::string* number, std::string* why);
+
+  NumberFormat GetNumberFormat();
+  bool SetNumberFormat(const NumberFormat& format, std::string* why);
+
+  std::vector<std::string> Customers(size_t limit = 200);  // GBK, most recent first
+  // Unit and price of `spec` in that customer's latest note holding it.
+  std::optional<LastItem> LastItemFor(const std::string& customer, const std::string& spec);
+  std::vector<NoteSummary> List(const NoteFilter& filter);  // newest first
+
+  // The reason (GBK) the last call failed, "" when it succeeded. The queries above
+  // answer empty when they fail; this tells an empty answer from a failure.
+  const std::string& LastError() const;
+
+ private:
+  struct Impl;
+  explicit NoteBook(std::unique_ptr<Impl> impl);
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace book

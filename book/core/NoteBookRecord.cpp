@@ -1,0 +1,159 @@
+// Recording notes: one note is one record, found again by its number, or by its file
+// path while it has none, so saving a note again replaces its record.
+#include <algorithm>
+#include <cmath>
+
+#include "book/core/BookDate.h"
+#include "book/core/NoteBookImpl.h"
+
+namespace book {
+
+namespace {
+
+// A record the tables would refuse, told before anything is written.
+bool CheckNote(const NoteRecord& note, std::string* reason) {
+  if (!note.noteDate.empty() && !IsIsoDate(note.noteDate)) {
+    *reason = "单据日期有误：" + note.noteDate;
+    return false;
+  }
+  if (!std::isfinite(note.total)) {
+    *reason = "单据合计不是有效的数";
+    return false;
+  }
+  bool seen[21] = {};
+  for (const NoteItem& item : note.items) {
+    if (item.row < 1 || item.row > 20 || seen[item.row]) {
+      *reason = "单据的货物行号有误：" + std::to_string(item.row);
+      return false;
+    }
+    seen[item.row] = true;
+  }
+  return true;
+}
+
+// The customer's id, made or brought up to `now`; 0 for a note without a customer.
+int UpsertCustomer(sqlite3* db, const std::string& name, int64_t now, int64_t* id) {
+  *id = 0;
+  if (name.empty()) return SQLITE_OK;
+  sql::Statement s(db,
+                   "INSERT INTO customers(name, last_used) VALUES(?1, ?2) ON CONFLICT(name) DO UPDATE "
+                   "SET last_used = max(last_used, excluded.last_used) RETURNING id");
+  s.BindGbk(1, name);
+  s.Bind(2, now);
+  int rc = s.Step();
+  if (rc != SQLITE_ROW) return rc;
+  *id = s.Int(0);
+  return SQLITE_OK;
+}
+
+// The record the note replaces, 0 when there is none.
+int FindRecord(sqlite3* db, const NoteRecord& note, int64_t* id) {
+  *id = 0;
+  bool numbered = !note.number.empty();
+  sql::Statement s(db, numbered ? "SELECT id FROM notes WHERE number = ?1 AND number <> ''"
+                                : "SELECT id FROM notes WHERE number = '' AND file_path = ?1");
+  s.BindGbk(1, numbered ? note.number : note.filePath);
+  int rc = s.Step();
+  if (rc == SQLITE_ROW) *id = s.Int(0);
+  return rc == SQLITE_ROW || rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+int WriteNoteRow(sqlite3* db, const NoteRecord& note, int64_t customerId, int64_t now, int64_t* id) {
+  sql::Statement s(db, *id ? "UPDATE notes SET number = ?1, customer_id = ?2, handler = ?3, note_date = ?4, "
+                             "print_title = ?5, total = ?6, file_path = ?7, saved_at = ?8 WHERE id = ?9"
+                           : "INSERT INTO notes(number, customer_id, handler, note_date, print_title, total, "
+                             "file_path, saved_at) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+  s.BindGbk(1, note.number);
+  if (customerId) s.Bind(2, customerId);
+  s.BindGbk(3, note.handler);
+  s.BindGbk(4, note.noteDate);
+  s.BindGbk(5, note.printTitle);
+  s.Bind(6, note.total);
+  s.BindGbk(7, note.filePath);
+  s.Bind(8, now);
+  if (*id) s.Bind(9, *id);
+  int rc = s.Run();
+  if (rc == SQLITE_OK && !*id) *id = sqlite3_last_insert_rowid(db);
+  return rc;
+}
+
+int WriteItems(sqlite3* db, int64_t noteId, const std::vector<NoteItem>& items) {
+  sql::Statement clear(db, "DELETE FROM items WHERE note_id = ?1");
+  clear.Bind(1, noteId);
+  int rc = clear.Run();
+  sql::Statement add(db,
+                     "INSERT INTO items(note_id, row, spec, quantity, unit, price, amount, remarks) "
+                     "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+  for (const NoteItem& item : items) {
+    if (rc != SQLITE_OK) break;
+    add.Bind(1, noteId);
+    add.Bind(2, int64_t(item.row));
+    add.BindGbk(3, item.spec);
+    add.BindGbk(4, item.quantity);
+    add.BindGbk(5, item.unit);
+    add.BindGbk(6, item.price);
+    add.BindGbk(7, item.amount);
+    add.BindGbk(8, item.remarks);
+    rc = add.Run();
+    add.Reset();
+  }
+  return rc;
+}
+
+// A numbered note saved where it was saved before it had a number is the same note:
+// its old record goes.
+int DropUnnumberedAtPath(sqlite3* db, const NoteRecord& note) {
+  if (note.number.empty() || note.filePath.empty()) return SQLITE_OK;
+  sql::Statement s(db, "DELETE FROM notes WHERE number = '' AND file_path = ?1");
+  s.BindGbk(1, note.filePath);
+  return s.Run();
+}
+
+// Reserves `count` time stamps: milliseconds since 1970, but always after the last
+// one the book handed out, so "most recent" is the order of recording even within one
+// millisecond or after the clock was put back.
+int TakeStamps(sqlite3* db, size_t count, int64_t* first) {
+  sql::Statement read(db, "SELECT value FROM settings WHERE key = 'clock'");
+  int rc = read.Step();
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) return rc;
+  int64_t last = rc == SQLITE_ROW ? read.Int(0) : 0;
+  *first = std::max(NowMs(), last + 1);
+  sql::Statement write(db, "INSERT OR REPLACE INTO settings(key, value) VALUES('clock', ?1)");
+  write.Bind(1, *first + int64_t(count) - 1);
+  return write.Run();
+}
+
+int WriteNote(sqlite3* db, const NoteRecord& note, int64_t now) {
+  int64_t customerId = 0, id = 0;
+  int rc = UpsertCustomer(db, note.customer, now, &customerId);
+  if (rc == SQLITE_OK) rc = FindRecord(db, note, &id);
+  if (rc == SQLITE_OK) rc = WriteNoteRow(db, note, customerId, now, &id);
+  if (rc == SQLITE_OK) rc = WriteItems(db, id, note.items);
+  if (rc == SQLITE_OK) rc = DropUnnumberedAtPath(db, note);
+  return rc;
+}
+
+}  // namespace
+
+bool NoteBook::Record(const NoteRecord& note, std::string* why) {
+  return RecordAll(std::vector<NoteRecord>{note}, why);
+}
+
+bool NoteBook::RecordAll(const std::vector<NoteRecord>& notes, std::string* why) {
+  std::string reason;
+  for (const NoteRecord& note : notes)
+    if (!CheckNote(note, &reason)) return impl_->Fail(reason, why);
+  sqlite3* db = impl_->db.get();
+  sql::WriteTransaction transaction(db);
+  int rc = transaction.BeginResult();
+  int64_t stamp = 0;
+  if (rc == SQLITE_OK) rc = TakeStamps(db, notes.size(), &stamp);
+  for (size_t i = 0; i < notes.size() && rc == SQLITE_OK; ++i)
+    rc = WriteNote(db, notes[i], stamp + int64_t(i));
+  if (rc == SQLITE_OK) rc = transaction.Commit();
+  if (rc != SQLITE_OK) return impl_->Fail(rc, why);
+  impl_->Succeeded();
+  return true;
+}
+
+}  // namespace book

@@ -1,0 +1,127 @@
+#include "tools/notebook/NotebookCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "grid/core/GridFile.h"
+#include "grid/core/GridModel.h"
+#include "tests/book/BookTestSupport.h"
+
+namespace notebook {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome Notebook(const std::vector<std::string>& args) {
+  Outcome r;
+  r.status = RunNotebook(args, &r.out, &r.err);
+  return r;
+}
+
+// A note saved as the program saves it: 24 rows, 7 columns, titles and items.
+void SaveNote(const std::string& path, const std::string& number, const std::string& customer,
+              const std::string& date, const std::vector<std::string>& amounts, int rows = 24) {
+  grid::GridModel g;
+  g.SetRowCount(rows);
+  g.SetColCount(7);
+  g.SetCellText(0, 0, "销售单号：" + number + std::string(34, ' ') + "客户名称：" + customer);
+  g.SetCellText(1, 0, "经手人：" + std::string(30, ' ') + "日期：" + date);
+  for (size_t i = 0; i < amounts.size(); ++i) {
+    g.SetCellText(int(3 + i), 1, "规格" + std::to_string(i));
+    g.SetCellText(int(3 + i), 5, amounts[i]);
+  }
+  g.Title().text = "送货单";
+  ASSERT_TRUE(grid::SaveGridFile(g, path));
+}
+
+class NotebookTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(folder_);
+    fs::create_directories(folder_ + u8"/2024/二月");
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Path(const std::string& name) const {
+    return fs::absolute(folder_ + "/" + name).lexically_normal().string();
+  }
+  Outcome List(std::vector<std::string> filters = {}) const {
+    std::vector<std::string> args = {"--book", book_.path(), "list"};
+    args.insert(args.end(), filters.begin(), filters.end());
+    args.push_back("--csv");
+    return Notebook(args);
+  }
+
+  std::string folder_ = ::testing::TempDir() + "notebook_notes";
+  book::test::TempBook book_{"notebook"};
+};
+
+TEST_F(NotebookTest, ImportAFolderThenListEachNote) {
+  SaveNote(Path("a.qgd"), "NO.20240105001", "张三", "2024年1月5日", {"7", "0.1", "0.2"});
+  SaveNote(Path(u8"2024/二月/b.QGD"), "NO.20240210001", "李四", "2024年2月10日", {"1234.5"});
+  SaveNote(Path("2024/c.qgd"), "", "张三, \"总店\"", "2024年2月1日", {});
+  SaveNote(Path("2024/short.qgd"), "X", "甲", "2024年2月1日", {}, 10);
+  book::test::WriteBytes(Path("2024/broken.qgd"), "QGRD not really");
+  book::test::WriteBytes(Path("readme.txt"), "not a note, not looked at");
+
+  Outcome imported = Notebook({"--book", book_.path(), "import", folder_});
+  EXPECT_EQ(imported.status, kExitFailure);
+  EXPECT_EQ(imported.out, "imported 3, skipped 2\n");
+  EXPECT_NE(imported.err.find("notebook: " + Path("2024/broken.qgd") + ": not a grid file"),
+            std::string::npos)
+      << imported.err;
+  EXPECT_NE(imported.err.find("notebook: " + Path("2024/short.qgd") + ": " + u8"表格不是送货单"),
+            std::string::npos)
+      << imported.err;
+
+  const std::string expected =
+      u8"date,number,customer,total,file\r\n"
+      u8"2024-02-10,NO.20240210001,李四,1234.5," +
+      Path(u8"2024/二月/b.QGD") + "\r\n" + u8"2024-02-01,,\"张三, \"\"总店\"\"\",0," + Path("2024/c.qgd") +
+      "\r\n" + u8"2024-01-05,NO.20240105001,张三,7.3," + Path("a.qgd") + "\r\n";
+  Outcome listed = List();
+  EXPECT_EQ(listed.status, 0) << listed.err;
+  EXPECT_EQ(listed.out, expected);
+
+  // Again, file by file: the records are replaced, not doubled.
+  Outcome again = Notebook({"--book", book_.path(), "import", Path("a.qgd"), Path("2024/c.qgd")});
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(again.out, "imported 2, skipped 0\n");
+  EXPECT_EQ(List().out, expected);
+
+  EXPECT_EQ(List({"--customer", u8"张三"}).out.find(u8"李四"), std::string::npos);
+  Outcome range = List({"--from", "2024-02-01", "--to", "2024-02-09"});
+  EXPECT_EQ(range.out, u8"date,number,customer,total,file\r\n2024-02-01,,\"张三, \"\"总店\"\"\",0," +
+                           Path("2024/c.qgd") + "\r\n");
+  EXPECT_EQ(List({"--customer", u8"无此人"}).out, "date,number,customer,total,file\r\n");
+}
+
+TEST_F(NotebookTest, BadInputChangesNothing) {
+  EXPECT_EQ(Notebook({"--book", book_.path(), "list", "--csv"}).status, kExitFailure);  // no such book
+  EXPECT_FALSE(fs::exists(book_.path()));
+  EXPECT_EQ(Notebook({"--book", book_.path(), "import"}).status, kExitUsage);
+  EXPECT_EQ(Notebook({"import", "x"}).status, kExitUsage);
+  EXPECT_EQ(List({"--from", "2024-1-5"}).status, kExitUsage);
+
+  book::test::WriteBytes(book_.path(), std::string(8192, '\x01'));
+  SaveNote(Path("a.qgd"), "1", "甲", "2024年1月5日", {"1"});
+  Outcome damaged = Notebook({"--book", book_.path(), "import", Path("a.qgd")});
+  EXPECT_EQ(damaged.status, kExitFailure);
+  EXPECT_EQ(damaged.out, "");
+  EXPECT_EQ(damaged.err, "notebook: " + book_.path() + u8": 账本文件已损坏\n");
+  EXPECT_EQ(book::test::ReadBytes(book_.path()), std::string(8192, '\x01'));
+  EXPECT_EQ(List().status, kExitFailure);
+
+  EXPECT_EQ(ShortestDecimal(0.1 + 0.2), "0.30000000000000004");
+  EXPECT_EQ(ShortestDecimal(-0.0), "0");
+  EXPECT_EQ(ShortestDecimal(-12.5), "-12.5");
+}
+
+}  // namespace
+}  // namespace notebook

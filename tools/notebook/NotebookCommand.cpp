@@ -1,0 +1,132 @@
+#include "tools/notebook/NotebookCommand.h"
+
+#include <charconv>
+#include <filesystem>
+#include <new>
+#include <system_error>
+
+#include "book/core/BookDate.h"
+#include "book/core/BookText.h"
+#include "book/core/NoteBook.h"
+#include "tools/notebook/NoteFiles.h"
+#include "tools/qgd/GbkText.h"
+#include "tools/qgd/GridCsv.h"
+
+namespace notebook {
+
+namespace {
+
+const char kUsage[] =
+    "usage: notebook --book FILE import PATH...\n"
+    "       notebook --book FILE list [--customer NAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD] --csv\n"
+    "  import  record every note file given, or every *.qgd under a folder given\n"
+    "  list    the recorded notes, newest first: date,number,customer,total,file (UTF-8 CSV)\n";
+
+struct Output {
+  std::string* out;
+  std::string* err;
+  int Fail(const std::string& where, const std::string& what) const {
+    *err += "notebook: " + where + ": " + what + "\n";
+    return kExitFailure;
+  }
+  int Usage(const std::string& what = "") const {
+    *err += (what.empty() ? "" : "notebook: " + what + "\n") + kUsage;
+    return kExitUsage;
+  }
+};
+
+std::unique_ptr<book::NoteBook> OpenBook(const std::string& path, const Output& o) {
+  std::string why;
+  auto book = book::NoteBook::Open(path, &why);
+  if (!book) o.Fail(path, book::GbkToUtf8ForOutput(why));
+  return book;
+}
+
+int Import(const std::string& bookPath, const std::vector<std::string>& paths, const Output& o) {
+  if (paths.empty()) return o.Usage("import needs a file or folder");
+  auto book = OpenBook(bookPath, o);
+  if (!book) return kExitFailure;
+  FoundFiles found;
+  for (const std::string& path : paths) FindNoteFiles(path, &found);
+  std::vector<book::NoteRecord> notes;
+  std::vector<std::pair<std::string, std::string>> skipped = found.unreadable;
+  for (const std::string& file : found.files) {
+    book::NoteRecord note;
+    std::string why;
+    if (ReadNoteFile(file, &note, &why))
+      notes.push_back(std::move(note));
+    else
+      skipped.emplace_back(file, why);
+  }
+  std::string why;
+  if (!book->RecordAll(notes, &why)) return o.Fail(bookPath, book::GbkToUtf8ForOutput(why));
+  *o.out += "imported " + std::to_string(notes.size()) + ", skipped " + std::to_string(skipped.size()) + "\n";
+  for (const auto& [file, reason] : skipped) o.Fail(file, reason);
+  return skipped.empty() ? 0 : kExitFailure;
+}
+
+void AppendNoteLine(const book::NoteSummary& note, std::string* csv) {
+  for (const std::string* gbk : {&note.noteDate, &note.number, &note.customer}) {
+    qgd::AppendCsvField(book::GbkToUtf8ForOutput(*gbk), csv);
+    *csv += ',';
+  }
+  *csv += ShortestDecimal(note.total) + ',';
+  qgd::AppendCsvField(book::GbkToUtf8ForOutput(note.filePath), csv);
+  *csv += "\r\n";
+}
+
+int List(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
+  book::NoteFilter filter;
+  std::string customer;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--csv") continue;
+    if (i + 1 == args.size()) return o.Usage("list: unknown or incomplete option " + a);
+    std::string* target = a == "--customer" ? &customer
+                          : a == "--from"   ? &filter.from
+                          : a == "--to"     ? &filter.to
+                                            : nullptr;
+    if (!target) return o.Usage("list: unknown option " + a);
+    *target = args[++i];
+    if (target != &customer && !book::IsIsoDate(*target))
+      return o.Usage(a + ": not a date (YYYY-MM-DD): " + *target);
+  }
+  // A name GBK cannot write is no customer of the book: the list is empty.
+  if (!customer.empty() && !qgd::Utf8ToGbk(customer, &filter.customer)) filter.customer = "\xFF";
+  std::error_code error;
+  if (!std::filesystem::exists(bookPath, error)) return o.Fail(bookPath, "no such book");
+  auto book = OpenBook(bookPath, o);
+  if (!book) return kExitFailure;
+  std::vector<book::NoteSummary> notes = book->List(filter);
+  if (!book->LastError().empty()) return o.Fail(bookPath, book::GbkToUtf8ForOutput(book->LastError()));
+  *o.out += "date,number,customer,total,file\r\n";
+  for (const book::NoteSummary& note : notes) AppendNoteLine(note, o.out);
+  return 0;
+}
+
+}  // namespace
+
+std::string ShortestDecimal(double value) {
+  if (value == 0) return "0";  // and not "-0"
+  char text[32];
+  auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+int RunNotebook(const std::vector<std::string>& args, std::string* out, std::string* err) {
+  out->clear();
+  err->clear();
+  Output o{out, err};
+  if (args.size() < 3 || args[0] != "--book") return o.Usage();
+  std::vector<std::string> rest(args.begin() + 3, args.end());
+  try {
+    if (args[2] == "import") return Import(args[1], rest, o);
+    if (args[2] == "list") return List(args[1], rest, o);
+    return o.Usage("unknown command " + args[2]);
+  } catch (const std::bad_alloc&) {
+    out->clear();
+    return o.Fail("notebook", "out of memory");
+  }
+}
+
+}  // namespace notebook

@@ -1,0 +1,20 @@
+// The notebook command line, apart from the process: arguments in, output and error
+// text out (UTF-8), exit status returned. Works on the same book as the program.
+//   notebook --book FILE import PATH...   record note files (a folder: every *.qgd under it)
+//   notebook --book FILE list [--customer NAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD] --csv
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace notebook {
+
+constexpr int kExitFailure = 1;  // a file skipped, or the book unusable
+constexpr int kExitUsage = 2;
+
+int RunNotebook(const std::vector<std::string>& args, std::string* out, std::string* err);
+
+// The shortest decimal text that reads back as the same double ("7", "1234.5", "0.1").
+std::string ShortestDecimal(double value);
+
+}  // namespace notebook
