@@ -11,6 +11,12 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 bash tools/setup.sh
+# A printer to print the note to: CUPS with its PDF queue, as the printing tests use.
+if out=$(bash tools/cups-pdf.sh); then
+  echo "printing goes to the PDF printer \"PDF\": files in $out"
+else
+  echo "no PDF printer (see above): the program prints to the machine's own printers only"
+fi
 
 jobs=$(nproc)
 build() {  # build DIR [cmake args...]
