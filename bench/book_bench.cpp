@@ -116,7 +116,7 @@ void Measure(const std::string& path) {
               }),
          "");
   Report("list the whole book", Time(5, [&](int) { rows = book->List({}).size(); }), "");
-  Report("last unit and price of a specification",
+  Report("last unit and price of a size",
          Time(200,
               [&](int i) {
                 book->LastItemFor(Customer(i % kCustomers),

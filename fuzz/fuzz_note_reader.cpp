@@ -77,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                       s.noteDate == note.noteDate);
   if (!found) abort();
   for (const book::NoteItem& item : note.items) {
-    auto last = book.LastItemFor(note.customer, item.spec);
-    if (!item.spec.empty() && (!item.unit.empty() || !item.price.empty()) && !last) abort();
+    auto last = book.LastItemFor(note.customer, item.dimensions);
+    if (!item.dimensions.empty() && (!item.unit.empty() || !item.price.empty()) && !last) abort();
   }
   return 0;
 }

@@ -11,6 +11,12 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 bash tools/setup.sh
+# A printer to print the note to: CUPS with its PDF queue, as the printing tests use.
+if out=$(bash tools/cups-pdf.sh); then
+  echo "printing goes to the PDF printer \"PDF\": files in $out"
+else
+  echo "no PDF printer (see above): the program prints to the machine's own printers only"
+fi
 
 jobs=$(nproc)
 build() {  # build DIR [cmake args...]
@@ -32,25 +38,19 @@ else
 fi
 exe=build/win$bits/app/NoteWriter.exe
 
-# Registry settings for a prefix: Chinese faces for the program's fonts (the machine
-# has WenQuanYi Zen Hei, not the Windows faces), and, for a display without a window
-# manager, windows that Wine frames itself.
+# The program runs as on a Chinese PC: Wine takes the Windows locale from the Unix one,
+# so dates read 2026/12/9 and the common dialogs speak Chinese (tools/setup.sh generates
+# the locale). The tests keep the machine's locale, which shows the program does not
+# depend on it.
+export LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8
+
+# For a display without a window manager, windows that Wine frames itself. The fonts
+# are the prefix's own (tools/wine-run.sh), the same as the tests get.
 apply_settings() {  # apply_settings PREFIX unmanaged(0|1)
   local prefix=$1 unmanaged=$2 reg
   reg=$(mktemp --suffix=.reg)
-  {
-    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-    for face in 宋体 新宋体 SimSun NSimSun 黑体 SimHei 微软雅黑 "Microsoft YaHei"; do
-      printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"
-    done
-    printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
-    printf '"Tahoma"="wqy-zenhei.ttc,WenQuanYi Zen Hei"\r\n'
-    printf '"Microsoft Sans Serif"="wqy-zenhei.ttc,WenQuanYi Zen Hei"\r\n'
-    if [ "$unmanaged" = 1 ]; then
-      printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
-    fi
-  } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$reg"
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="%s"\r\n' \
+    "$([ "$unmanaged" = 1 ] && echo N || echo Y)" >"$reg"
   bash tools/wine-run.sh --prefix "$prefix" --bits "$bits" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || true
   rm -f "$reg"
 }

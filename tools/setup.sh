@@ -12,12 +12,15 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libswe-dev swe-basic-data
   libsqlite3-dev
-  python3
+  python3 locales
   cups printer-driver-cups-pdf poppler-utils
   # Wine finds printers through the CUPS client library, loaded at run time by the loader
   # itself: the 32-bit loader needs the i386 one, or it sees no printer at all.
   libcups2:i386
 )
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,12 +31,19 @@ command -v npm >/dev/null || missing+=(npm)
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO=sudo
   # The 32-bit Wine loader (for the 32-bit build) is an i386 package.
   dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# tools/run.sh starts the program in a Chinese locale, as on a Chinese PC. Listed in
+# locale.gen, the locale survives the next locale-gen (a locales upgrade runs one).
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
+  echo "setup: generating the zh_CN.UTF-8 locale"
+  grep -qE '^zh_CN\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+    echo 'zh_CN.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
 fi
 
 bash "$(dirname "$0")/sqlite-amalgamation.sh"

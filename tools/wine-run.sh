@@ -57,10 +57,39 @@ export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="msc
 
 winepath_of() { echo "Z:${1//\//\\}"; }
 
+# The fonts of a prefix: the text of a .reg file (regedit is given it as UTF-16, for the
+# Chinese names).
+# Every face the program and Wine's own windows ask for (宋体 for the program, Tahoma and
+# MS Shell Dlg for menus, captions and dialogs) is replaced by WenQuanYi Zen Hei Sharp,
+# and Chinese text in the Latin faces (printed page numbers in Arial) links to it. The
+# Sharp face of tools/setup.sh's wqy-zenhei.ttc carries hand-made bitmaps for 12 to 16
+# pixels, so 9 pt text shows every stroke as a Chinese system's 宋体 does. The plain
+# WenQuanYi Zen Hei drops strokes there ("打印" reads "打EII"): its gasp table asks for
+# unsmoothed outlines up to 16 pixels, and Wine honours that whatever the prefix's
+# FontSmoothing says, so anti-aliasing settings cannot mend it.
+font_settings() {
+  local face="WenQuanYi Zen Hei Sharp" file=wqy-zenhei.ttc f
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+  printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+  for f in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI" \
+    宋体 新宋体 SimSun NSimSun 黑体 SimHei 微软雅黑 "Microsoft YaHei"; do
+    printf '"%s"="%s"\r\n' "$f" "$face"
+  done
+  printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
+  for f in Tahoma "Microsoft Sans Serif" Arial "Times New Roman" "Courier New"; do
+    printf '"%s"=hex(7):' "$f"
+    printf '%s,%s\0\0' "$file" "$face" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 |
+      tr -s ' \n' ' ' | sed 's/^ //; s/ $//; s/ /,/g'
+    printf '\r\n'
+  done
+}
+
 mkdir -p "$(dirname "$prefix")"
 (
   flock 9
-  if [ ! -f "$prefix/.ready-v3" ]; then
+  # The marker names what a prefix has been given: change it with the set-up below, and
+  # prefixes made before get the new set-up on their next use.
+  if [ ! -f "$prefix/.ready-v4" ]; then
     if [ ! -f "$prefix/system.reg" ]; then
       if [ "$bits" = 32 ]; then
         WINEARCH=win32 "$loader32" wineboot --init >/dev/null 2>&1
@@ -73,42 +102,14 @@ mkdir -p "$(dirname "$prefix")"
     # prefix's Fonts folder the buttons show the letters "0 1 r" instead.
     marlett=/usr/share/wine/fonts/marlett.ttf
     [ -f "$marlett" ] && [ -d "$prefix/drive_c/windows/Fonts" ] && cp -f "$marlett" "$prefix/drive_c/windows/Fonts/marlett.ttf"
-    # Wine's own UI fonts (menus, captions, message boxes) have no Chinese glyphs:
-    # let the CJK font installed by tools/setup.sh stand in for them.
     fonts=$(mktemp --suffix=.reg)
-    {
-      echo 'REGEDIT4'
-      echo
-      echo '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]'
-      for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI" SimSun NSimSun; do
-        echo "\"$face\"=\"WenQuanYi Zen Hei\""
-      done
-    } >"$fonts"
+    font_settings | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$fonts"
     "$loader" regedit /S "$(winepath_of "$fonts")" >/dev/null 2>&1
     rm -f "$fonts"
     "$server" -w
-    [ -f "$prefix/system.reg" ] && touch "$prefix/.ready-v3"
-  fi
-  if [ ! -f "$prefix/.fonts-cjk-v1" ]; then
-    # The Chinese faces the program asks for by name (宋体, 黑体), and Chinese text in
-    # Arial (printed page numbers), reach the CJK font as they would on a Chinese system.
-    fonts=$(mktemp --suffix=.reg)
-    {
-      printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-      printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-      for face in 宋体 新宋体 黑体 SimHei; do printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"; done
-      printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
-      for face in Arial "Times New Roman" "Courier New"; do
-        printf '"%s"=hex(7):' "$face"
-        printf 'wqy-zenhei.ttc,WenQuanYi Zen Hei\0\0' | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 |
-          tr -s ' \n' ' ' | sed 's/^ //; s/ $//; s/ /,/g'
-        printf '\r\n'
-      done
-    } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$fonts"
-    "$loader" regedit /S "$(winepath_of "$fonts")" >/dev/null 2>&1
-    rm -f "$fonts"
-    "$server" -w
-    [ -f "$prefix/system.reg" ] && touch "$prefix/.fonts-cjk-v1"
+    # Wine has written the registry when its server ends: a prefix without the fonts
+    # stays unmarked, so the next use tries again.
+    grep -q 'Zen Hei Sharp' "$prefix/user.reg" 2>/dev/null && touch "$prefix/.ready-v4"
   fi
 ) 9>"$prefix.lock"
 

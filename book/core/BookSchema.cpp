@@ -33,7 +33,7 @@ CREATE INDEX notes_by_date ON notes(note_date, saved_at);
 CREATE TABLE items(
   note_id INTEGER NOT NULL REFERENCES notes(id) ON DELETE CASCADE,
   row INTEGER NOT NULL CHECK(row BETWEEN 1 AND 20),
-  spec TEXT NOT NULL,
+  dimensions TEXT NOT NULL,
   quantity TEXT NOT NULL,
   unit TEXT NOT NULL,
   price TEXT NOT NULL,

@@ -20,7 +20,7 @@ namespace book {
 
 struct NoteItem {  // GBK cell texts, row 1..20
   int row = 0;
-  std::string spec, quantity, unit, price, amount, remarks;
+  std::string dimensions, quantity, unit, price, amount, remarks;
 };
 
 struct NoteRecord {
@@ -86,8 +86,8 @@ class NoteBook {
   bool SetNumberFormat(const NumberFormat& format, std::string* why);
 
   std::vector<std::string> Customers(size_t limit = 200);  // GBK, most recent first
-  // Unit and price of `spec` in that customer's latest note holding it.
-  std::optional<LastItem> LastItemFor(const std::string& customer, const std::string& spec);
+  // Unit and price of `dimensions` in that customer's latest note holding it.
+  std::optional<LastItem> LastItemFor(const std::string& customer, const std::string& dimensions);
   std::vector<NoteSummary> List(const NoteFilter& filter);  // newest first
 
   // The reason (GBK) the last call failed, "" when it succeeded. The queries above

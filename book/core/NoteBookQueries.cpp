@@ -47,10 +47,10 @@ std::vector<std::string> NoteBook::Customers(size_t limit) {
   return names;
 }
 
-std::optional<LastItem> NoteBook::LastItemFor(const std::string& customer, const std::string& spec) {
+std::optional<LastItem> NoteBook::LastItemFor(const std::string& customer, const std::string& dimensions) {
   sqlite3* db = impl_->db.get();
   int64_t customerId = 0;
-  int rc = customer.empty() || spec.empty() ? SQLITE_OK : FindCustomer(db, customer, &customerId);
+  int rc = customer.empty() || dimensions.empty() ? SQLITE_OK : FindCustomer(db, customer, &customerId);
   if (rc != SQLITE_OK) {
     impl_->Fail(rc, nullptr);
     return std::nullopt;
@@ -60,11 +60,11 @@ std::optional<LastItem> NoteBook::LastItemFor(const std::string& customer, const
   // A row that has neither unit nor price has nothing to fill in.
   sql::Statement s(
       db, (std::string("SELECT i.unit, i.price FROM notes n JOIN items i ON i.note_id = n.id "
-                       "WHERE n.customer_id = ?1 AND i.spec = ?2 AND (i.unit <> '' OR i.price <> '')") +
+                       "WHERE n.customer_id = ?1 AND i.dimensions = ?2 AND (i.unit <> '' OR i.price <> '')") +
            kNewestFirst + ", i.row LIMIT 1")
               .c_str());
   s.Bind(1, customerId);
-  s.BindGbk(2, spec);
+  s.BindGbk(2, dimensions);
   rc = s.Step();
   if (rc == SQLITE_ROW) return LastItem{s.Gbk(0), s.Gbk(1)};
   if (rc != SQLITE_DONE) impl_->Fail(rc, nullptr);

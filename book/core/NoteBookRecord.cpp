@@ -82,13 +82,13 @@ int WriteItems(sqlite3* db, int64_t noteId, const std::vector<NoteItem>& items) 
   clear.Bind(1, noteId);
   int rc = clear.Run();
   sql::Statement add(db,
-                     "INSERT INTO items(note_id, row, spec, quantity, unit, price, amount, remarks) "
+                     "INSERT INTO items(note_id, row, dimensions, quantity, unit, price, amount, remarks) "
                      "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
   for (const NoteItem& item : items) {
     if (rc != SQLITE_OK) break;
     add.Bind(1, noteId);
     add.Bind(2, int64_t(item.row));
-    add.BindGbk(3, item.spec);
+    add.BindGbk(3, item.dimensions);
     add.BindGbk(4, item.quantity);
     add.BindGbk(5, item.unit);
     add.BindGbk(6, item.price);

@@ -1,6 +1,6 @@
 // Reading a note from the cells of its grid, as the note layout places them: title
 // row 0 "销售单号：<number> … 客户名称：<customer>", title row 1 "经手人：<handler> …
-// 日期：<date>", item rows 3..22 with the specification to the remarks in columns 1..6.
+// 日期：<date>", item rows 3..22 with the dimensions (规格) to the remarks in columns 1..6.
 #include <string_view>
 
 #include "book/core/BookDate.h"
@@ -88,7 +88,7 @@ bool ReadNote(const CellTextFn& cell, int rowCount, int colCount, NoteRecord* no
         r - kFirstItemRow + 1, cell(r, 1), cell(r, 2), cell(r, 3), cell(r, 4), cell(r, 5), cell(r, 6)};
     // Added in row order into a double, as the note's own total is.
     note->total += rt::TextToNumber(item.amount.c_str());
-    if (HasText(item.spec) || HasText(item.quantity) || HasText(item.unit) || HasText(item.price) ||
+    if (HasText(item.dimensions) || HasText(item.quantity) || HasText(item.unit) || HasText(item.price) ||
         HasText(item.amount) || HasText(item.remarks))
       note->items.push_back(std::move(item));
   }

@@ -81,8 +81,9 @@ inline NoteRecord Note(std::string number, std::string customer, std::string dat
   return note;
 }
 
-inline NoteItem Item(int row, std::string spec, std::string unit, std::string price, std::string amount) {
-  return NoteItem{row, std::move(spec), "1", std::move(unit), std::move(price), std::move(amount), ""};
+inline NoteItem Item(int row, std::string dimensions, std::string unit, std::string price,
+                     std::string amount) {
+  return NoteItem{row, std::move(dimensions), "1", std::move(unit), std::move(price), std::move(amount), ""};
 }
 
 inline void Record(NoteBook& book, const NoteRecord& note) {

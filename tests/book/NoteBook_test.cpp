@@ -87,7 +87,7 @@ TEST(NoteBook, TextsAreUtf8InTheFileAndComeBackExactly) {
   }
   test::RawConnection raw(file.path());
   EXPECT_EQ(raw.Text("SELECT file_path FROM notes"), u8"D:\\单据\\一.qgd");
-  EXPECT_EQ(raw.Text("SELECT spec FROM items"), u8"  规格\u3000");
+  EXPECT_EQ(raw.Text("SELECT dimensions FROM items"), u8"  规格\u3000");
   EXPECT_EQ(raw.Text("SELECT unit FROM items"), u8"平方米");
   EXPECT_EQ(raw.Text("SELECT typeof(remarks) FROM items"), "blob");  // kept as the bytes
   auto book = file.Open();
@@ -105,7 +105,7 @@ TEST(NoteBook, CustomersAndTheirLastPrices) {
   test::Record(*book, Note("3", "甲", "2024-01-05", "3",
                            {Item(4, "S", "片", "12", "12"), Item(1, "S", "片", "11", "11")}));
   test::Record(*book, Note("4", "丙", "2024-01-02", "4"));
-  // A later note with the specification but neither unit nor price fills nothing in.
+  // A later note with the same dimensions but neither unit nor price fills nothing in.
   test::Record(*book, Note("5", "甲", "2024-01-07", "5", {Item(1, "S", "", "", "")}));
   // Dated before note 3, though saved after it.
   test::Record(*book, Note("6", "甲", "2024-01-03", "6", {Item(1, "S", "片", "8", "8")}));

@@ -89,7 +89,7 @@ TEST(ReadNote, ItemRowsKeepTheirTextsAndTheTotalSumsTheAmounts) {
   ASSERT_EQ(note.items.size(), 5u);
   const NoteItem& first = note.items[0];
   EXPECT_EQ(first.row, 1);
-  EXPECT_EQ(first.spec, " 120×60");
+  EXPECT_EQ(first.dimensions, " 120×60");
   EXPECT_EQ(first.quantity, "2");
   EXPECT_EQ(first.unit, "平方米");
   EXPECT_EQ(first.price, "3.5");
