@@ -196,6 +196,10 @@ void CGridCtrl::OnLButtonDblClk(POINT pt) {
       model_.SetFocusCell(hit.cell.row, hit.cell.col);
       RaiseFocusChangedIfMoved();
     }
+    if (sink_) sink_->CellDoubleClicked(hit.cell.row, hit.cell.col);
+    // The handler may have closed the window or moved the focus (a list that picks
+    // the row and closes): then there is nothing left to edit here.
+    if (!hwnd_ || CellPos{model_.FocusRow(), model_.FocusCol()} != hit.cell) return;
     if (!model_.IsKindColumn(hit.cell.col, kind::kCheck)) EditFocusCell();
   }
 }
