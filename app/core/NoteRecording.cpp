@@ -44,7 +44,7 @@ void OfferCustomerNames(uint32_t windowId, uint32_t editBoxId) {
 
 void FillRememberedPrices() {
   if (!NoteBookConfigured()) return;
-  std::vector<int> rows = RowsWithNewSpecification();
+  std::vector<int> rows = RowsWithNewDimensions();
   if (rows.empty()) return;
   std::string customer = NoteCustomer(), why;
   book::NoteBook* notes = customer.empty() ? nullptr : OpenNoteBook(&why);

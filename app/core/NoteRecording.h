@@ -1,6 +1,6 @@
 // The note book as the note window uses it: recording a saved note, the customers
 // offered while typing a name, and the unit and price a customer last paid for a
-// specification.
+// dimensions (规格).
 #pragma once
 
 #include <cstdint>
@@ -16,7 +16,7 @@ bool RecordSavedNote(const std::string& fileName, std::string* why);
 // nothing when the book cannot be opened.
 void OfferCustomerNames(uint32_t windowId, uint32_t editBoxId);
 
-// Each item row whose specification was just typed gets the unit and price of the
+// Each item row whose dimensions (规格) were just typed gets the unit and price of the
 // customer's last note with it, in the cells that are still empty.
 void FillRememberedPrices();
 

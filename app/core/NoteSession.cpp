@@ -13,7 +13,7 @@ namespace {
 struct Session {
   bool known = false;  // a clean state was taken
   std::vector<std::string> saved;
-  std::vector<std::string> specs;
+  std::vector<std::string> dimensions;
   std::string number;
 };
 
@@ -24,12 +24,12 @@ Session& State() {
 
 int GridCount(int32_t property) { return int32_t(ReadMainUnitWords(kGridUnitId, property)); }
 
-std::vector<std::string> ReadSpecs() {
-  std::vector<std::string> specs;
+std::vector<std::string> ReadDimensions() {
+  std::vector<std::string> dimensions;
   int lastRow = std::min(kLastItemRow, GridCount(prop::kGridRowCount) - 1);
-  if (GridCount(prop::kGridColCount) <= 1) return specs;
-  for (int r = kFirstItemRow; r <= lastRow; ++r) specs.push_back(NoteCellText(r, 1));
-  return specs;
+  if (GridCount(prop::kGridColCount) <= 1) return dimensions;
+  for (int r = kFirstItemRow; r <= lastRow; ++r) dimensions.push_back(NoteCellText(r, 1));
+  return dimensions;
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ std::vector<std::string> ReadNoteTexts() {
 void MarkNoteClean(const std::string& issuedNumber) {
   State().number = issuedNumber;
   MarkNoteSaved();
-  State().specs = ReadSpecs();
+  State().dimensions = ReadDimensions();
 }
 
 void MarkNoteSaved() {
@@ -58,9 +58,9 @@ bool NoteHasUnsavedEdits() { return !State().known || ReadNoteTexts() != State()
 
 const std::string& IssuedNoteNumber() { return State().number; }
 
-std::vector<int> RowsWithNewSpecification() {
-  std::vector<std::string> now = ReadSpecs();
-  std::vector<std::string>& before = State().specs;
+std::vector<int> RowsWithNewDimensions() {
+  std::vector<std::string> now = ReadDimensions();
+  std::vector<std::string>& before = State().dimensions;
   std::vector<int> rows;
   for (size_t i = 0; i < now.size(); ++i) {
     bool changed = i >= before.size() || before[i] != now[i];

@@ -98,7 +98,7 @@ TEST_F(NoteBookProgram, NumberedNotesAreRecordedRememberedAndListed) {
   ASSERT_EQ(prompts.boxes.size(), 1u);
   EXPECT_EQ(prompts.boxes[0].text, "保存成功!") << "recorded without a word";
 
-  // Just saved: no question. The same customer's specification brings its unit and price.
+  // Just saved: no question. The same customer's dimensions bring its unit and price.
   Menu(app::kMenuNewNoteId);
   EXPECT_EQ(prompts.boxes.size(), 1u);
   TypeCustomer(L"华联建材");
