@@ -1,9 +1,14 @@
 // The program menu: open a note file into the grid, save the grid to a note file, end
-// the program. The file format and its safe replace on save are the grid's.
+// the program. The file format and its safe replace on save are the grid's; every
+// saved note is also recorded in the note book.
 #include <string>
 
+#include "app/core/FileCommands.h"
+#include "app/core/NoteBookAccess.h"
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteHandlers.h"
+#include "app/core/NoteRecording.h"
+#include "app/core/NoteSession.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridCommands.h"
 
@@ -12,8 +17,6 @@ namespace app {
 namespace {
 
 const char* const kNoteFileFilter = "表格文件(*.qgd)|*.qgd";
-constexpr int kStopIcon = 0x10;
-constexpr int kInformationIcon = 0x40;
 
 // Sets the note filter on the dialog and shows it; the chosen file name, or nothing
 // when the user cancelled.
@@ -26,30 +29,49 @@ bool ChooseNoteFile(uint32_t dialogId, std::string* fileName) {
   return true;
 }
 
-void Tell(const char* text, int icon) {
-  CoreCommand(rt::CoreCommand::kInfoBox, {TextArg(text), rt::MakeInt(icon)});  // caption "信息："
-}
-
 }  // namespace
+
+int Tell(const std::string& text, int flags) {
+  // caption "信息："
+  return CoreCommand(rt::CoreCommand::kInfoBox, {TextArg(text), rt::MakeInt(flags)}).Int();
+}
 
 // The file replaces the whole grid, layout included; nothing is recomputed until the
 // next finished edit.
+bool OpenNoteFile(const std::string& fileName) {
+  if (!NoteGridCommand(grid::cmd::LoadFile, {TextArg(fileName)}).Logic()) {
+    Tell("打开表格文件出错!", kStopIcon);
+    return false;
+  }
+  MarkNoteClean("");
+  return true;
+}
+
+// SaveFile ends an edit in progress first; a failed save leaves an existing file as it
+// was. The book never stands in the way of the file: a note it cannot record is saved
+// all the same, and the user is told what failed.
+bool SaveNoteThroughDialog() {
+  std::string fileName;
+  if (!ChooseNoteFile(kSaveDialogId, &fileName)) return false;
+  if (!NoteGridCommand(grid::cmd::SaveFile, {TextArg(fileName)}).Logic()) {
+    Tell("保存失败!", kStopIcon);
+    return false;
+  }
+  Tell("保存成功!", kInformationIcon);
+  MarkNoteSaved();
+  std::string why;
+  if (NoteBookConfigured() && !RecordSavedNote(fileName, &why)) Tell("账本记录失败：" + why, kStopIcon);
+  return true;
+}
+
 rt::HandlerResult OnOpen(const rt::EventArgs&) {
   std::string fileName;
-  if (!ChooseNoteFile(kOpenDialogId, &fileName)) return rt::HandlerResult::None();
-  if (!NoteGridCommand(grid::cmd::LoadFile, {TextArg(fileName)}).Logic())
-    Tell("打开表格文件出错!", kStopIcon);
+  if (ChooseNoteFile(kOpenDialogId, &fileName)) OpenNoteFile(fileName);
   return rt::HandlerResult::None();
 }
 
-// SaveFile ends an edit in progress first; a failed save leaves an existing file as it was.
 rt::HandlerResult OnSave(const rt::EventArgs&) {
-  std::string fileName;
-  if (!ChooseNoteFile(kSaveDialogId, &fileName)) return rt::HandlerResult::None();
-  if (NoteGridCommand(grid::cmd::SaveFile, {TextArg(fileName)}).Logic())
-    Tell("保存成功!", kInformationIcon);
-  else
-    Tell("保存失败!", kStopIcon);
+  SaveNoteThroughDialog();
   return rt::HandlerResult::None();
 }
 

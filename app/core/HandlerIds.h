@@ -10,7 +10,7 @@ namespace app {
 
 enum class HandlerId : uint32_t {
   RecalculateNote = 0,
-  BuildNoteLayout,
+  OnMainWindowCreated,  // the blank note (BuildNoteLayout) and the book's part
   FitGridToWindow,
   OnCustomerChanged,
   OnDateChanged,
@@ -27,6 +27,16 @@ enum class HandlerId : uint32_t {
   OnUsageHelp,
   OnSettingsOk,
   OnSettingsCancel,
+  OnNewNote,
+  OnNumberFormat,
+  OnNumberFormatShown,
+  OnNumberFormatChanged,
+  OnNumberFormatOk,
+  OnNumberFormatCancel,
+  OnHistory,
+  OnHistoryShown,
+  OnHistoryQuery,
+  OnHistoryOpenNote,
   Count
 };
 

@@ -2,6 +2,7 @@
 
 #include <cfenv>
 
+#include "app/core/BookCommands.h"
 #include "app/core/HandlerIds.h"
 #include "app/core/NoteHandlers.h"
 #include "app/core/PrintCommands.h"
@@ -17,7 +18,7 @@ struct Table {
   void Set(HandlerId id, rt::EventHandler h) { entries[size_t(id)] = h; }
   Table() {
     Set(HandlerId::RecalculateNote, &RecalculateNote);
-    Set(HandlerId::BuildNoteLayout, &BuildNoteLayout);
+    Set(HandlerId::OnMainWindowCreated, &OnMainWindowCreated);
     Set(HandlerId::FitGridToWindow, &FitGridToWindow);
     Set(HandlerId::OnCustomerChanged, &OnCustomerChanged);
     Set(HandlerId::OnDateChanged, &OnDateChanged);
@@ -34,6 +35,16 @@ struct Table {
     Set(HandlerId::OnUsageHelp, &OnUsageHelp);
     Set(HandlerId::OnSettingsOk, &print::OnSettingsOk);
     Set(HandlerId::OnSettingsCancel, &print::OnSettingsCancel);
+    Set(HandlerId::OnNewNote, &OnNewNote);
+    Set(HandlerId::OnNumberFormat, &OnNumberFormat);
+    Set(HandlerId::OnNumberFormatShown, &OnNumberFormatShown);
+    Set(HandlerId::OnNumberFormatChanged, &OnNumberFormatChanged);
+    Set(HandlerId::OnNumberFormatOk, &OnNumberFormatOk);
+    Set(HandlerId::OnNumberFormatCancel, &OnNumberFormatCancel);
+    Set(HandlerId::OnHistory, &OnHistory);
+    Set(HandlerId::OnHistoryShown, &OnHistoryShown);
+    Set(HandlerId::OnHistoryQuery, &OnHistoryQuery);
+    Set(HandlerId::OnHistoryOpenNote, &OnHistoryOpenNote);
   }
 };
 

@@ -23,12 +23,22 @@ rt::DataValue NoteGridArg() { return rt::MakeUnit(rt::tag::kGrid, rt::UnitRef{kM
 
 rt::DataValue MainWindowArg() { return WindowArg(kMainWindowId, kMainWindowUnitId); }
 
-CommandResult NoteGridCommand(rt::CommandFn command, std::initializer_list<rt::DataValue> args) {
+CommandResult GridCommand(const rt::DataValue& grid, rt::CommandFn command,
+                          std::initializer_list<rt::DataValue> args) {
   std::vector<rt::DataValue> all;
   all.reserve(args.size() + 1);
-  all.push_back(NoteGridArg());
+  all.push_back(grid);
   all.insert(all.end(), args.begin(), args.end());
   return CommandResult(rt::Services().CallLibraryCommand(kGridLibrary, command, int(all.size()), all.data()));
+}
+
+CommandResult NoteGridCommand(rt::CommandFn command, std::initializer_list<rt::DataValue> args) {
+  return GridCommand(NoteGridArg(), command, args);
+}
+
+std::string NoteCellText(int row, int col) {
+  CommandResult cell = NoteGridCommand(grid::cmd::GetCellData, {rt::MakeInt(row), rt::MakeInt(col)});
+  return cell.IsText() ? cell.Text() : std::string();
 }
 
 CommandResult CoreCommand(rt::CoreCommand command, std::initializer_list<rt::DataValue> args) {
@@ -50,19 +60,31 @@ std::string ToText(const rt::DataValue& value) {
   return CoreCommand(rt::CoreCommand::kToText, {value}).Text();
 }
 
-std::string ReadMainUnitText(uint32_t unitId, int32_t index) {
-  uint64_t words = ReadMainUnitWords(unitId, index);
+std::string ReadUnitText(uint32_t windowId, uint32_t unitId, int32_t index) {
+  uint64_t words = ReadUnitWords(windowId, unitId, index);
   // The property service hands text over as a new heap block.
   return CommandResult(rt::DataValue{uint32_t(words), uint32_t(words >> 32), rt::tag::kText}).Text();
 }
 
-uint64_t ReadMainUnitWords(uint32_t unitId, int32_t index) {
-  return rt::Services().GetUnitProperty(kMainWindowId, unitId, index, rt::kNotAnArray);
+uint64_t ReadUnitWords(uint32_t windowId, uint32_t unitId, int32_t index) {
+  return rt::Services().GetUnitProperty(windowId, unitId, index, rt::kNotAnArray);
 }
 
-void WriteMainUnitText(uint32_t unitId, int32_t index, const std::string& text) {
+void WriteUnitWords(uint32_t windowId, uint32_t unitId, int32_t index, uint64_t words) {
+  rt::Services().SetUnitProperty(windowId, unitId, index, rt::kNotAnArray, uint32_t(words), uint32_t(words >> 32));
+}
+
+void WriteUnitText(uint32_t windowId, uint32_t unitId, int32_t index, const std::string& text) {
   rt::DataValue v = TextArg(text);  // copied by the service
-  rt::Services().SetUnitProperty(kMainWindowId, unitId, index, rt::kNotAnArray, v.low, v.high);
+  rt::Services().SetUnitProperty(windowId, unitId, index, rt::kNotAnArray, v.low, v.high);
+}
+
+std::string ReadMainUnitText(uint32_t unitId, int32_t index) { return ReadUnitText(kMainWindowId, unitId, index); }
+
+uint64_t ReadMainUnitWords(uint32_t unitId, int32_t index) { return ReadUnitWords(kMainWindowId, unitId, index); }
+
+void WriteMainUnitText(uint32_t unitId, int32_t index, const std::string& text) {
+  WriteUnitText(kMainWindowId, unitId, index, text);
 }
 
 }  // namespace app

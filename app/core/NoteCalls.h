@@ -17,11 +17,18 @@ constexpr int kGridLibrary = 1;
 // Unit property indices the handlers read and write.
 namespace prop {
 constexpr int32_t kEditContent = 8;      // edit box: its text
+constexpr int32_t kCaption = 8;          // label: its text
 constexpr int32_t kDateBoxDate = 10;     // date box: its date-time
 constexpr int32_t kDialogFileName = 10;  // common dialog: the chosen file name
 constexpr int32_t kDialogFilter = 11;    // common dialog: "description|pattern"
 constexpr int32_t kGridRowCount = 17;    // grid: RowCount (its own property 9)
 constexpr int32_t kGridColCount = 18;    // grid: ColCount (its own property 10)
+constexpr int32_t kGridHeadRowCount = 19;
+constexpr int32_t kTag = 4;              // every unit: its tag text
+constexpr int32_t kVisible = 5;          // every unit: visible
+constexpr int32_t kChecked = 18;         // check and radio box: checked
+constexpr int32_t kGridIsShowDiglog = 22;
+constexpr int32_t kGridShowPrintButton = 24;
 }  // namespace prop
 
 // An optional argument left out.
@@ -61,6 +68,12 @@ CommandResult NoteGridCommand(rt::CommandFn command, std::initializer_list<rt::D
 // A core command of the core library's table.
 CommandResult CoreCommand(rt::CoreCommand command, std::initializer_list<rt::DataValue> args);
 
+// A grid command on any grid unit: the grid goes in front of `args`.
+CommandResult GridCommand(const rt::DataValue& grid, rt::CommandFn command, std::initializer_list<rt::DataValue> args);
+
+// A cell's text on the note grid; empty when the cell holds no text or is not there.
+std::string NoteCellText(int row, int col);
+
 // SetCellData(row, column, kind 1, value) on the note grid; the result is ignored.
 void SetNoteCell(int row, int col, rt::DataValue value);
 void SetNoteCellText(int row, int col, const std::string& text);
@@ -68,6 +81,13 @@ void SetNoteCellText(int row, int col, const std::string& text);
 // Core value commands, results unpacked.
 double ToNumber(const rt::DataValue& value);
 std::string ToText(const rt::DataValue& value);
+
+// Unit properties of any window's units (the common properties of a window that is not
+// open are its template's).
+std::string ReadUnitText(uint32_t windowId, uint32_t unitId, int32_t index);
+uint64_t ReadUnitWords(uint32_t windowId, uint32_t unitId, int32_t index);
+void WriteUnitWords(uint32_t windowId, uint32_t unitId, int32_t index, uint64_t words);
+void WriteUnitText(uint32_t windowId, uint32_t unitId, int32_t index, const std::string& text);
 
 // Unit properties of the main window's units.
 std::string ReadMainUnitText(uint32_t unitId, int32_t index);

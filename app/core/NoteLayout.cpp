@@ -6,6 +6,7 @@
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteHandlers.h"
 #include "app/core/NoteRows.h"
+#include "app/core/NoteSession.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridCommands.h"
 
@@ -88,10 +89,11 @@ void SetUpColumns() {
 
 //--- Title rows ---------------------------------------------------------------------
 
-// The customer name follows the colon directly.
+// The customer name follows the colon directly. A number the book issued for this note
+// stays in front of the spaces.
 rt::HandlerResult OnCustomerChanged(const rt::EventArgs&) {
   std::string name = ReadMainUnitText(kCustomerEditId, prop::kEditContent);
-  SetNoteCellText(kTitleRow1, 0, "销售单号：" + Spaces(34) + "客户名称：" + name);
+  SetNoteCellText(kTitleRow1, 0, "销售单号：" + IssuedNoteNumber() + Spaces(34) + "客户名称：" + name);
   return rt::HandlerResult::None();
 }
 
@@ -109,7 +111,9 @@ rt::HandlerResult OnHeaderTextChanged(const rt::EventArgs&) { return rt::Handler
 // its bottom 20 pixels below the client area's.
 rt::HandlerResult FitGridToWindow(const rt::EventArgs&) {
   double w = double(CoreCommand(rt::CoreCommand::kGetClientWidth, {MainWindowArg()}).Int()) - 10;
-  double h = double(CoreCommand(rt::CoreCommand::kGetClientHeight, {MainWindowArg()}).Int()) - 10;
+  // The grid sits below the title controls (top 30) with the side margin kept at the
+  // bottom too, so the total row and the scroll bar's down arrow stay in view.
+  double h = double(CoreCommand(rt::CoreCommand::kGetClientHeight, {MainWindowArg()}).Int()) - 35;
   // A client area narrower than the margins (a minimised window) gives an empty grid,
   // never a negative size (and never -1, which MoveUnit reads as "unchanged").
   int width = w > 0 ? int(w) : 0;

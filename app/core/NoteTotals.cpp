@@ -1,13 +1,14 @@
 // After every finished cell edit: each item row with a quantity and a price gets its
 // amount, and the total row shows the total in capital numerals and in figures.
 //
-// The total is summed from the amount cells as they stand when the run starts, before
-// the new amounts are written, so an amount a run writes is counted by the next run.
+// The total is summed after the new amounts are written, so the total row always agrees
+// with the amounts shown above it.
 #include <algorithm>
 #include <string>
 
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteHandlers.h"
+#include "app/core/NoteRecording.h"
 #include "app/core/NoteRows.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridCommands.h"
@@ -62,8 +63,9 @@ void WriteAmounts() {
 }  // namespace
 
 rt::HandlerResult RecalculateNote(const rt::EventArgs&) {
-  double total = SumOfAmounts();
+  FillRememberedPrices();
   WriteAmounts();
+  double total = SumOfAmounts();
   CommandResult capital =
       CoreCommand(rt::CoreCommand::kNumberToCapital, {rt::MakeDouble(total), rt::MakeLogic(false)});
   SetNoteCellText(kTotalRow, kCapitalColumn, kCapitalPrefix + capital.Text());

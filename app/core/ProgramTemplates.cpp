@@ -8,6 +8,8 @@
 #include "app/core/HandlerIds.h"
 #include "app/core/LibraryUnitBlocks.h"
 #include "app/core/ProgramIcons.h"
+#include "app/core/BookTemplates.h"
+#include "app/core/TemplateRecords.h"
 #include "runtime/core/DataValue.h"
 #include "runtime/core/TemplateWriter.h"
 #include "runtime/core/UnitPropertyBlocks.h"
@@ -19,125 +21,7 @@ namespace {
 using rt::UnitTemplate;
 using rt::WindowTemplate;
 namespace tag = rt::tag;
-
-//--- Unit records -------------------------------------------------------------------
-
-// State words: visible and a tab stop (controls that take input), visible (labels,
-// group boxes, windows), nothing (units that are not shown at run time).
-constexpr uint32_t kInputState = 5, kShownState = 1, kHiddenState = 0;
-
-struct Place {
-  int32_t left, top, width, height;
-};
-
-UnitTemplate Unit(uint32_t id, uint32_t type, const char* name, Place at, uint32_t state,
-                  std::vector<uint8_t> block) {
-  UnitTemplate u;
-  u.id = id;
-  u.typeId = type;
-  u.name = name;
-  u.left = at.left;
-  u.top = at.top;
-  u.width = at.width;
-  u.height = at.height;
-  u.pointerBlock = {0, 0, 0, 0};  // the default mouse pointer
-  u.state = state;
-  u.propertyBlock = std::move(block);
-  return u;
-}
-
-UnitTemplate Inside(uint32_t groupId, UnitTemplate u) {
-  u.containerId = groupId;
-  return u;
-}
-
-UnitTemplate On(int32_t event, HandlerId handler, UnitTemplate u) {
-  u.events.push_back({event, HandlerOffset(handler), nullptr});
-  return u;
-}
-
-UnitTemplate On(std::initializer_list<std::pair<int32_t, HandlerId>> events, UnitTemplate u) {
-  for (const auto& [event, handler] : events) u = On(event, handler, std::move(u));
-  return u;
-}
-
-UnitTemplate MenuItem(uint32_t id, uint32_t level, const char* caption, std::optional<HandlerId> handler) {
-  UnitTemplate u;
-  u.id = id;
-  u.typeId = tag::kMenuItem;
-  u.level = level;
-  u.caption = caption;
-  u.click.offset = handler ? HandlerOffset(*handler) : rt::kNoHandlerOffset;
-  return u;
-}
-
-// Each group box lists the units that name it as their container, in table order.
-void ListContainedUnits(WindowTemplate* w) {
-  for (UnitTemplate& group : w->units)
-    for (const UnitTemplate& u : w->units)
-      if (!u.IsMenuItem() && u.containerId == group.id) group.containedIds.push_back(u.id);
-}
-
-//--- Property blocks of the core kinds ----------------------------------------------
-
-std::vector<uint8_t> WindowBlock(uint32_t version, uint32_t border, const char* caption,
-                                 const std::vector<uint8_t>& icon) {
-  rt::WindowProps p;
-  p.version = version;
-  p.border = border;
-  if (border != 2) p.minButton = p.maxButton = false;  // fixed windows cannot be sized
-  p.caption = caption;
-  p.icon = icon;
-  return rt::WriteWindowProps(p);
-}
-
-std::vector<uint8_t> LabelBlock(const char* caption, rt::FontBytes font = {}) {
-  rt::LabelProps p;
-  p.caption = caption;
-  p.font = std::move(font);
-  return rt::WriteLabelProps(p);
-}
-
-std::vector<uint8_t> EditBlock(const char* content) {
-  rt::EditBoxProps p;
-  p.content = content;
-  return rt::WriteEditBoxProps(p);
-}
-
-std::vector<uint8_t> ButtonBlock(const char* caption) {
-  rt::ButtonProps p;
-  p.caption = caption;
-  return rt::WriteButtonProps(p);
-}
-
-std::vector<uint8_t> CheckBlock(const char* caption, bool checked) {
-  rt::CheckProps p;
-  p.caption = caption;
-  p.checked = checked;
-  return rt::WriteCheckBoxProps(p);
-}
-
-std::vector<uint8_t> RadioBlock(const char* caption, bool selected) {
-  rt::CheckProps p;
-  p.version = 1;
-  p.caption = caption;
-  p.checked = selected;
-  return rt::WriteRadioBoxProps(p);
-}
-
-std::vector<uint8_t> GroupBlock(const char* caption) {
-  rt::GroupBoxProps p;
-  p.caption = caption;
-  return rt::WriteGroupBoxProps(p);
-}
-
-std::vector<uint8_t> FileDialogBlock(uint32_t kind, const char* defaultExt) {
-  rt::CommonDialogProps p;
-  p.kind = kind;
-  p.mustExist = kind == 0;
-  p.defaultExt = defaultExt;
-  return rt::WriteCommonDialogProps(p);
-}
+using namespace tpl;
 
 // The note grid: 24 rows of 7 columns, no fixed rows or columns, page numbers centred.
 std::vector<uint8_t> NoteGridBlock() {
@@ -190,8 +74,7 @@ const char* const kHelpText =
     "    设置表格的 行，列，文字，标题。  设置好之后\r\n\r\n"
     "    在相应的表格内输入内容  排表  数量 备注 等信息\r\n\r\n"
     "    预览  如果觉得效果不好 返回重新设计  修改内容\r\n\r\n"
-    "    填好数量和单价，编辑结束后金额自动算出。\r\n\r\n"
-    "    合计在下一次编辑结束后更新。\r\n\r\n"
+    "    填好数量和单价，编辑结束后金额和合计自动算出。\r\n\r\n"
     "    退出前请先保存，程序不会提醒。";
 
 //--- The five windows ---------------------------------------------------------------
@@ -202,7 +85,7 @@ WindowTemplate MainWindow() {
   w.idWord = 0x19010018;
   w.units = {
       // Event 0: window and units created; event 4: size changed.
-      On({{0, HandlerId::BuildNoteLayout}, {4, HandlerId::FitGridToWindow}},
+      On({{0, HandlerId::OnMainWindowCreated}, {4, HandlerId::FitGridToWindow}},
          Unit(kMainWindowUnitId, tag::kWindow, "", {50, 50, 691, 587}, kShownState,
               WindowBlock(6, 2, "青禾简易表格生成器", SheetIcon()))),
 
@@ -219,6 +102,10 @@ WindowTemplate MainWindow() {
       MenuItem(kMenuPrintHeaderId, 1, "打印表头设置", HandlerId::OnPrintHeaderSettings),
       MenuItem(kMenuPrintPreviewId, 1, "打印预览", HandlerId::OnPrintPreview),
       MenuItem(kMenuPrintNowId, 1, "打印(Y)", HandlerId::OnPrint),
+      MenuItem(kMenuBookId, 0, "账本", std::nullopt),
+      MenuItem(kMenuNewNoteId, 1, "新单据", HandlerId::OnNewNote),
+      MenuItem(kMenuNumberFormatId, 1, "单据编号…", HandlerId::OnNumberFormat),
+      MenuItem(kMenuHistoryId, 1, "历史单据…", HandlerId::OnHistory),
       MenuItem(kMenuHelpId, 0, "帮助", std::nullopt),
       MenuItem(kMenuAboutId, 1, "关于", HandlerId::OnAbout),
 
@@ -351,7 +238,8 @@ WindowTemplate HelpWindow() {
 
 rt::TemplateSet BuildProgramTemplates() {
   rt::TemplateSet set;
-  set.windows = {MainWindow(), PrintHeaderWindow(), AboutWindow(), CalendarWindow(), HelpWindow()};
+  set.windows = {MainWindow(),     PrintHeaderWindow(),  AboutWindow(), CalendarWindow(),
+                 HelpWindow(),     NumberFormatWindow(), HistoryWindow()};
   return set;
 }
 

@@ -1,4 +1,4 @@
-// The program's window template data: its five windows with every unit, menu item and
+// The program's window template data: its windows with every unit, menu item and
 // event binding, built from readable records, and the ids the handlers address them by.
 #pragma once
 
@@ -10,7 +10,7 @@
 namespace app {
 
 // The last id serial the templates hand out; ids made at run time continue after it.
-constexpr uint32_t kLastIdSerial = 0x100EE;
+constexpr uint32_t kLastIdSerial = 0x10107;
 
 //--- MainWindow ---------------------------------------------------------------------
 constexpr uint32_t kMainWindowId = 0x52010001;
@@ -40,6 +40,10 @@ constexpr uint32_t kMenuPrintId = 0x26010014;
 constexpr uint32_t kMenuPrintHeaderId = 0x26010015;
 constexpr uint32_t kMenuPrintPreviewId = 0x26010016;
 constexpr uint32_t kMenuPrintNowId = 0x26010019;
+constexpr uint32_t kMenuBookId = 0x260100ef;  // 账本
+constexpr uint32_t kMenuNewNoteId = 0x260100f0;
+constexpr uint32_t kMenuNumberFormatId = 0x260100f1;
+constexpr uint32_t kMenuHistoryId = 0x260100f2;
 constexpr uint32_t kMenuHelpId = 0x2601001a;
 constexpr uint32_t kMenuAboutId = 0x2601001b;
 
@@ -84,7 +88,31 @@ constexpr uint32_t kHelpWindowId = 0x520100ec;
 constexpr uint32_t kHelpWindowUnitId = 0x060100eb;
 constexpr uint32_t kHelpLabelId = 0x160100ed;
 
-// The records of all five windows, in window-table order (main window first), with
+//--- The note book's windows --------------------------------------------------------
+constexpr uint32_t kNumberFormatWindowId = 0x520100f3;  // 单据编号
+constexpr uint32_t kNumberFormatWindowUnitId = 0x060100f4;
+constexpr uint32_t kPrefixLabelId = 0x160100f5;
+constexpr uint32_t kPrefixEditId = 0x160100f6;
+constexpr uint32_t kDatePartCheckId = 0x160100f7;
+constexpr uint32_t kDigitsLabelId = 0x160100f8;
+constexpr uint32_t kDigitsEditId = 0x160100f9;
+constexpr uint32_t kSampleLabelId = 0x160100fa;
+constexpr uint32_t kNumberOkButtonId = 0x160100fb;
+constexpr uint32_t kNumberCancelButtonId = 0x160100fc;
+
+constexpr uint32_t kHistoryWindowId = 0x520100fd;  // 历史单据
+constexpr uint32_t kHistoryWindowUnitId = 0x060100fe;
+constexpr uint32_t kHistoryCustomerLabelId = 0x160100ff;
+constexpr uint32_t kHistoryCustomerEditId = 0x16010100;
+constexpr uint32_t kHistoryByDateCheckId = 0x16010101;
+constexpr uint32_t kHistoryFromBoxId = 0x16010102;
+constexpr uint32_t kHistoryToLabelId = 0x16010103;
+constexpr uint32_t kHistoryToBoxId = 0x16010104;
+constexpr uint32_t kHistoryQueryButtonId = 0x16010105;
+constexpr uint32_t kHistoryGridId = 0x16010106;
+constexpr uint32_t kHistoryCountLabelId = 0x16010107;
+
+// The records of all windows, in window-table order (main window first), with
 // handler offsets as stored (indices of HandlerId) and nothing bound yet.
 rt::TemplateSet BuildProgramTemplates();
 

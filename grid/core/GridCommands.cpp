@@ -1,4 +1,4 @@
-// The cell, merge, width, list and kind commands.
+// The cell, merge, width, list, kind and new-grid commands.
 #include "grid/core/GridCommands.h"
 
 #include <cstdio>
@@ -216,12 +216,19 @@ void SetColumnKind(rt::DataValue* result, int argCount, rt::DataValue* args) {
   *result = rt::MakeLogic(c && k && grid.SetColumnKind(*c, *k));
 }
 
+void NewGrid(rt::DataValue* result, int argCount, rt::DataValue* args) {
+  CommandArgs a(argCount, args);
+  GridModel& grid = a.Grid();
+  auto rows = a.Int(1), cols = a.Int(2);
+  *result = rt::MakeLogic(rows && cols && grid.ResetToBlank(*rows, *cols));
+}
+
 }  // namespace cmd
 
 const rt::CommandFn kGridCommands[kGridCommandCount] = {
     cmd::GetCellData,    cmd::SetCellData, cmd::SetPrintTitle,     cmd::SetPrintMargin, cmd::LoadFile,
     cmd::SaveFile,       cmd::Print,       cmd::PrintPreview,      cmd::MergeCells,     cmd::SetColWidth,
-    cmd::ClearListItems, cmd::AddListItem, cmd::AddColumnListItem, cmd::SetColumnKind,
+    cmd::ClearListItems, cmd::AddListItem, cmd::AddColumnListItem, cmd::SetColumnKind,  cmd::NewGrid,
 };
 
 }  // namespace grid

@@ -1,4 +1,4 @@
-// The grid library's fourteen commands, called through the runtime's command-call
+// The grid library's fifteen commands, called through the runtime's command-call
 // convention: args[0] is the grid unit, the rest are typed values; optional
 // arguments left out arrive with tag 0. Bad arguments are refused silently (false, or
 // nothing for commands without a result).
@@ -41,10 +41,14 @@ void ClearListItems(rt::DataValue* result, int argCount, rt::DataValue* args);
 void AddListItem(rt::DataValue* result, int argCount, rt::DataValue* args);
 void AddColumnListItem(rt::DataValue* result, int argCount, rt::DataValue* args);
 void SetColumnKind(rt::DataValue* result, int argCount, rt::DataValue* args);
+// NewGrid(rows, cols) -> logic: the grid emptied to rows x cols blank cells (no kinds,
+// merges, formulas, sums, pictures, selection, header rows or columns); the print
+// title, print layout and unit properties stay. Bad counts: false, nothing changed.
+void NewGrid(rt::DataValue* result, int argCount, rt::DataValue* args);
 }  // namespace cmd
 
 // The commands in the library's table order (the order above).
-constexpr size_t kGridCommandCount = 14;
+constexpr size_t kGridCommandCount = 15;
 extern const rt::CommandFn kGridCommands[kGridCommandCount];
 
 }  // namespace grid

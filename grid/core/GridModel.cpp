@@ -113,6 +113,17 @@ void GridModel::ResetContent() {
   RepaintAll();
 }
 
+bool GridModel::ResetToBlank(int rows, int cols) {
+  // Checked up front: a refused count must leave the old content in place.
+  if (rows <= 0 || cols <= 0 || rows > kMaxRows || cols > kMaxCols || int64_t(rows) * cols > kMaxCells)
+    return false;
+  ResetContent();
+  SetColCount(cols);
+  SetRowCount(rows);
+  RepaintAll();
+  return true;
+}
+
 //--- Sizes ------------------------------------------------------------------------
 
 int GridModel::RowHeight(int row) const {

@@ -105,6 +105,10 @@ class GridModel {
   // ClearAll plus no column kinds (with their lists), merged blocks, formulas or sums:
   // the state a grid file is loaded into.
   void ResetContent();
+  // ResetContent, then rows x cols blank cells at the default row height and column
+  // width, no header rows or columns. False, and nothing changed, for a count of 0 or
+  // less or one SetRowCount / SetColCount would refuse.
+  bool ResetToBlank(int rows, int cols);
 
   //--- Sizes in pixels
   int RowHeight(int row) const;  // -1 for a bad index

@@ -40,6 +40,8 @@ class GridEventSink {
   virtual bool CanEdit() = 0;                              // 7: true when no handler gave a result
   virtual void HeaderClicked(int row, int col) = 0;        // 8
   virtual void HeaderDoubleClicked(int row, int col) = 0;  // 9
+  // 10: a body cell (outside any border's resize zone), before the double-click edits it.
+  virtual void CellDoubleClicked(int row, int col) = 0;
   virtual void CharTypedInDateEditor(int ch) = 0;          // common event -11
   virtual void FocusGained() = 0;                          // common event -7
   virtual void FocusLost() = 0;                            // common event -8
@@ -197,6 +199,7 @@ class CGridCtrl : public GridRepaint {
   CellPos anchor_{-1, -1};
   CellPos lastReportedFocus_{-1, -1};
   CellPos focusBeforePress_{-1, -1};
+  bool releaseEndsDoubleClick_ = false;  // the double-click already moved the focus and edits
   int grabbedIndex_ = -1;  // row or column whose border is grabbed
   int grabbedStartSize_ = 0;
   int grabbedAt_ = 0;     // client x or y of the press that grabbed the border

@@ -1,5 +1,5 @@
 // The grid library (library 2 of the program): its two unit types (1 the grid unit),
-// its fourteen commands, and its notification function, which at start takes the
+// its fifteen commands, and its notification function, which at start takes the
 // host's callback and installs what the commands need: the resolver from a unit
 // reference to its grid (host callback 2007) and the picture service (1003, 2034).
 #pragma once

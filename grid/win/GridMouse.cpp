@@ -2,6 +2,7 @@
 // sizing cursors, border drags with the inverted line, selection drags with the
 // auto-scroll timer, and the wheel.
 #include <algorithm>
+#include <utility>
 
 #include "grid/core/GridNavigation.h"
 #include "grid/win/CellPainter.h"
@@ -20,6 +21,7 @@ bool IsHeader(const GridModel& m, CellPos c) { return c.row < m.HeadRowCount() |
 
 void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
   titleTip_->Hide();
+  releaseEndsDoubleClick_ = false;
   focusBeforePress_ = CellPos{model_.FocusRow(), model_.FocusCol()};
   SetFocus(hwnd_);
   if (!hwnd_) return;
@@ -49,7 +51,8 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
       return;
     }
     if (model_.SelectRow()) mouseMode_ = mouse::kPressedSelectedRow;
-  } else if (pressed.Valid() && !onColBorder && !onRowBorder) {
+  } else if (pressed.Valid()) {
+    // A press on a border moves the focus too, before the border is grabbed.
     CellPos to = pressed;
     bool header = IsHeader(model_, pressed);
     if (!header || s.processClickFixed) {
@@ -106,6 +109,7 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
 void CGridCtrl::OnLButtonUp(POINT pt) {
   int mode = mouseMode_;
   mouseMode_ = mouse::kNone;
+  bool afterDoubleClick = std::exchange(releaseEndsDoubleClick_, false);
   if (mode == mouse::kColDrag || mode == mouse::kRowDrag) {
     // The inverted line goes; the size comes from where the mouse was let go.
     if (dragLinePos_ >= 0) DrawDragLine();
@@ -147,8 +151,11 @@ void CGridCtrl::OnLButtonUp(POINT pt) {
     if (hit.cell.Valid() && hit.cell == downCell_ && checkCell && hit.cell.row >= model_.HeadRowCount() &&
         !IsHeader(model_, hit.cell))
       ToggleCheck(hit.cell.row, hit.cell.col);
-    // 2. A click on the cell that had the focus edits it.
-    if (focus == focusBeforePress_) {
+    // 2. A click on the cell that had the focus edits it. The release that ends a
+    // double-click leaves both to the double-click, which has already done them.
+    if (afterDoubleClick) {
+      // nothing more
+    } else if (focus == focusBeforePress_) {
       if (focus.Valid() && !checkCell && hit.cell == focus) {
         Rect r = Layout().DrawRect(focus.row, focus.col);
         if (r.Contains(pt.x, pt.y)) EditFocusCell();
@@ -170,6 +177,7 @@ void CGridCtrl::OnLButtonUp(POINT pt) {
 
 void CGridCtrl::OnLButtonDblClk(POINT pt) {
   titleTip_->Hide();
+  releaseEndsDoubleClick_ = true;
   HitResult hit = Layout().HitTest(pt.x, pt.y);
   const GridSettings& s = model_.Settings();
   if (hit.rawCell.Valid() && IsHeader(model_, hit.rawCell) && sink_)
@@ -188,6 +196,10 @@ void CGridCtrl::OnLButtonDblClk(POINT pt) {
       model_.SetFocusCell(hit.cell.row, hit.cell.col);
       RaiseFocusChangedIfMoved();
     }
+    if (sink_) sink_->CellDoubleClicked(hit.cell.row, hit.cell.col);
+    // The handler may have closed the window or moved the focus (a list that picks
+    // the row and closes): then there is nothing left to edit here.
+    if (!hwnd_ || CellPos{model_.FocusRow(), model_.FocusCol()} != hit.cell) return;
     if (!model_.IsKindColumn(hit.cell.col, kind::kCheck)) EditFocusCell();
   }
 }

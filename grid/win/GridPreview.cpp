@@ -15,6 +15,7 @@
 #include "grid/core/GridModel.h"
 #include "grid/core/PreviewMath.h"
 #include "grid/win/GridPrinting.h"
+#include "grid/win/ThreadWindowsDisabled.h"
 #include "resources/GridPreviewIds.h"
 #include "runtime/win/Gbk.h"
 #include "runtime/win/MessagePrompt.h"
@@ -314,7 +315,7 @@ bool ReadInteger(HWND dialog, int id, int lo, int hi, int* value) {
   }
   if (v < lo || v > hi) {
     char message[80];
-    std::snprintf(message, sizeof message, "请填入一个在%d和%d之间的整数。", lo, hi);
+    std::snprintf(message, sizeof message, "“请填入一个在%d和%d之间的整数。”", lo, hi);
     rt::win::ShowMessagePrompt(dialog, message, "", MB_OK | MB_ICONEXCLAMATION);
     SetFocus(GetDlgItem(dialog, id));
     return false;
@@ -601,7 +602,12 @@ void RunPrintPreview(GridModel& grid) {
   PreviewState* outer = std::exchange(g_current, &state);
   HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
   HHOOK outerHook = std::exchange(g_keyHook, hook);
-  DialogBoxParamW(Module(), L"QGRID_IDD_PREVIEW_PARENT", nullptr, WindowProc, LPARAM(&state));
+  {
+    // Modal for the thread: the note cannot be edited, nor a second preview or print
+    // started, behind the preview.
+    ThreadWindowsDisabled modal;
+    DialogBoxParamW(Module(), L"QGRID_IDD_PREVIEW_PARENT", nullptr, WindowProc, LPARAM(&state));
+  }
   if (hook) UnhookWindowsHookEx(hook);
   g_keyHook = outerHook;
   g_current = outer;

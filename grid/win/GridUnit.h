@@ -43,7 +43,7 @@ class GridUnit : public rt::win::Unit, public GridEventSink {
   // The grid unit behind a unit object, or null.
   static GridUnit* FromUnit(rt::win::Unit* unit) { return dynamic_cast<GridUnit*>(unit); }
 
-  // GridEventSink: the unit's events 0..9 and the common event -11.
+  // GridEventSink: the unit's events 0..10 and the common event -11.
   void FocusChanged() override { Raise(0); }
   void WillEdit() override { Raise(1); }
   void EditEnded() override { Raise(2); }
@@ -54,6 +54,7 @@ class GridUnit : public rt::win::Unit, public GridEventSink {
   bool CanEdit() override;
   void HeaderClicked(int row, int col) override { Raise(8, {rt::MakeInt(row), rt::MakeInt(col)}); }
   void HeaderDoubleClicked(int row, int col) override { Raise(9, {rt::MakeInt(row), rt::MakeInt(col)}); }
+  void CellDoubleClicked(int row, int col) override { Raise(10, {rt::MakeInt(row), rt::MakeInt(col)}); }
   void CharTypedInDateEditor(int ch) override { Raise(-11, {rt::MakeInt(ch)}); }
   // The host raises -7 and -8 for every unit window it has subclassed.
   void FocusGained() override {}

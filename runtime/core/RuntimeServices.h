@@ -70,8 +70,9 @@ enum class CoreCommand : int {
   kGetClientHeight,
   kMoveUnit,
   kRunProgram,
+  kSetEditCompletions,
 };
-constexpr int kCoreCommandCount = 12;
+constexpr int kCoreCommandCount = 13;
 
 // The core library's command table, registered by whoever assembles the libraries.
 void SetCoreCommandTable(const CommandFn* commands, int count);

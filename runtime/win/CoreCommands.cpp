@@ -167,4 +167,12 @@ void CmdRunProgram(DataValue* result, int argCount, DataValue* args) {
   *result = MakeLogic(true);
 }
 
+void CmdSetEditCompletions(DataValue* result, int argCount, DataValue* args) {
+  *result = MakeLogic(false);
+  if (argCount < 2 || args[1].type != tag::kText) return;
+  // No runtime error for a unit that is not there: the answer is false.
+  LiveUnit* u = Host().ResolveUnit(UnitOf(args[0]));
+  if (u && u->object) *result = MakeLogic(SetEditBoxCompletions(u->object.get(), TextOf(args[1])));
+}
+
 }  // namespace rt::win

@@ -22,6 +22,10 @@ void CmdGetClientHeight(DataValue* result, int argCount, DataValue* args);
 void CmdMoveUnit(DataValue* result, int argCount, DataValue* args);
 // RunProgram(command line, wait, show mode?) -> logic: started.
 void CmdRunProgram(DataValue* result, int argCount, DataValue* args);
+// SetEditCompletions(edit box unit, text) -> logic: the text's lines ("\n") became the
+// box's auto-complete suggestions (an empty text removes them). False for a unit that
+// is not a loaded edit box, or when the platform has no auto-complete.
+void CmdSetEditCompletions(DataValue* result, int argCount, DataValue* args);
 
 // The caption InfoBox uses when none is given.
 extern const char* const kInfoBoxCaption;

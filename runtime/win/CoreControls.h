@@ -24,6 +24,11 @@ extern const UnitTypeInfo kCommonDialogType;  // type 31
 // confirmed (the chosen name is then the unit's file-name property).
 bool ShowCommonDialog(Unit* commonDialog, HWND owner);
 
+// Makes the lines of a GBK text (separated by "\n") the auto-complete suggestions of an
+// edit box unit, in that order; an empty text removes them. False for a unit that is
+// not an edit box or has no window, and when the platform offers no auto-complete.
+bool SetEditBoxCompletions(Unit* editBox, const std::string& gbkLines);
+
 // Test seam: when set, ShowCommonDialog asks this instead of showing the platform dialog.
 // It receives the dialog kind (0 open, 1 save) and the current file name, and returns
 // whether the user "confirmed", setting the file name.

@@ -33,8 +33,10 @@ struct CoreTypes {
 
 // In the order of CoreCommand.
 const CommandFn kCoreCommands[kCoreCommandCount] = {
-    &CmdToNumber,   &CmdToText,  &CmdNumberToCapital, &CmdLoadWindow,      &CmdDatePart, &CmdCloseWindow,
-    &CmdOpenDialog, &CmdInfoBox, &CmdGetClientWidth,  &CmdGetClientHeight, &CmdMoveUnit, &CmdRunProgram,
+    &CmdToNumber,           &CmdToText,          &CmdNumberToCapital, &CmdLoadWindow,
+    &CmdDatePart,           &CmdCloseWindow,     &CmdOpenDialog,      &CmdInfoBox,
+    &CmdGetClientWidth,     &CmdGetClientHeight, &CmdMoveUnit,        &CmdRunProgram,
+    &CmdSetEditCompletions,
 };
 
 }  // namespace

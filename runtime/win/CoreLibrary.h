@@ -1,5 +1,5 @@
 // The library the host carries: the core library (library 1: windows, menus, the
-// standard controls and the twelve core commands). The grid, owner-drawn menu and
+// standard controls and the thirteen core commands). The grid, owner-drawn menu and
 // calendar libraries live in grid/, menu/ and calendar/.
 #pragma once
 

@@ -1,11 +1,14 @@
 // The edit box: a platform "EDIT" control. Event 0 when the content changes, by the
-// user or by writing the content property (then exactly once).
+// user or by writing the content property (then exactly once). It may offer
+// auto-complete suggestions (SetEditCompletions).
 #include <windows.h>
 // (after windows.h, which it needs)
 #include <commctrl.h>
 
 #include "runtime/core/UnitPropertyBlocks.h"
+#include "runtime/win/CoreControls.h"
 #include "runtime/win/CoreControlsBase.h"
+#include "runtime/win/EditCompletions.h"
 #include "runtime/win/Gbk.h"
 
 namespace rt::win {
@@ -69,6 +72,10 @@ class EditBoxUnit final : public ControlUnit {
       SendMessageW(hwnd_, EM_SETSEL, p.selectionStart, p.selectionStart + p.selectionLength);
     }
     return true;
+  }
+
+  bool SetCompletions(const std::string& gbkLines) {
+    return hwnd_ && completions_.Set(hwnd_, CompletionLines(gbkLines));
   }
 
   bool GetProperty(int ownIndex, DataValue* out) override {
@@ -187,9 +194,15 @@ class EditBoxUnit final : public ControlUnit {
   EditBoxProps props_;
   bool suppressChange_ = false;
   BrushCache brush_;
+  EditCompletions completions_;
 };
 
 }  // namespace
+
+bool SetEditBoxCompletions(Unit* editBox, const std::string& gbkLines) {
+  auto* edit = dynamic_cast<EditBoxUnit*>(editBox);
+  return edit && edit->SetCompletions(gbkLines);
+}
 
 std::unique_ptr<Unit> CreateEditBox(const UnitCreateParams& params) {
   return MakeControlUnit<EditBoxUnit>(params, ReadEditBoxProps);

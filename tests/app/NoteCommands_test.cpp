@@ -137,7 +137,7 @@ TEST_F(NoteFiles, WrongFileIsReportedAndAnotherLayoutIsShown) {
   RecalculateNote({});
   EXPECT_EQ(host.grid.CellText(5, 5), "10");
   EXPECT_EQ(host.grid.CellText(25, 5), "") << "row 25 lies beyond the note's item rows";
-  EXPECT_EQ(host.grid.CellText(23, 5), "小写金额：0");
+  EXPECT_EQ(host.grid.CellText(23, 5), "小写金额：10");
 
   // A smaller layout: the item rows it lacks are skipped, the program goes on.
   grid::GridModel small;

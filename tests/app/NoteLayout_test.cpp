@@ -98,7 +98,7 @@ TEST(NoteLayout, GridFillsTheClientAreaBelowTheTitleControls) {
   host.clientHeight = 300;
   FitGridToWindow({});
   ASSERT_EQ(host.Named("MoveUnit").size(), 1u);
-  EXPECT_EQ(host.Named("MoveUnit")[0].Line(), "MoveUnit(" + G + ",5,30,390,290)=-");
+  EXPECT_EQ(host.Named("MoveUnit")[0].Line(), "MoveUnit(" + G + ",5,30,390,265)=-");
 
   // A minimised window: an empty grid, never a negative size or the "unchanged" -1.
   host.calls.clear();

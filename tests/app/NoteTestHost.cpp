@@ -17,11 +17,12 @@ NoteTestHost* g_host = nullptr;
 const char* const kGridNames[grid::kGridCommandCount] = {
     "GetCellData",    "SetCellData", "SetPrintTitle",     "SetPrintMargin", "LoadFile",
     "SaveFile",       "Print",       "PrintPreview",      "MergeCells",     "SetColWidth",
-    "ClearListItems", "AddListItem", "AddColumnListItem", "SetColumnKind"};
+    "ClearListItems", "AddListItem", "AddColumnListItem", "SetColumnKind", "NewGrid"};
 
 const char* const kCoreNames[rt::kCoreCommandCount] = {
     "ToNumber",   "ToText",  "NumberToCapital", "LoadWindow",      "DatePart", "CloseWindow",
-    "OpenDialog", "InfoBox", "GetClientWidth",  "GetClientHeight", "MoveUnit", "RunProgram"};
+    "OpenDialog", "InfoBox", "GetClientWidth",  "GetClientHeight", "MoveUnit", "RunProgram",
+    "SetEditCompletions"};
 
 std::string Describe(const rt::DataValue& v) {
   char buf[64];
@@ -54,11 +55,13 @@ void FakeClientHeight(rt::DataValue* result, int, rt::DataValue*) {
 }
 void FakeMoveUnit(rt::DataValue*, int, rt::DataValue*) {}
 void FakeRunProgram(rt::DataValue* result, int, rt::DataValue*) { *result = rt::MakeLogic(false); }
+void FakeSetEditCompletions(rt::DataValue*, int, rt::DataValue*) {}
 
 const rt::CommandFn kCoreTable[rt::kCoreCommandCount] = {
     rt::CmdToNumber, rt::CmdToText,    rt::CmdNumberToCapital, FakeLoadWindow,
     rt::CmdDatePart, FakeCloseWindow,  FakeOpenDialog,         FakeInfoBox,
-    FakeClientWidth, FakeClientHeight, FakeMoveUnit,           FakeRunProgram};
+    FakeClientWidth, FakeClientHeight, FakeMoveUnit,           FakeRunProgram,
+    FakeSetEditCompletions};
 
 grid::GridModel* ResolveNoteGrid(rt::UnitRef ref) {
   bool note = ref == rt::UnitRef{kMainWindowId, kGridUnitId};

@@ -332,11 +332,65 @@ TEST_F(CommandTest, SaveFileClearsSelectionAndFocusAndLoadFileReadsItBack) {
   std::remove(path.c_str());
 }
 
-TEST(GridCommandTable, HoldsTheFourteenCommandsInLibraryOrder) {
+TEST_F(CommandTest, NewGridEmptiesTheContentButKeepsPrintSettingsAndProperties) {
+  uint8_t bytes[1] = {1};
+  g_.grid.SetCellBitmap(2, 3, g_.service.FromBytes(bytes, 1));
+  g_.grid.SetCellText(1, 4, "旧");
+  Call(cmd::MergeCells, {MakeInt(1), MakeInt(4), MakeInt(2), MakeInt(5)});
+  g_.grid.AddRowFormula(RowFormula{1, 2, op::kAdd, 5});
+  g_.grid.AddColumnSum(ColumnSum{1, 1, 3, 4});
+  g_.grid.SetFocusCell(3, 1);
+  g_.grid.SelectCell(3, 2, true);
+  g_.grid.SetDefaultRowHeight(24);
+  g_.grid.SetDefaultColWidth(60);
+  g_.grid.Settings().isEdit = 0;
+  g_.grid.Title().text = "送货单";
+  g_.grid.Layout().leftMargin = 77;
+
+  // Refused counts change nothing.
+  const rt::DataValue refused[][2] = {{MakeInt(0), MakeInt(4)},
+                                      {MakeInt(3), MakeInt(-1)},
+                                      {MakeInt(kMaxRows + 1), MakeInt(1)},
+                                      {MakeInt(kMaxRows), MakeInt(kMaxCols)},
+                                      {text_("3"), MakeInt(4)}};
+  for (const auto& counts : refused) {
+    rt::DataValue r = Call(cmd::NewGrid, {counts[0], counts[1]});
+    EXPECT_EQ(r.type, rt::tag::kLogic);
+    EXPECT_EQ(r.low, 0u);
+  }
+  EXPECT_EQ(g_.grid.RowCount(), 5);
+  EXPECT_EQ(g_.grid.CellText(1, 4), "旧");
+  EXPECT_EQ(g_.grid.MergedBlocks().size(), 1u);
+
+  EXPECT_EQ(Call(cmd::NewGrid, {MakeInt(3), MakeInt(4)}).low, 1u);
+  EXPECT_EQ(g_.grid.RowCount(), 3);
+  EXPECT_EQ(g_.grid.ColCount(), 4);
+  EXPECT_EQ(g_.grid.HeadRowCount(), 0);
+  EXPECT_EQ(g_.grid.HeadColCount(), 0);
+  EXPECT_EQ(g_.grid.RowHeight(2), 24);
+  EXPECT_EQ(g_.grid.ColWidth(3), 60);
+  EXPECT_EQ(g_.grid.CellText(1, 1), "");
+  EXPECT_TRUE(g_.grid.ColumnKinds().empty());
+  EXPECT_TRUE(g_.grid.MergedBlocks().empty());
+  EXPECT_TRUE(g_.grid.RowFormulas().empty());
+  EXPECT_TRUE(g_.grid.ColumnSums().empty());
+  EXPECT_EQ(g_.service.LiveCount(), 0u);
+  EXPECT_EQ(g_.grid.FocusRow(), -1);
+  EXPECT_EQ(g_.grid.SelectionCount(), 0u);
+  EXPECT_EQ(g_.grid.Cell(1, 1)->GetState(), 0u);  // no stale merge or focus bits
+  EXPECT_EQ(g_.grid.Settings().isEdit, 0);
+  EXPECT_EQ(g_.grid.Title().text, "送货单");
+  EXPECT_EQ(g_.grid.Layout().leftMargin, 77);
+  // The fresh cells take text as any cell does.
+  EXPECT_EQ(SetText(2, 3, MakeInt(5)), std::make_pair(true, std::string("5")));
+}
+
+TEST(GridCommandTable, HoldsTheFifteenCommandsInLibraryOrder) {
   EXPECT_EQ(kGridCommands[0], &cmd::GetCellData);
   EXPECT_EQ(kGridCommands[4], &cmd::LoadFile);
   EXPECT_EQ(kGridCommands[8], &cmd::MergeCells);
   EXPECT_EQ(kGridCommands[13], &cmd::SetColumnKind);
+  EXPECT_EQ(kGridCommands[14], &cmd::NewGrid);
 }
 
 }  // namespace

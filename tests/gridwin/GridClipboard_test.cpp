@@ -41,6 +41,46 @@ TEST_F(Clipboard, CopyOfATwoByThreeSelectionGivesTheExactBytes) {
   EXPECT_EQ(ClipboardBytes(grid->Hwnd()), "a\t \tc\nd\te\tf");
 }
 
+std::wstring ClipboardWide(HWND owner) {
+  std::wstring out;
+  if (!OpenClipboard(owner)) return L"<closed>";
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+    const wchar_t* p = static_cast<const wchar_t*>(GlobalLock(h));
+    out.assign(p, wcsnlen(p, GlobalSize(h) / sizeof(wchar_t)));
+    GlobalUnlock(h);
+  }
+  CloseClipboard();
+  return out;
+}
+
+void PutWide(HWND owner, const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  size_t size = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, size);
+  memcpy(GlobalLock(h), text.c_str(), size);
+  GlobalUnlock(h);
+  SetClipboardData(CF_UNICODETEXT, h);
+  CloseClipboard();
+}
+
+// Whatever the system's code page (the tests run in the default, non-Chinese one), the
+// Chinese texts cross the clipboard both ways intact.
+TEST_F(Clipboard, ChineseCrossesAsUnicodeText) {
+  SetTexts({{"销售单号", "平方米"}});
+  Focus(1, 1);
+  M().SelectCell(1, 1, true);
+  M().SelectCell(1, 2, true);
+  SendMessageW(grid->Hwnd(), WM_COPY, 0, 0);
+  EXPECT_EQ(ClipboardWide(grid->Hwnd()), L"\u9500\u552e\u5355\u53f7\t\u5e73\u65b9\u7c73");
+  EXPECT_EQ(ClipboardBytes(grid->Hwnd()), "销售单号\t平方米") << "the plain form stays GBK";
+
+  PutWide(grid->Hwnd(), L"\u534e\u8054\u5efa\u6750\t\u7acb\u65b9\u7c73");  // 华联建材, 立方米
+  SendMessageW(grid->Hwnd(), WM_PASTE, 0, 0);
+  EXPECT_EQ(M().CellText(1, 1), "华联建材");
+  EXPECT_EQ(M().CellText(1, 2), "立方米");
+}
+
 TEST_F(Clipboard, PasteSkipsHiddenRowsAndColumns) {
   M().SetColWidth(2, 0, true);
   M().SetRowHeight(2, 0, true);

@@ -31,6 +31,33 @@ TEST_F(Mouse, ClickFocusesThenEditsAndHeadersRaiseTheirEvents) {
   EXPECT_EQ(sink.Joined(), "9:2,0");
 }
 
+TEST_F(Mouse, ADoubleClickOnANewCellReportsOneFocusMoveAndABorderPressMovesTheFocus) {
+  POINT at = Centre(2, 2);
+  Press(at);
+  Release(at);
+  SendMessageW(grid->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  Release(at);
+  EXPECT_EQ(sink.Joined(), "0 5 10:2,2 7 1 5");  // the cell's double-click, then editing
+  EXPECT_TRUE(grid->IsEditing());
+  Key(VK_ESCAPE);
+
+  RECT r = grid->CellRect(3, 1);
+  Press(POINT{r.right - 1, (r.top + r.bottom) / 2});
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kColBorder);
+  EXPECT_EQ(M().FocusRow(), 3);
+  EXPECT_EQ(M().FocusCol(), 1);
+  Release(POINT{r.right - 1, (r.top + r.bottom) / 2});
+}
+
+TEST_F(Mouse, AHandlerThatClosesOnTheCellDoubleClickLeavesNothingToEdit) {
+  POINT at = Centre(2, 2);
+  sink.onCellDoubleClick = [&] { DestroyWindow(grid->Hwnd()); };  // a list that picks and closes
+  SendMessageW(grid->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  EXPECT_EQ(grid->Hwnd(), nullptr);
+  EXPECT_FALSE(grid->IsEditing());
+  EXPECT_EQ(sink.Joined(), "0 10:2,2");
+}
+
 TEST_F(Mouse, ColumnDragNeedsPermissionAndReportsOnlyRealChanges) {
   RECT r = grid->CellRect(0, 2);
   POINT border{r.right - 1, (r.top + r.bottom) / 2};
@@ -70,6 +97,14 @@ TEST_F(Mouse, DoubleClickOnABorderFitsTheColumnToItsWidestText) {
   Release(border);
   EXPECT_GT(M().ColWidth(1), 120);
   EXPECT_EQ(sink.Joined(), "9:0,1 4:1");  // a header cell too
+
+  sink.log.clear();  // a body cell's border fits too, and is no double-click on the cell
+  r = grid->CellRect(2, 1);
+  border = POINT{r.right - 1, (r.top + r.bottom) / 2};
+  SendMessageW(grid->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(border.x, border.y));
+  Release(border);
+  EXPECT_EQ(sink.Joined().find("10:"), std::string::npos);
+  EXPECT_FALSE(grid->IsEditing());
 }
 
 TEST_F(Mouse, WheelScrollsItsLinesOrPages) {

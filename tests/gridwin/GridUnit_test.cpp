@@ -197,13 +197,19 @@ TEST(GridUnitEvents, ArgumentsReachTheHandlers) {
   unit.ColWidthChanged(4);
   unit.ListItemPicked(2, 3, "平方米");
   unit.HeaderDoubleClicked(0, 1);
+  unit.CellDoubleClicked(4, 2);
   unit.CharTypedInDateEditor('7');
-  EXPECT_EQ(Log().Handlers(), (std::vector<int>{3, 4, 6, 9, kDateCharHandler}));
+  EXPECT_EQ(Log().Handlers(), (std::vector<int>{3, 4, 6, 9, 10, kDateCharHandler}));
   const rt::EventArgs& pick = Log().calls[2].args;
   ASSERT_EQ(pick.count, 3);
   EXPECT_EQ(pick.values[2].type, rt::tag::kText);
   EXPECT_EQ(picked, "平方米");
-  EXPECT_EQ(Log().calls[4].args.values[0].low, uint32_t('7'));
+  const rt::EventArgs& cell = Log().calls[4].args;
+  ASSERT_EQ(cell.count, 2);
+  EXPECT_EQ(cell.values[0].type, rt::tag::kInt);
+  EXPECT_EQ(cell.values[0].low, 4u);
+  EXPECT_EQ(cell.values[1].low, 2u);
+  EXPECT_EQ(Log().calls[5].args.values[0].low, uint32_t('7'));
 }
 
 TEST(GridUnitCommands, CommandsFindTheUnitsGrid) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +35,10 @@ class RecordingSink : public grid::win::GridEventSink {
   void HeaderDoubleClicked(int row, int col) override {
     log.push_back("9:" + std::to_string(row) + "," + std::to_string(col));
   }
+  void CellDoubleClicked(int row, int col) override {
+    log.push_back("10:" + std::to_string(row) + "," + std::to_string(col));
+    if (onCellDoubleClick) onCellDoubleClick();
+  }
   void CharTypedInDateEditor(int ch) override { log.push_back("-11:" + std::to_string(ch)); }
   void FocusGained() override { ++gained; }
   void FocusLost() override { ++lost; }
@@ -45,6 +50,7 @@ class RecordingSink : public grid::win::GridEventSink {
   }
   std::vector<std::string> log;
   bool canEdit = true;
+  std::function<void()> onCellDoubleClick;  // what a handler of event 10 does
   int gained = 0, lost = 0;
 };
 

@@ -79,9 +79,13 @@ class PreviewTest : public ::testing::Test {
 TEST_F(PreviewTest, OnePageTableZoomLimitsAndAScreenshot) {
   GridModel g;
   MakeTable(g, 5);
+  // A window of the thread behind the preview takes no input while it is open.
+  HWND behind = CreateWindowExW(0, L"STATIC", L"behind", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                nullptr, nullptr, nullptr, nullptr);
   WithPreview(g, [&](HWND w) {
     const grid::win::PreviewState* s = CurrentPreview();
     ASSERT_NE(s, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(behind));
     EXPECT_EQ(s->pageCount, 1);
     EXPECT_EQ(TextOf(w, QGRID_IDC_STATUS), L"1 / 1");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, QGRID_IDC_PREV)));
@@ -113,6 +117,8 @@ TEST_F(PreviewTest, OnePageTableZoomLimitsAndAScreenshot) {
     EXPECT_EQ(s->zoom, 300);
   });
   EXPECT_EQ(CurrentPreview(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(behind));
+  DestroyWindow(behind);
 }
 
 TEST_F(PreviewTest, NavigationAndThePageJumpDialog) {
@@ -149,13 +155,16 @@ TEST_F(PreviewTest, NavigationAndThePageJumpDialog) {
       DialogAnswer answer([&](HWND d) {
         SetDlgItemTextW(d, QGRID_IDC_GOTO_EDIT, L"abc");
         Click(d, QGRID_IDC_GOTO_OK);  // refused with the standard message, still open
+        SetDlgItemTextW(d, QGRID_IDC_GOTO_EDIT, L"10000");
+        Click(d, QGRID_IDC_GOTO_OK);
         SetDlgItemTextW(d, QGRID_IDC_GOTO_EDIT, count.c_str());
         Click(d, QGRID_IDC_GOTO_OK);
       });
       Click(w, QGRID_IDC_GOTO);
     }
-    ASSERT_EQ(prompts.boxes.size(), 1u);
+    ASSERT_EQ(prompts.boxes.size(), 2u);
     EXPECT_EQ(prompts.boxes[0].text, "请键入一个整数。");
+    EXPECT_EQ(prompts.boxes[1].text, "“请填入一个在1和9999之间的整数。”");
     EXPECT_EQ(s->currentPage, n);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(w, QGRID_IDC_PREV)));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, QGRID_IDC_NEXT)));

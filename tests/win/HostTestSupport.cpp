@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "calendar/win/CalendarLibrary.h"
 #include "grid/win/GridLibrary.h"
@@ -39,7 +40,9 @@ struct HandlerArray {
 template <int... I>
 constexpr rt::EventHandler HandlerArray<I...>::entries[sizeof...(I)];
 
-using Handlers = HandlerArray<0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19>;
+template <int... I>
+HandlerArray<I...> MakeHandlers(std::integer_sequence<int, I...>);
+using Handlers = decltype(MakeHandlers(std::make_integer_sequence<int, kHandlerCount>()));
 static_assert(sizeof(Handlers::entries) / sizeof(Handlers::entries[0]) == kHandlerCount, "table size");
 
 std::string Hex(uint32_t v) {

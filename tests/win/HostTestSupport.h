@@ -71,7 +71,7 @@ class PromptSeam {
 
 //--- Recording handlers ----------------------------------------------------------------
 
-constexpr int kHandlerCount = 20;  // at least as many as the program binds
+constexpr int kHandlerCount = 40;  // at least as many as the program binds
 
 struct HandlerCall {
   int handler;

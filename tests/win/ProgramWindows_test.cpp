@@ -34,11 +34,11 @@ class ProgramWindows : public ::testing::Test {
 TEST_F(ProgramWindows, MainWindowBuildsWithItsUnitsAndRunsItsStartUpHandlers) {
   Host().LoadStartWindow(app::kMainWindowId);
   EXPECT_EQ(Log().Handlers(),
-            (std::vector<int>{H(HandlerId::BuildNoteLayout), H(HandlerId::FitGridToWindow)}));
+            (std::vector<int>{H(HandlerId::OnMainWindowCreated), H(HandlerId::FitGridToWindow)}));
   std::shared_ptr<rt::win::LiveWindow> w = Host().FindLoadedWindow(app::kMainWindowId);
   ASSERT_TRUE(w && w->Alive());
   EXPECT_EQ(rt::win::WindowTextGbk(w->hwnd), "青禾简易表格生成器");
-  EXPECT_EQ(GetMenuItemCount(GetMenu(w->hwnd)), 4);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(w->hwnd)), 5);
   RECT r;
   GetWindowRect(w->hwnd, &r);
   EXPECT_EQ(r.right - r.left, 691);
@@ -73,7 +73,7 @@ TEST_F(ProgramWindows, MenuAndButtonReachTheirHandlers) {
   Host().LoadStartWindow(app::kMainWindowId);
   Log().calls.clear();
   HWND main = Host().FindLoadedWindow(app::kMainWindowId)->hwnd;
-  SendMessageW(main, WM_COMMAND, 20000 + 13, 0);  // "关于", item 14 of the menu
+  SendMessageW(main, WM_COMMAND, 20000 + 17, 0);  // "关于", item 18 of the menu
   HWND button = Hwnd(app::kMainWindowId, app::kHelpButtonId);
   SendMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));
   EXPECT_EQ(Log().Handlers(), (std::vector<int>{H(HandlerId::OnAbout), H(HandlerId::OnUsageHelp)}));

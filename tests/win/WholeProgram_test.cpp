@@ -66,7 +66,7 @@ TEST(WholeProgram, TheMainWindowComesUpAndClosingItEndsWithZero) {
   EXPECT_EQ(run.exitCode, 0u);
   EXPECT_EQ(run.output,
             "caption 青禾简易表格生成器\n"
-            "menu items 4\n"
+            "menu items 5\n"
             "visible 1\n"
             "loop ended\n"
             "exit routine\n");

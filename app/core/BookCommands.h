@@ -1,0 +1,24 @@
+// The handlers of the 账本 menu and its windows (BookCommands.cpp, HistoryCommands.cpp).
+#pragma once
+
+#include "runtime/core/EventHandler.h"
+
+namespace app {
+
+// The main window is created: the blank note, then the note book's part of it.
+rt::HandlerResult OnMainWindowCreated(const rt::EventArgs&);
+
+rt::HandlerResult OnNewNote(const rt::EventArgs&);
+
+rt::HandlerResult OnNumberFormat(const rt::EventArgs&);
+rt::HandlerResult OnNumberFormatShown(const rt::EventArgs&);
+rt::HandlerResult OnNumberFormatChanged(const rt::EventArgs&);
+rt::HandlerResult OnNumberFormatOk(const rt::EventArgs&);
+rt::HandlerResult OnNumberFormatCancel(const rt::EventArgs&);
+
+rt::HandlerResult OnHistory(const rt::EventArgs&);
+rt::HandlerResult OnHistoryShown(const rt::EventArgs&);
+rt::HandlerResult OnHistoryQuery(const rt::EventArgs&);
+rt::HandlerResult OnHistoryOpenNote(const rt::EventArgs&);
+
+}  // namespace app

@@ -1,0 +1,88 @@
+#include "app/core/BookTemplates.h"
+
+#include "app/core/HandlerIds.h"
+#include "app/core/LibraryUnitBlocks.h"
+#include "app/core/ProgramIcons.h"
+#include "app/core/ProgramTemplates.h"
+#include "app/core/TemplateRecords.h"
+
+namespace app {
+
+namespace {
+
+using namespace tpl;
+namespace tag = rt::tag;
+
+// The history list: one header row of five columns, rows filled in by the handlers;
+// nothing can be edited, a click selects the whole row.
+std::vector<uint8_t> HistoryGridBlock() {
+  GridUnitProps p;
+  p.rowCount = 1;
+  p.colCount = 5;
+  p.headRowCount = 1;
+  p.headColCount = 0;
+  p.isEdit = false;
+  p.isResizeHeight = false;
+  p.rowHeight = 22;
+  p.colWidth = 90;
+  p.selectRow = true;
+  p.canSelection = true;
+  p.selectColor = 0xFFFFFF;
+  return WriteGridUnitBlock(p);
+}
+
+}  // namespace
+
+// Prefix, date part and serial digits of the next note numbers, with a sample.
+rt::WindowTemplate NumberFormatWindow() {
+  rt::WindowTemplate w;
+  w.windowId = kNumberFormatWindowId;
+  w.units = {
+      On(0, HandlerId::OnNumberFormatShown,
+         Unit(kNumberFormatWindowUnitId, tag::kWindow, "", {80, 80, 320, 214}, kShownState,
+              WindowBlock(5, 1, "单据编号", SheetIcon()))),
+      Unit(kPrefixLabelId, tag::kLabel, "标签1", {16, 19, 80, 16}, kShownState, LabelBlock("编号前缀：")),
+      On(0, HandlerId::OnNumberFormatChanged,
+         Unit(kPrefixEditId, tag::kEditBox, "前缀编辑框", {104, 16, 120, 20}, kInputState, EditBlock("NO."))),
+      On(0, HandlerId::OnNumberFormatChanged,
+         Unit(kDatePartCheckId, tag::kCheckBox, "日期选择框", {16, 44, 240, 20}, kInputState,
+              CheckBlock("编号含日期（yyyyMMdd）", true))),
+      Unit(kDigitsLabelId, tag::kLabel, "标签2", {16, 75, 80, 16}, kShownState, LabelBlock("序号位数：")),
+      On(0, HandlerId::OnNumberFormatChanged,
+         Unit(kDigitsEditId, tag::kEditBox, "位数编辑框", {104, 72, 40, 20}, kInputState, EditBlock("3"))),
+      Unit(kSampleLabelId, tag::kLabel, "示例标签", {16, 104, 280, 20}, kShownState, LabelBlock("")),
+      On(0, HandlerId::OnNumberFormatOk,
+         Unit(kNumberOkButtonId, tag::kButton, "确定按钮", {120, 136, 80, 28}, kInputState, ButtonBlock("确定"))),
+      On(0, HandlerId::OnNumberFormatCancel,
+         Unit(kNumberCancelButtonId, tag::kButton, "取消按钮", {216, 136, 80, 28}, kInputState,
+              ButtonBlock("取消"))),
+  };
+  return w;
+}
+
+// The recorded notes, newest first, filtered by customer and optionally by dates.
+rt::WindowTemplate HistoryWindow() {
+  rt::WindowTemplate w;
+  w.windowId = kHistoryWindowId;
+  w.units = {
+      On(0, HandlerId::OnHistoryShown,
+         Unit(kHistoryWindowUnitId, tag::kWindow, "", {60, 60, 700, 480}, kShownState,
+              WindowBlock(5, 1, "历史单据", SheetIcon()))),
+      Unit(kHistoryCustomerLabelId, tag::kLabel, "标签1", {8, 11, 40, 16}, kShownState, LabelBlock("客户：")),
+      Unit(kHistoryCustomerEditId, tag::kEditBox, "客户编辑框", {48, 8, 120, 22}, kInputState, EditBlock("")),
+      Unit(kHistoryByDateCheckId, tag::kCheckBox, "日期选择框", {184, 8, 72, 22}, kInputState,
+           CheckBlock("日期从", false)),
+      Unit(kHistoryFromBoxId, tag::kDateBox, "起始日期框", {256, 8, 120, 22}, kInputState, rt::WriteDateBoxProps()),
+      Unit(kHistoryToLabelId, tag::kLabel, "标签2", {384, 11, 16, 16}, kShownState, LabelBlock("至")),
+      Unit(kHistoryToBoxId, tag::kDateBox, "截止日期框", {404, 8, 120, 22}, kInputState, rt::WriteDateBoxProps()),
+      On(0, HandlerId::OnHistoryQuery,
+         Unit(kHistoryQueryButtonId, tag::kButton, "查询按钮", {540, 6, 72, 26}, kInputState, ButtonBlock("查询"))),
+      // Event 10: a body cell double-clicked.
+      On(10, HandlerId::OnHistoryOpenNote,
+         Unit(kHistoryGridId, tag::kGrid, "历史表格", {8, 40, 676, 376}, kInputState, HistoryGridBlock())),
+      Unit(kHistoryCountLabelId, tag::kLabel, "数量标签", {8, 422, 676, 20}, kShownState, LabelBlock("")),
+  };
+  return w;
+}
+
+}  // namespace app

@@ -1,0 +1,12 @@
+// The window templates of the note book: the number format window and the history of
+// recorded notes. Their ids are in ProgramTemplates.h.
+#pragma once
+
+#include "runtime/core/WindowTemplate.h"
+
+namespace app {
+
+rt::WindowTemplate NumberFormatWindow();
+rt::WindowTemplate HistoryWindow();
+
+}  // namespace app

@@ -1,0 +1,23 @@
+// The file commands as the other commands reuse them.
+#pragma once
+
+#include <string>
+
+namespace app {
+
+constexpr int kStopIcon = 0x10;
+constexpr int kInformationIcon = 0x40;
+constexpr int kYesNoCancelQuestion = 0x23;
+constexpr int kAnswerYes = 5, kAnswerNo = 6;  // InfoBox's button numbers
+
+// A message box with the caption "信息："; the button pressed.
+int Tell(const std::string& text, int flags);
+
+// Loads a note file into the grid; says so when it cannot be read.
+bool OpenNoteFile(const std::string& fileName);
+
+// Asks for a file name and saves the note there, recording it in the book; false when
+// the user cancelled or the file could not be written.
+bool SaveNoteThroughDialog();
+
+}  // namespace app

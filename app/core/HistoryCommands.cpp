@@ -1,0 +1,120 @@
+// The 历史单据 window: the recorded notes, newest first, filtered by customer and by an
+// optional date range; a double-click opens a note's file in the main window.
+#include <string>
+#include <vector>
+
+#include "app/core/BookCommands.h"
+#include "app/core/BookDates.h"
+#include "app/core/FileCommands.h"
+#include "app/core/NoteBookAccess.h"
+#include "app/core/NoteCalls.h"
+#include "app/core/NoteRecording.h"
+#include "app/core/ProgramTemplates.h"
+#include "grid/core/GridCommands.h"
+#include "grid/core/PlatformFile.h"
+
+namespace app {
+
+namespace {
+
+// More rows than a person reads; the count line says how many matched.
+constexpr size_t kMostRowsShown = 2000;
+constexpr int kFileColumn = 4;
+
+rt::DataValue HistoryWindowArg() { return WindowArg(kHistoryWindowId, kHistoryWindowUnitId); }
+rt::DataValue HistoryGridArg() { return rt::MakeUnit(rt::tag::kGrid, {kHistoryWindowId, kHistoryGridId}); }
+
+void SetCell(int row, int col, const std::string& text) {
+  GridCommand(HistoryGridArg(), grid::cmd::SetCellData,
+              {rt::MakeInt(row), rt::MakeInt(col), rt::MakeInt(1), TextArg(text)});
+}
+
+std::string CellText(int row, int col) {
+  CommandResult cell = GridCommand(HistoryGridArg(), grid::cmd::GetCellData, {rt::MakeInt(row), rt::MakeInt(col)});
+  return cell.IsText() ? cell.Text() : std::string();
+}
+
+book::NoteFilter FilterOfWindow() {
+  book::NoteFilter filter;
+  filter.customer = ReadUnitText(kHistoryWindowId, kHistoryCustomerEditId, prop::kEditContent);
+  if (ReadUnitWords(kHistoryWindowId, kHistoryByDateCheckId, prop::kChecked) != 0) {
+    filter.from = DateBoxText(kHistoryWindowId, kHistoryFromBoxId);
+    filter.to = DateBoxText(kHistoryWindowId, kHistoryToBoxId);
+  }
+  return filter;
+}
+
+void ShowNotes(const std::vector<book::NoteSummary>& notes) {
+  size_t shown = notes.size() < kMostRowsShown ? notes.size() : kMostRowsShown;
+  GridCommand(HistoryGridArg(), grid::cmd::NewGrid, {rt::MakeInt(int(shown) + 1), rt::MakeInt(5)});
+  WriteUnitWords(kHistoryWindowId, kHistoryGridId, prop::kGridHeadRowCount, 1);
+  const char* const headers[5] = {"日期", "单号", "客户", "合计", "文件"};
+  const int widths[5] = {90, 130, 130, 90, 220};
+  for (int c = 0; c < 5; ++c) {
+    SetCell(0, c, headers[c]);
+    GridCommand(HistoryGridArg(), grid::cmd::SetColWidth, {rt::MakeInt(c), rt::MakeInt(widths[c])});
+  }
+  for (size_t i = 0; i < shown; ++i) {
+    const book::NoteSummary& n = notes[i];
+    int row = int(i) + 1;
+    SetCell(row, 0, n.noteDate);
+    SetCell(row, 1, n.number);
+    SetCell(row, 2, n.customer);
+    SetCell(row, 3, ToText(rt::MakeDouble(n.total)));
+    SetCell(row, kFileColumn, n.filePath);
+  }
+  std::string count = "共 " + std::to_string(notes.size()) + " 张单据";
+  if (shown < notes.size()) count += "，列出最近的 " + std::to_string(shown) + " 张";
+  WriteUnitText(kHistoryWindowId, kHistoryCountLabelId, prop::kCaption, count);
+}
+
+void QueryAndShow() {
+  std::string why;
+  book::NoteBook* notes = OpenNoteBook(&why);
+  if (!notes) {
+    Tell("无法打开账本：" + why, kStopIcon);
+    return;
+  }
+  ShowNotes(notes->List(FilterOfWindow()));
+}
+
+}  // namespace
+
+rt::HandlerResult OnHistory(const rt::EventArgs&) {
+  CoreCommand(rt::CoreCommand::kLoadWindow, {HistoryWindowArg(), kOmitted, rt::MakeLogic(true)});
+  return rt::HandlerResult::None();
+}
+
+rt::HandlerResult OnHistoryShown(const rt::EventArgs&) {
+  OfferCustomerNames(kHistoryWindowId, kHistoryCustomerEditId);
+  // The date range, when it is used, starts as this month.
+  double today = TodayDateTime();
+  std::string ymd = TodayText();
+  SetDateBox(kHistoryWindowId, kHistoryFromBoxId, today - (std::stoi(ymd.substr(8, 2)) - 1));
+  SetDateBox(kHistoryWindowId, kHistoryToBoxId, today);
+  QueryAndShow();
+  return rt::HandlerResult::None();
+}
+
+rt::HandlerResult OnHistoryQuery(const rt::EventArgs&) {
+  QueryAndShow();
+  return rt::HandlerResult::None();
+}
+
+// Event 10 of the list: row and column of the cell double-clicked.
+rt::HandlerResult OnHistoryOpenNote(const rt::EventArgs& args) {
+  if (args.count < 1 || args.values[0].type != rt::tag::kInt) return rt::HandlerResult::None();
+  int row = int32_t(args.values[0].low);
+  if (row < 1) return rt::HandlerResult::None();  // the header row
+  std::string path = CellText(row, kFileColumn);
+  if (path.empty()) return rt::HandlerResult::None();
+  std::vector<uint8_t> bytes;
+  if (!grid::ReadWholeFile(path, size_t(1) << 30, &bytes)) {
+    Tell("找不到单据文件：" + path, kStopIcon);
+    return rt::HandlerResult::None();
+  }
+  if (OpenNoteFile(path)) CoreCommand(rt::CoreCommand::kCloseWindow, {HistoryWindowArg(), kOmitted});
+  return rt::HandlerResult::None();
+}
+
+}  // namespace app

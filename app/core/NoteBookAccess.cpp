@@ -1,0 +1,35 @@
+#include "app/core/NoteBookAccess.h"
+
+#include <memory>
+#include <utility>
+
+namespace app {
+
+namespace {
+
+struct BookState {
+  std::string path;
+  std::unique_ptr<book::NoteBook> book;
+};
+
+BookState& State() {
+  static BookState state;
+  return state;
+}
+
+}  // namespace
+
+void SetNoteBookPath(std::string utf8Path) {
+  State().book.reset();
+  State().path = std::move(utf8Path);
+}
+
+bool NoteBookConfigured() { return !State().path.empty(); }
+
+book::NoteBook* OpenNoteBook(std::string* why) {
+  BookState& s = State();
+  if (!s.book && !s.path.empty()) s.book = book::NoteBook::Open(s.path, why);
+  return s.book.get();
+}
+
+}  // namespace app

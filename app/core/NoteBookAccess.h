@@ -1,0 +1,19 @@
+// The program's one note book, opened on first use from the path the program set at
+// start (the user's data folder; tests set a file of their own). Without a path the
+// book is not used at all.
+#pragma once
+
+#include <string>
+
+#include "book/core/NoteBook.h"
+
+namespace app {
+
+void SetNoteBookPath(std::string utf8Path);  // closes a book that is open
+bool NoteBookConfigured();
+
+// The open book, or null with the reason (GBK) when it cannot be opened now; a later
+// call tries again.
+book::NoteBook* OpenNoteBook(std::string* why);
+
+}  // namespace app

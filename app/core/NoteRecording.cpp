@@ -1,0 +1,61 @@
+#include "app/core/NoteRecording.h"
+
+#include <optional>
+
+#include "app/core/NoteBookAccess.h"
+#include "app/core/NoteCalls.h"
+#include "app/core/NoteRows.h"
+#include "app/core/NoteSession.h"
+#include "app/core/ProgramTemplates.h"
+
+namespace app {
+
+namespace {
+
+int GridCount(int32_t property) { return int32_t(ReadMainUnitWords(kGridUnitId, property)); }
+
+}  // namespace
+
+bool RecordSavedNote(const std::string& fileName, std::string* why) {
+  book::NoteBook* notes = OpenNoteBook(why);
+  if (!notes) return false;
+  book::NoteRecord note;
+  if (!book::ReadNote(NoteCellText, GridCount(prop::kGridRowCount), GridCount(prop::kGridColCount), &note, why))
+    return false;
+  note.filePath = fileName;
+  note.printTitle = ReadMainUnitText(kHeaderTextEditId, prop::kEditContent);
+  if (!notes->Record(note, why)) return false;
+  OfferCustomerNames(kMainWindowId, kCustomerEditId);  // a new customer is offered at once
+  return true;
+}
+
+void OfferCustomerNames(uint32_t windowId, uint32_t editBoxId) {
+  std::string why;
+  book::NoteBook* notes = OpenNoteBook(&why);
+  if (!notes) return;
+  std::string lines;
+  for (const std::string& name : notes->Customers()) {
+    if (!lines.empty()) lines += '\n';
+    lines += name;
+  }
+  CoreCommand(rt::CoreCommand::kSetEditCompletions,
+              {rt::MakeUnit(rt::tag::kEditBox, {windowId, editBoxId}), TextArg(lines)});
+}
+
+void FillRememberedPrices() {
+  if (!NoteBookConfigured()) return;
+  std::vector<int> rows = RowsWithNewDimensions();
+  if (rows.empty()) return;
+  std::string customer = NoteCustomer(), why;
+  book::NoteBook* notes = customer.empty() ? nullptr : OpenNoteBook(&why);
+  if (!notes || GridCount(prop::kGridColCount) <= kPriceColumn) return;
+  for (int r : rows) {
+    std::optional<book::LastItem> last = notes->LastItemFor(customer, NoteCellText(r, 1));
+    if (!last) continue;
+    if (NoteCellText(r, kUnitColumn).empty() && !last->unit.empty()) SetNoteCellText(r, kUnitColumn, last->unit);
+    if (NoteCellText(r, kPriceColumn).empty() && !last->price.empty())
+      SetNoteCellText(r, kPriceColumn, last->price);
+  }
+}
+
+}  // namespace app
