@@ -47,10 +47,12 @@ function(qh_library name dir)
   endif()
 endfunction()
 
-# qh_test(NAME DIR LIBS ...): one test program of every .cpp in tests/DIR, run by ctest
-# (under Wine in the Windows build).
+# qh_test(NAME DIR [WINDOWS] LIBS ...): one test program of every .cpp in tests/DIR, run
+# by ctest (under Wine in the Windows build). WINDOWS marks a program that shows windows
+# and types into them: such programs take turns, because a window another one brings up
+# takes the keyboard focus (and so ends a cell edit) in the middle of a test.
 function(qh_test name dir)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WINDOWS" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp)
   if(NOT sources)
     return()
@@ -60,6 +62,9 @@ function(qh_test name dir)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 900
                        ENVIRONMENT "ASAN_OPTIONS=allocator_may_return_null=1")
+  if(ARG_WINDOWS)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
 endfunction()
 
 # Fuzz builds: every library is instrumented; each fuzz/fuzz_NAME.cpp becomes a target.
