@@ -123,6 +123,13 @@ class NoteBook {
   bool MakeStatement(const std::string& customer, const std::string& from, const std::string& to,
                      Statement* statement, std::string* why);
 
+  // A consistent copy of the book in the file at `pathUtf8` (replaced), made while other
+  // programs keep using the book.
+  bool BackupTo(const std::string& pathUtf8, std::string* why);
+  // Replaces the book's content with the backup at `pathUtf8`, after keeping the book as
+  // it was in `keepUtf8`. A file that is not a usable book is refused and nothing changes.
+  bool RestoreFrom(const std::string& pathUtf8, const std::string& keepUtf8, std::string* why);
+
   // The reason (GBK) the last call failed, "" when it succeeded. The queries above
   // answer empty when they fail; this tells an empty answer from a failure.
   const std::string& LastError() const;
