@@ -2,7 +2,7 @@
 // over three years. Prints the three figures the book is held to, with the cost of the
 // other calls the program makes while the trader types:
 //   record one note (goal < 20 ms), list one customer's notes (goal < 100 ms),
-//   file size (goal <= 60 MB).
+//   file size (goal <= 60 MB), one customer's statement for a month (goal < 100 ms).
 //   book_bench [FOLDER]   (the book is made in FOLDER, default the current one, and removed)
 #include <algorithm>
 #include <chrono>
@@ -126,6 +126,19 @@ void Measure(const std::string& path) {
   Report("... of one the customer never bought",
          Time(50, [&](int i) { book->LastItemFor(Customer(i), "no such"); }), "");
   Report("customers for completion", Time(50, [&](int) { book->Customers(); }), "");
+  for (int c = 0; c < 10; ++c)  // monthly payments for the customers the statements are of
+    for (int m = 0; m < 36; ++m) {
+      book::Payment p{0, Customer(c), Date(m * 30 + 15), "", 100 * book::kMoneyScale};
+      book->RecordPayment(&p, &why);
+    }
+  book::Statement statement;
+  Report("statement of one customer for one month",
+         Time(50, [&](int i) { book->MakeStatement(Customer(i % 10), "2023-05-01", "2023-05-31", &statement, &why); }),
+         "  goal < 100 ms");
+  std::printf("%-44s %zu lines\n", "  (a month's statement has about)", statement.lines.size());
+  Report("statement of one customer for a year",
+         Time(20, [&](int i) { book->MakeStatement(Customer(i % 10), "2023-01-01", "2023-12-31", &statement, &why); }),
+         "");
   std::string number;
   Report("next number (synced)", Time(50, [&](int) { book->NextNumber("2024-06-01", &number, &why); }), "");
   if (!book->LastError().empty()) std::fprintf(stderr, "book_bench: %s\n", book->LastError().c_str());

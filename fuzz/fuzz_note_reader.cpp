@@ -80,5 +80,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto last = book.LastItemFor(note.customer, item.dimensions);
     if (!item.dimensions.empty() && (!item.unit.empty() || !item.price.empty()) && !last) abort();
   }
+  // The note's day on a statement: made unless the sums overflow, with a line for each of
+  // its item rows, and figures that read back as money.
+  if (note.noteDate.empty()) return 0;
+  book::Statement statement;
+  book::Money value = 0;
+  if (!book.MakeStatement(note.customer, note.noteDate, note.noteDate, &statement, &why)) {
+    if (why != "金额超出范围，无法对账") abort();
+  } else if (statement.lines.size() < note.items.size() ||  // other notes of the day add lines
+             !book::ParseMoney(book::MoneyText(statement.closing), &value)) {
+    abort();
+  }
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "book/core/BookDate.h"
 
 #include <cstdio>
+#include <string>
 
 namespace book {
 
@@ -29,6 +30,24 @@ bool IsIsoDate(std::string_view text) {
       fields[f] = fields[f] * 10 + (c - '0');
     }
   return IsValidDay(fields[0], fields[1], fields[2]);
+}
+
+}  // namespace book
+
+namespace book {
+
+std::string DayBefore(std::string_view iso) {
+  if (!IsIsoDate(iso)) return {};
+  int year = std::stoi(std::string(iso.substr(0, 4)));
+  int month = std::stoi(std::string(iso.substr(5, 2)));
+  int day = std::stoi(std::string(iso.substr(8, 2))) - 1;
+  if (day == 0 && --month == 0) {
+    month = 12;
+    --year;
+  }
+  if (day == 0)  // the month's last day
+    for (day = 31; day > 28 && !IsValidDay(year, month, day);) --day;
+  return IsoDate(year, month, day);
 }
 
 }  // namespace book

@@ -15,4 +15,7 @@ std::string IsoDate(int year, int month, int day);
 // True for "YYYY-MM-DD" naming a real day.
 bool IsIsoDate(std::string_view text);
 
+// The day before an ISO date, "" before the year 100 or for no date.
+std::string DayBefore(std::string_view iso);
+
 }  // namespace book

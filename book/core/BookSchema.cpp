@@ -56,7 +56,19 @@ INSERT INTO serials(stem, last)
 DELETE FROM settings WHERE key GLOB 'serial:*';
 )sql";
 
-const char* const kSteps[] = {kVersion1, kVersion2};
+// Payments received, in billionths of a yuan like every sum of the book.
+const char kVersion3[] = R"sql(
+CREATE TABLE payments(
+  id INTEGER PRIMARY KEY,
+  customer_id INTEGER NOT NULL REFERENCES customers(id),
+  pay_date TEXT NOT NULL,       -- YYYY-MM-DD
+  amount INTEGER NOT NULL,
+  remark TEXT NOT NULL,
+  recorded_at INTEGER NOT NULL);
+CREATE INDEX payments_by_customer ON payments(customer_id, pay_date, id);
+)sql";
+
+const char* const kSteps[] = {kVersion1, kVersion2, kVersion3};
 static_assert(sizeof kSteps / sizeof kSteps[0] == kBookVersion, "one step per version");
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 namespace book {
 
-inline constexpr int kBookVersion = 2;
+inline constexpr int kBookVersion = 3;
 inline constexpr int32_t kBookApplicationId = 0x4E57424B;  // "NWBK"
 
 // Runs the steps after `from` up to `to` (0 = an empty file: the application id is set

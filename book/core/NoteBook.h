@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "book/core/Money.h"
+
 namespace book {
 
 struct NoteItem {  // GBK cell texts, row 1..20
@@ -58,6 +60,28 @@ struct LastItem {
   std::string unit, price;  // GBK cell texts
 };
 
+struct Payment {  // money a customer paid
+  int64_t id = 0;                      // the book's, once recorded
+  std::string customer, date, remark;  // GBK; date YYYY-MM-DD
+  Money amount = 0;                    // more than zero, whole fen
+};
+
+// One line of a statement: an item row of a note (its cell texts), or a payment, whose
+// remark stands under `dimensions` and amount (two decimals) under `amount`.
+struct StatementLine {
+  std::string date, number, dimensions, quantity, unit, price, amount, remarks;  // GBK
+  bool payment = false;
+};
+
+struct Statement {
+  std::string customer, from, to;  // GBK; the period, dates inclusive
+  std::vector<StatementLine> lines;  // by date, then number; a day's payments after its notes
+  Money opening = 0;    // delivered minus paid before the period
+  Money delivered = 0;  // the amounts of the period's item rows
+  Money paid = 0;       // the period's payments
+  Money closing = 0;    // opening + delivered - paid
+};
+
 // How long a call waits for another program that is writing the book.
 inline constexpr int kBookWaitMs = 5000;
 
@@ -89,6 +113,22 @@ class NoteBook {
   // Unit and price of `dimensions` in that customer's latest note holding it.
   std::optional<LastItem> LastItemFor(const std::string& customer, const std::string& dimensions);
   std::vector<NoteSummary> List(const NoteFilter& filter);  // newest first
+
+  // Checks the payment (customer, date, amount) and records it; its id goes back in it.
+  bool RecordPayment(Payment* payment, std::string* why);
+  bool DeletePayment(int64_t id, std::string* why);
+  std::vector<Payment> Payments(const std::string& customer);  // by date, then as recorded
+  // What the customer got and paid in the period, and what is owed. Notes without a date
+  // belong to no period. An amount text that is not a number counts as nothing.
+  bool MakeStatement(const std::string& customer, const std::string& from, const std::string& to,
+                     Statement* statement, std::string* why);
+
+  // A consistent copy of the book in the file at `pathUtf8` (replaced), made while other
+  // programs keep using the book.
+  bool BackupTo(const std::string& pathUtf8, std::string* why);
+  // Replaces the book's content with the backup at `pathUtf8`, after keeping the book as
+  // it was in `keepUtf8`. A file that is not a usable book is refused and nothing changes.
+  bool RestoreFrom(const std::string& pathUtf8, const std::string& keepUtf8, std::string* why);
 
   // The reason (GBK) the last call failed, "" when it succeeded. The queries above
   // answer empty when they fail; this tells an empty answer from a failure.

@@ -19,6 +19,18 @@ struct NoteBook::Impl {
   void Succeeded() { lastError.clear(); }
 };
 
+// The customer's id: made (or its last use brought up to `now`) for a non-empty name,
+// else 0.
+int UpsertCustomer(sqlite3* db, const std::string& name, int64_t now, int64_t* id);
+// The customer's id; 0 when the book has never seen the name.
+int FindCustomer(sqlite3* db, const std::string& name, int64_t* id);
+
+// "" when the database is a book this program can use (perhaps after an upgrade), else
+// the reason. Reads only.
+std::string JudgeBookFile(sqlite3* db);
+// Upgrades a book of an older version in a write transaction.
+int BringUpToDate(sqlite3* db);
+
 // Milliseconds since 1970, the time stamps of the book.
 int64_t NowMs();
 

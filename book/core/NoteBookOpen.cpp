@@ -80,6 +80,22 @@ bool Prepare(sqlite3* db, std::string* why) {
 
 }  // namespace
 
+std::string JudgeBookFile(sqlite3* db) {
+  FileState state;
+  int rc = ReadState(db, &state);
+  if (rc == SQLITE_NOTADB) return reason::kNotABook;  // no database at all
+  if (rc != SQLITE_OK) return ReasonForCode(rc);
+  Verdict verdict = Judge(state);
+  if (verdict == Verdict::kCreate || verdict == Verdict::kNotABook) return reason::kNotABook;
+  if (verdict == Verdict::kNewer) return reason::kNewer;
+  return "";
+}
+
+int BringUpToDate(sqlite3* db) {
+  Verdict verdict;
+  return MakeCurrent(db, &verdict);
+}
+
 int64_t NowMs() {
   using namespace std::chrono;
   return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();

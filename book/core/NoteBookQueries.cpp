@@ -6,15 +6,6 @@ namespace book {
 
 namespace {
 
-// The customer's id; 0 when the book has never seen the name.
-int FindCustomer(sqlite3* db, const std::string& name, int64_t* id) {
-  sql::Statement s(db, "SELECT id FROM customers WHERE name = ?1");
-  s.BindGbk(1, name);
-  int rc = s.Step();
-  *id = rc == SQLITE_ROW ? s.Int(0) : 0;
-  return rc == SQLITE_ROW || rc == SQLITE_DONE ? SQLITE_OK : rc;
-}
-
 // Newest first: by note date, then by when it was saved. Notes without a date are the
 // oldest.
 const char kNewestFirst[] = " ORDER BY n.note_date DESC, n.saved_at DESC, n.id DESC";
@@ -95,6 +86,15 @@ std::vector<NoteSummary> NoteBook::List(const NoteFilter& filter) {
   }
   impl_->Succeeded();
   return notes;
+}
+
+// The customer's id; 0 when the book has never seen the name.
+int FindCustomer(sqlite3* db, const std::string& name, int64_t* id) {
+  sql::Statement s(db, "SELECT id FROM customers WHERE name = ?1");
+  s.BindGbk(1, name);
+  int rc = s.Step();
+  *id = rc == SQLITE_ROW ? s.Int(0) : 0;
+  return rc == SQLITE_ROW || rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
 }  // namespace book

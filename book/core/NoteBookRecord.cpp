@@ -31,21 +31,6 @@ bool CheckNote(const NoteRecord& note, std::string* reason) {
   return true;
 }
 
-// The customer's id, made or brought up to `now`; 0 for a note without a customer.
-int UpsertCustomer(sqlite3* db, const std::string& name, int64_t now, int64_t* id) {
-  *id = 0;
-  if (name.empty()) return SQLITE_OK;
-  sql::Statement s(db,
-                   "INSERT INTO customers(name, last_used) VALUES(?1, ?2) ON CONFLICT(name) DO UPDATE "
-                   "SET last_used = max(last_used, excluded.last_used) RETURNING id");
-  s.BindGbk(1, name);
-  s.Bind(2, now);
-  int rc = s.Step();
-  if (rc != SQLITE_ROW) return rc;
-  *id = s.Int(0);
-  return SQLITE_OK;
-}
-
 // The record the note replaces, 0 when there is none.
 int FindRecord(sqlite3* db, const NoteRecord& note, int64_t* id) {
   *id = 0;
@@ -154,6 +139,21 @@ bool NoteBook::RecordAll(const std::vector<NoteRecord>& notes, std::string* why)
   if (rc != SQLITE_OK) return impl_->Fail(rc, why);
   impl_->Succeeded();
   return true;
+}
+
+// The customer's id, made or brought up to `now`; 0 for a note without a customer.
+int UpsertCustomer(sqlite3* db, const std::string& name, int64_t now, int64_t* id) {
+  *id = 0;
+  if (name.empty()) return SQLITE_OK;
+  sql::Statement s(db,
+                   "INSERT INTO customers(name, last_used) VALUES(?1, ?2) ON CONFLICT(name) DO UPDATE "
+                   "SET last_used = max(last_used, excluded.last_used) RETURNING id");
+  s.BindGbk(1, name);
+  s.Bind(2, now);
+  int rc = s.Step();
+  if (rc != SQLITE_ROW) return rc;
+  *id = s.Int(0);
+  return SQLITE_OK;
 }
 
 }  // namespace book

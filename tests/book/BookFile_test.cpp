@@ -77,6 +77,9 @@ TEST(BookFile, DamageInsideTheBookIsReportedAndNothingIsWritten) {
     EXPECT_EQ(book->LastError(), reason::kDamaged);
     EXPECT_FALSE(book->Record(test::Note("X", "甲", "2024-01-05", "x"), &why));
     EXPECT_EQ(why, reason::kDamaged);
+    Statement statement;
+    EXPECT_FALSE(book->MakeStatement("客户1", "2024-01-01", "2024-01-31", &statement, &why));
+    EXPECT_EQ(why, reason::kDamaged);
     book.reset();
   } else {
     EXPECT_EQ(why, reason::kDamaged);

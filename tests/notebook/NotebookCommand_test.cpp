@@ -102,6 +102,36 @@ TEST_F(NotebookTest, ImportAFolderThenListEachNote) {
   EXPECT_EQ(List({"--customer", u8"无此人"}).out, "date,number,customer,total,file\r\n");
 }
 
+TEST_F(NotebookTest, PaymentsAndTheStatementInTwoDecimals) {
+  SaveNote(Path("a.qgd"), "NO.1", "张三", "2024年1月5日", {"7", "0.1", "0.2"});
+  ASSERT_EQ(Notebook({"--book", book_.path(), "import", Path("a.qgd")}).status, 0);
+  const std::string pay[] = {"--book", book_.path(), "pay", "--customer", u8"张三", "--date", "2024-01-20"};
+  std::vector<std::string> args(std::begin(pay), std::end(pay));
+  auto with = [&](std::vector<std::string> more) {
+    more.insert(more.begin(), args.begin(), args.end());
+    return Notebook(more);
+  };
+  Outcome paid = with({"--amount", "5.3", "--remark", u8"现金, 月结"});
+  EXPECT_EQ(paid.status, 0) << paid.err;
+  EXPECT_EQ(paid.out, "recorded payment 1\n");
+  EXPECT_EQ(with({"--amount", "abc"}).status, kExitUsage);
+  EXPECT_EQ(with({"--amount", "1.234"}).err, "notebook: " + book_.path() + u8": 收款金额最多两位小数\n");
+  EXPECT_EQ(with({"--amount", "1", "--remark", u8"\U0001F600"}).status, kExitUsage);  // no GBK for it
+
+  Outcome listed = Notebook({"--book", book_.path(), "payments", "--customer", u8"张三", "--csv"});
+  EXPECT_EQ(listed.out, u8"id,date,amount,remark\r\n1,2024-01-20,5.30,\"现金, 月结\"\r\n");
+  Outcome statement = Notebook({"--book", book_.path(), "statement", "--customer", u8"张三", "--from",
+                                "2024-01-01", "--to", "2024-01-31", "--csv"});
+  EXPECT_EQ(statement.status, 0) << statement.err;
+  EXPECT_EQ(statement.out, u8"日期,单号,规格,数量,单位,单价,金额,备注\r\n"
+                           u8"2024-01-05,NO.1,规格0,,,,7,\r\n"
+                           u8"2024-01-05,NO.1,规格1,,,,0.1,\r\n"
+                           u8"2024-01-05,NO.1,规格2,,,,0.2,\r\n"
+                           u8"2024-01-20,收款,\"现金, 月结\",,,,5.30,\r\n"
+                           u8"期初欠款,0.00\r\n本期送货,7.30\r\n本期收款,5.30\r\n期末欠款,2.00\r\n");
+  EXPECT_EQ(Notebook({"--book", book_.path(), "statement", "--customer", u8"张三", "--csv"}).status, kExitUsage);
+}
+
 TEST_F(NotebookTest, BadInputChangesNothing) {
   EXPECT_EQ(Notebook({"--book", book_.path(), "list", "--csv"}).status, kExitFailure);  // no such book
   EXPECT_FALSE(fs::exists(book_.path()));

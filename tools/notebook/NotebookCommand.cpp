@@ -8,39 +8,38 @@
 #include "book/core/BookDate.h"
 #include "book/core/BookText.h"
 #include "book/core/NoteBook.h"
+#include "tools/notebook/CommandOutput.h"
 #include "tools/notebook/NoteFiles.h"
 #include "tools/qgd/GbkText.h"
 #include "tools/qgd/GridCsv.h"
 
 namespace notebook {
 
-namespace {
-
 const char kUsage[] =
     "usage: notebook --book FILE import PATH...\n"
     "       notebook --book FILE list [--customer NAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD] --csv\n"
-    "  import  record every note file given, or every *.qgd under a folder given\n"
-    "  list    the recorded notes, newest first: date,number,customer,total,file (UTF-8 CSV)\n";
+    "       notebook --book FILE pay --customer NAME --date YYYY-MM-DD --amount X [--remark TEXT]\n"
+    "       notebook --book FILE payments --customer NAME --csv\n"
+    "       notebook --book FILE statement --customer NAME --from YYYY-MM-DD --to YYYY-MM-DD --csv\n"
+    "  import     record every note file given, or every *.qgd under a folder given\n"
+    "  list       the recorded notes, newest first: date,number,customer,total,file (UTF-8 CSV)\n"
+    "  pay        record a payment received from the customer\n"
+    "  payments   the customer's payments: id,date,amount,remark\n"
+    "  statement  the customer's statement for the period, then its four closing rows\n";
 
-struct Output {
-  std::string* out;
-  std::string* err;
-  int Fail(const std::string& where, const std::string& what) const {
-    *err += "notebook: " + where + ": " + what + "\n";
-    return kExitFailure;
+std::unique_ptr<book::NoteBook> OpenBook(const std::string& path, const Output& o, bool mustExist) {
+  std::error_code error;
+  if (mustExist && !std::filesystem::exists(path, error)) {
+    o.Fail(path, "no such book");
+    return nullptr;
   }
-  int Usage(const std::string& what = "") const {
-    *err += (what.empty() ? "" : "notebook: " + what + "\n") + kUsage;
-    return kExitUsage;
-  }
-};
-
-std::unique_ptr<book::NoteBook> OpenBook(const std::string& path, const Output& o) {
   std::string why;
   auto book = book::NoteBook::Open(path, &why);
   if (!book) o.Fail(path, book::GbkToUtf8ForOutput(why));
   return book;
 }
+
+namespace {
 
 int Import(const std::string& bookPath, const std::vector<std::string>& paths, const Output& o) {
   if (paths.empty()) return o.Usage("import needs a file or folder");
@@ -93,9 +92,7 @@ int List(const std::string& bookPath, const std::vector<std::string>& args, cons
   }
   // A name GBK cannot write is no customer of the book: the list is empty.
   if (!customer.empty() && !qgd::Utf8ToGbk(customer, &filter.customer)) filter.customer = "\xFF";
-  std::error_code error;
-  if (!std::filesystem::exists(bookPath, error)) return o.Fail(bookPath, "no such book");
-  auto book = OpenBook(bookPath, o);
+  auto book = OpenBook(bookPath, o, true);
   if (!book) return kExitFailure;
   std::vector<book::NoteSummary> notes = book->List(filter);
   if (!book->LastError().empty()) return o.Fail(bookPath, book::GbkToUtf8ForOutput(book->LastError()));
@@ -122,6 +119,9 @@ int RunNotebook(const std::vector<std::string>& args, std::string* out, std::str
   try {
     if (args[2] == "import") return Import(args[1], rest, o);
     if (args[2] == "list") return List(args[1], rest, o);
+    if (args[2] == "pay") return Pay(args[1], rest, o);
+    if (args[2] == "payments") return PaymentsCsv(args[1], rest, o);
+    if (args[2] == "statement") return StatementCsv(args[1], rest, o);
     return o.Usage("unknown command " + args[2]);
   } catch (const std::bad_alloc&) {
     out->clear();
