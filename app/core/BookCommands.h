@@ -21,4 +21,8 @@ rt::HandlerResult OnHistoryShown(const rt::EventArgs&);
 rt::HandlerResult OnHistoryQuery(const rt::EventArgs&);
 rt::HandlerResult OnHistoryOpenNote(const rt::EventArgs&);
 
+// 备份账本… and 恢复账本… (BackupCommands.cpp).
+rt::HandlerResult OnBackupBook(const rt::EventArgs&);
+rt::HandlerResult OnRestoreBook(const rt::EventArgs&);
+
 }  // namespace app

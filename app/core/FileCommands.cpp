@@ -18,18 +18,20 @@ namespace {
 
 const char* const kNoteFileFilter = "表格文件(*.qgd)|*.qgd";
 
-// Sets the note filter on the dialog and shows it; the chosen file name, or nothing
-// when the user cancelled.
 bool ChooseNoteFile(uint32_t dialogId, std::string* fileName) {
-  WriteMainUnitText(dialogId, prop::kDialogFilter, kNoteFileFilter);
+  return ChooseFile(dialogId, kNoteFileFilter, fileName);
+}
+
+}  // namespace
+
+bool ChooseFile(uint32_t dialogId, const char* filter, std::string* fileName) {
+  WriteMainUnitText(dialogId, prop::kDialogFilter, filter);
   CommandResult confirmed = CoreCommand(rt::CoreCommand::kOpenDialog,
                                         {rt::MakeUnit(rt::tag::kCommonDialog, {kMainWindowId, dialogId})});
   if (!confirmed.Logic()) return false;
   *fileName = ReadMainUnitText(dialogId, prop::kDialogFileName);
   return true;
 }
-
-}  // namespace
 
 int Tell(const std::string& text, int flags) {
   // caption "信息："

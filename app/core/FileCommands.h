@@ -1,6 +1,7 @@
 // The file commands as the other commands reuse them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace app {
@@ -8,10 +9,14 @@ namespace app {
 constexpr int kStopIcon = 0x10;
 constexpr int kInformationIcon = 0x40;
 constexpr int kYesNoCancelQuestion = 0x23;
+constexpr int kYesNoQuestion = 0x24;
 constexpr int kAnswerYes = 5, kAnswerNo = 6;  // InfoBox's button numbers
 
 // A message box with the caption "信息："; the button pressed.
 int Tell(const std::string& text, int flags);
+
+// Shows the open or save dialog with that filter ("名称|*.ext"); false when cancelled.
+bool ChooseFile(uint32_t dialogId, const char* filter, std::string* fileName);
 
 // Loads a note file into the grid; says so when it cannot be read.
 bool OpenNoteFile(const std::string& fileName);

@@ -37,6 +37,8 @@ enum class HandlerId : uint32_t {
   OnHistoryShown,
   OnHistoryQuery,
   OnHistoryOpenNote,
+  OnBackupBook,
+  OnRestoreBook,
   Count
 };
 

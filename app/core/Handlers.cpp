@@ -45,6 +45,8 @@ struct Table {
     Set(HandlerId::OnHistoryShown, &OnHistoryShown);
     Set(HandlerId::OnHistoryQuery, &OnHistoryQuery);
     Set(HandlerId::OnHistoryOpenNote, &OnHistoryOpenNote);
+    Set(HandlerId::OnBackupBook, &OnBackupBook);
+    Set(HandlerId::OnRestoreBook, &OnRestoreBook);
   }
 };
 

@@ -26,6 +26,8 @@ void SetNoteBookPath(std::string utf8Path) {
 
 bool NoteBookConfigured() { return !State().path.empty(); }
 
+const std::string& NoteBookPath() { return State().path; }
+
 book::NoteBook* OpenNoteBook(std::string* why) {
   BookState& s = State();
   if (!s.book && !s.path.empty()) s.book = book::NoteBook::Open(s.path, why);

@@ -11,6 +11,7 @@ namespace app {
 
 void SetNoteBookPath(std::string utf8Path);  // closes a book that is open
 bool NoteBookConfigured();
+const std::string& NoteBookPath();  // UTF-8; "" when the book is not used
 
 // The open book, or null with the reason (GBK) when it cannot be opened now; a later
 // call tries again.

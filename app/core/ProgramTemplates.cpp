@@ -106,6 +106,8 @@ WindowTemplate MainWindow() {
       MenuItem(kMenuNewNoteId, 1, "新单据", HandlerId::OnNewNote),
       MenuItem(kMenuNumberFormatId, 1, "单据编号…", HandlerId::OnNumberFormat),
       MenuItem(kMenuHistoryId, 1, "历史单据…", HandlerId::OnHistory),
+      MenuItem(kMenuBackupBookId, 1, "备份账本…", HandlerId::OnBackupBook),
+      MenuItem(kMenuRestoreBookId, 1, "恢复账本…", HandlerId::OnRestoreBook),
       MenuItem(kMenuHelpId, 0, "帮助", std::nullopt),
       MenuItem(kMenuAboutId, 1, "关于", HandlerId::OnAbout),
 

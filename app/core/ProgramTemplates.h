@@ -10,7 +10,7 @@
 namespace app {
 
 // The last id serial the templates hand out; ids made at run time continue after it.
-constexpr uint32_t kLastIdSerial = 0x10107;
+constexpr uint32_t kLastIdSerial = 0x10109;
 
 //--- MainWindow ---------------------------------------------------------------------
 constexpr uint32_t kMainWindowId = 0x52010001;
@@ -44,6 +44,8 @@ constexpr uint32_t kMenuBookId = 0x260100ef;  // 账本
 constexpr uint32_t kMenuNewNoteId = 0x260100f0;
 constexpr uint32_t kMenuNumberFormatId = 0x260100f1;
 constexpr uint32_t kMenuHistoryId = 0x260100f2;
+constexpr uint32_t kMenuBackupBookId = 0x26010108;
+constexpr uint32_t kMenuRestoreBookId = 0x26010109;
 constexpr uint32_t kMenuHelpId = 0x2601001a;
 constexpr uint32_t kMenuAboutId = 0x2601001b;
 

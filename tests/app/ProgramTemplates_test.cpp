@@ -141,7 +141,7 @@ TEST(ProgramTemplates, TheNoteWindowsFirstThenTheBookWindows) {
                           kHelpWindowId};
   const uint32_t windowUnits[] = {kMainWindowUnitId, kPrintHeaderWindowUnitId, kAboutWindowUnitId,
                                   kCalendarWindowUnitId, kHelpWindowUnitId};
-  const size_t unitCounts[] = {30, 25, 2, 2, 2};
+  const size_t unitCounts[] = {32, 25, 2, 2, 2};
   const uint32_t idWords[] = {0x19010018, 0x19010050, 0, 0, 0};
   for (size_t i = 0; i < 5; ++i) {
     const WindowTemplate& w = set.windows[i];
@@ -235,6 +235,8 @@ TEST(ProgramTemplates, MainMenuCaptionsAreByteExact) {
       {kMenuNewNoteId, 1, "新单据", H(HandlerId::OnNewNote)},
       {kMenuNumberFormatId, 1, "单据编号…", H(HandlerId::OnNumberFormat)},
       {kMenuHistoryId, 1, "历史单据…", H(HandlerId::OnHistory)},
+      {kMenuBackupBookId, 1, "备份账本…", H(HandlerId::OnBackupBook)},
+      {kMenuRestoreBookId, 1, "恢复账本…", H(HandlerId::OnRestoreBook)},
       {kMenuHelpId, 0, "帮助", -1},
       {kMenuAboutId, 1, "关于", H(HandlerId::OnAbout)},
   };

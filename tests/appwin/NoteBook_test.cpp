@@ -1,6 +1,6 @@
 // The note book through the real program: numbered new notes, notes recorded on save,
 // the question before unsaved edits are dropped, remembered prices, and the history
-// window listing the notes and opening one.
+// window listing the notes and opening one; backing the book up and restoring it.
 #include <windows.h>
 
 #include <ctime>
@@ -35,7 +35,7 @@ class NoteBookProgram : public NoteProgram {
  protected:
   void SetUp() override {
     bookPath = TempPath("账本测试.db");
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+    for (const char* suffix : {"", "-journal", "-wal", "-shm", ".bak"})
       DeleteFileW(rt::win::GbkToWide(bookPath + suffix).c_str());
     app::SetNoteBookPath(Utf8(bookPath));
     NoteProgram::SetUp();
@@ -179,6 +179,37 @@ TEST_F(NoteBookProgram, ADamagedBookStillSavesTheNoteAndSaysWhatFailed) {
   EXPECT_EQ(prompts.boxes[1].text.rfind("账本记录失败：", 0), 0u) << prompts.boxes[1].text;
   EXPECT_NE(GetFileAttributesW(rt::win::GbkToWide(note).c_str()), INVALID_FILE_ATTRIBUTES);
   DeleteFileW(rt::win::GbkToWide(note).c_str());
+}
+
+// A backup made while the program runs puts the book back as it was; the replaced book
+// is kept beside it, and a file that is no book is refused.
+TEST_F(NoteBookProgram, BackupAndRestoreThroughTheMenu) {
+  std::string first = TempPath("备份前.qgd"), second = TempPath("备份后.qgd"), copy = TempPath("账本备份.db");
+  DeleteFileW(rt::win::GbkToWide(copy).c_str());
+  SaveAs(first);
+  AnswerFileDialog(copy);
+  Menu(app::kMenuBackupBookId);
+  EXPECT_EQ(prompts.boxes.back().text, "账本已备份到：" + copy);
+  SaveAs(second);
+  std::string why;
+  ASSERT_EQ(app::OpenNoteBook(&why)->List({}).size(), 2u) << why;
+
+  prompts.answer = [](const host_test::ShownBox&) { return IDNO; };
+  AnswerFileDialog(copy);
+  Menu(app::kMenuRestoreBookId);
+  EXPECT_EQ(prompts.boxes.back().text, "恢复将替换当前账本，是否继续？");
+  EXPECT_EQ(app::OpenNoteBook(&why)->List({}).size(), 2u);
+  prompts.answer = [](const host_test::ShownBox&) { return IDYES; };
+  Menu(app::kMenuRestoreBookId);
+  EXPECT_EQ(prompts.boxes.back().text.rfind("账本已恢复。", 0), 0u) << prompts.boxes.back().text;
+  EXPECT_EQ(app::OpenNoteBook(&why)->List({}).size(), 1u);
+  EXPECT_NE(GetFileAttributesW(rt::win::GbkToWide(bookPath + ".bak").c_str()), INVALID_FILE_ATTRIBUTES);
+
+  AnswerFileDialog(first);
+  Menu(app::kMenuRestoreBookId);
+  EXPECT_EQ(prompts.boxes.back().text, "恢复账本失败：这个文件不是账本");
+  EXPECT_EQ(app::OpenNoteBook(&why)->List({}).size(), 1u);
+  for (const std::string& f : {first, second, copy, bookPath + ".bak"}) DeleteFileW(rt::win::GbkToWide(f).c_str());
 }
 
 }  // namespace

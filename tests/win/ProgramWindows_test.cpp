@@ -73,7 +73,7 @@ TEST_F(ProgramWindows, MenuAndButtonReachTheirHandlers) {
   Host().LoadStartWindow(app::kMainWindowId);
   Log().calls.clear();
   HWND main = Host().FindLoadedWindow(app::kMainWindowId)->hwnd;
-  SendMessageW(main, WM_COMMAND, 20000 + 17, 0);  // "关于", item 18 of the menu
+  SendMessageW(main, WM_COMMAND, 20000 + 19, 0);  // "关于", item 20 of the menu
   HWND button = Hwnd(app::kMainWindowId, app::kHelpButtonId);
   SendMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));
   EXPECT_EQ(Log().Handlers(), (std::vector<int>{H(HandlerId::OnAbout), H(HandlerId::OnUsageHelp)}));
