@@ -20,6 +20,9 @@
 
 namespace grid::win {
 
+// The character WM_CHAR carries for the Esc key.
+constexpr wchar_t kEscapeChar = 0x1B;
+
 class CellPainter;
 class FontCache;
 class GridEditor;
@@ -206,9 +209,7 @@ class CGridCtrl : public GridRepaint {
   int dragLinePos_ = -1;  // client x or y of the inverted line, -1 none
   bool rowResizePending_ = false, colResizePending_ = false;
   int resizedRow_ = -1, resizedCol_ = -1;
-  int resizedRowOldSize_ = 0, resizedColOldSize_ = 0;
   bool timerRunning_ = false;
-  POINT lastMouse_{0, 0};
   std::map<std::pair<int, int>, std::string> lastListPicks_;
   int wheelRemainder_ = 0;
   SCROLLINFO lastVScroll_{}, lastHScroll_{};

@@ -178,7 +178,7 @@ class TextEditor : public GridEditor {
       return 0;
     }
     if (msg == WM_CHAR) {
-      if (wp == L'\t' || wp == L'\r' || wp == 27) return 0;
+      if (wp == L'\t' || wp == L'\r' || wp == kEscapeChar) return 0;
       if (numeric_ && !Accepts(wchar_t(wp))) {
         MessageBeep(MB_OK);
         return 0;
@@ -326,7 +326,7 @@ class ListEditor : public GridEditor {
       Finish(UINT(wp));
       return 0;
     }
-    if (msg == WM_CHAR && (wp == L'\t' || (!dropped && (wp == L'\r' || wp == 27)))) return 0;
+    if (msg == WM_CHAR && (wp == L'\t' || (!dropped && (wp == L'\r' || wp == kEscapeChar)))) return 0;
     return GridEditor::Proc(control, msg, wp, lp);
   }
 
@@ -404,7 +404,7 @@ class DateEditor : public GridEditor {
       return 0;
     }
     if (msg == WM_CHAR) {
-      if (wp == L'\t' || wp == L'\r' || wp == 27) return 0;
+      if (wp == L'\t' || wp == L'\r' || wp == kEscapeChar) return 0;
       if (GridEventSink* sink = grid_.Sink()) sink->CharTypedInDateEditor(int(wp));
       if (!IsWindow(control)) return 0;
     }

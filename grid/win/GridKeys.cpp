@@ -151,7 +151,7 @@ void CGridCtrl::ToggleCheck(int row, int col) {
 
 void CGridCtrl::OnChar(UINT ch) {
   if (Held(VK_CONTROL) || mouseMode_ != mouse::kNone) return;
-  if (ch == 27 || ch == L'\t') return;
+  if (ch == kEscapeChar || ch == L'\t') return;
   if (ch == L'\r' && model_.Settings().enterFunction != 0) return;
   int fr = model_.FocusRow(), fc = model_.FocusCol();
   if (!model_.IsCell(fr, fc)) return;

@@ -259,7 +259,6 @@ void CGridCtrl::DrawDragLine() {
 }
 
 void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
-  lastMouse_ = pt;
   GridLayout& layout = Layout();
   switch (mouseMode_) {
     case mouse::kColBorder:

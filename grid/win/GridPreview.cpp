@@ -24,6 +24,9 @@ namespace grid::win {
 
 namespace pv = grid::preview;
 
+// The border on both sides of the paper, for the scrolled extent.
+constexpr int kPaperBorders = 2 * pv::kPaperBorder;
+
 namespace {
 
 constexpr UINT kOpenedMessage = WM_APP + 0x51;
@@ -73,7 +76,7 @@ SIZE ClientLogical(HWND view, int zoom) {
 SIZE PaperDevice(HWND view, const pv::PaperMetrics& paper) {
   HDC dc = GetDC(view);
   MapView(dc, pv::kRealSize);
-  POINT p[2] = {{0, 0}, {paper.paperWidth + 100, paper.paperHeight + 100}};
+  POINT p[2] = {{0, 0}, {paper.paperWidth + kPaperBorders, paper.paperHeight + kPaperBorders}};
   LPtoDP(dc, p, 2);
   ReleaseDC(view, dc);
   return SIZE{p[1].x - p[0].x, p[1].y - p[0].y};
@@ -115,10 +118,10 @@ void RebuildScrollBars(PreviewState& s) {
   s.scrollX = s.scrollY = 0;
   SCROLLINFO si = ScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL);
   si.nMin = 0;
-  si.nMax = s.paper.paperHeight + 100;
+  si.nMax = s.paper.paperHeight + kPaperBorders;
   si.nPage = UINT(std::max<long>(0, client.cy));
   SetScrollInfo(s.view, SB_VERT, &si, TRUE);
-  si.nMax = s.paper.paperWidth + 100;
+  si.nMax = s.paper.paperWidth + kPaperBorders;
   si.nPage = UINT(std::max<long>(0, client.cx));
   SetScrollInfo(s.view, SB_HORZ, &si, TRUE);
 }
@@ -201,7 +204,7 @@ bool ScrollKey(PreviewState& s, WPARAM key) {
     case VK_PRIOR: ScrollBy(s, SB_VERT, -PageSize(s, SB_VERT)); return true;
     case VK_NEXT: ScrollBy(s, SB_VERT, PageSize(s, SB_VERT)); return true;
     case VK_HOME: ScrollTo(s, SB_VERT, 0); return true;
-    case VK_END: ScrollTo(s, SB_VERT, s.paper.paperHeight + 100); return true;
+    case VK_END: ScrollTo(s, SB_VERT, s.paper.paperHeight + kPaperBorders); return true;
     case VK_UP: ScrollBy(s, SB_VERT, -pv::kLineStep); return true;
     case VK_DOWN: ScrollBy(s, SB_VERT, pv::kLineStep); return true;
     case VK_LEFT: ScrollBy(s, SB_HORZ, -PageSize(s, SB_HORZ)); return true;

@@ -137,7 +137,7 @@ void RuntimeHost::CreateHiddenWindow() {
     WNDCLASSW wc{};
     wc.lpfnWndProc = &RuntimeHost::HiddenWindowProc;
     wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // arrow
+    wc.hCursor = LoadCursorW(nullptr, kArrowCursor);
     wc.lpszClassName = kHiddenClass;
     registered = RegisterClassW(&wc) != 0;
   }

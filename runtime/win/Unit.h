@@ -17,6 +17,9 @@
 
 namespace rt::win {
 
+// The system's arrow cursor (IDC_ARROW) as the wide calls take it.
+inline const LPCWSTR kArrowCursor = MAKEINTRESOURCEW(32512);
+
 // What the host offers a unit.
 class UnitHost {
  public:

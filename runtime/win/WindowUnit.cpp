@@ -42,7 +42,7 @@ bool RegisterWindowClass() {
   wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;  // 11
   wc.lpfnWndProc = DefWindowProcW;
   wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // arrow
+  wc.hCursor = LoadCursorW(nullptr, kArrowCursor);
   wc.hbrBackground = nullptr;
   wc.lpszClassName = kWindowClassName;
   atom = RegisterClassExW(&wc);
