@@ -36,19 +36,21 @@ int SumPeriod(sqlite3* db, int64_t customer, const std::string& from, const std:
   }
   std::vector<StatementLine> rows, pays;
   int rc;
+  // Without `lines` (the balance brought forward) only the amounts are read.
   while ((rc = items.Step()) == SQLITE_ROW) {
-    StatementLine line{items.Gbk(0), items.Gbk(1), items.Gbk(2), items.Gbk(3),
-                       items.Gbk(4), items.Gbk(5), items.Gbk(6), items.Gbk(7)};
-    if (!AddAmountText(line.amount, delivered)) *overflow = true;
-    if (lines) rows.push_back(std::move(line));
+    std::string amount = items.Gbk(6);
+    if (!AddAmountText(amount, delivered)) *overflow = true;
+    if (lines)
+      rows.push_back(StatementLine{items.Gbk(0), items.Gbk(1), items.Gbk(2), items.Gbk(3), items.Gbk(4),
+                                   items.Gbk(5), std::move(amount), items.Gbk(7)});
   }
   if (rc != SQLITE_DONE) return rc;
   while ((rc = payments.Step()) == SQLITE_ROW) {
     Money amount = payments.Int(2);
     if (!AddMoney(*paid, amount, paid)) *overflow = true;
-    StatementLine line{payments.Gbk(0), "收款", payments.Gbk(1), "", "", "", MoneyText(amount), ""};
-    line.payment = true;
-    if (lines) pays.push_back(std::move(line));
+    if (!lines) continue;
+    pays.push_back(StatementLine{payments.Gbk(0), "收款", payments.Gbk(1), "", "", "", MoneyText(amount), ""});
+    pays.back().payment = true;
   }
   if (rc != SQLITE_DONE) return rc;
   if (lines) {  // merge by date; on one day the notes come first
