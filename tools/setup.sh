@@ -31,22 +31,26 @@ done
 # npm fetches the amalgamation's package; Debian's npm only where no npm came with Node.js.
 command -v npm >/dev/null || missing+=(npm)
 
-install() { DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@"; }
+suite=()
+install() { DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${suite[@]}" "$@"; }
 
 if [ $((${#missing[@]} + ${#missing32[@]})) -gt 0 ]; then
   echo "setup: installing ${missing[*]} ${missing32[*]}"
   # The 32-bit Wine loader (for the 32-bit build) is an i386 package.
   dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
-  # A mirror caught mid-sync fails one index while the rest load: install from what loaded,
-  # and let the install itself say if a package is really missing.
-  $SUDO apt-get update -qq || echo "setup: some package lists did not update; going on with the rest"
+  # A mirror caught mid-sync fails one index while the rest load. The i386 libraries must
+  # match their amd64 twins version for version, and with one architecture's security list
+  # missing only the release's own suite has both: then everything comes from it.
+  if ! $SUDO apt-get update -qq; then
+    echo "setup: some package lists did not update; installing from the release suite"
+    suite=(-t bookworm)
+  fi
   [ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
 fi
 
-# The i386 libraries must match their amd64 twins version for version. When one
-# architecture's security list failed to load, only the release's own suite has both.
+# Apart, so that a 32-bit loader that cannot be had leaves the rest of the set-up working.
 if [ ${#missing32[@]} -gt 0 ]; then
-  install "${missing32[@]}" || install -t bookworm "${missing32[@]}" ||
+  install "${missing32[@]}" ||
     echo "setup: WARNING: the 32-bit Wine loader could not be installed; 32-bit tests will not run"
 fi
 
