@@ -25,4 +25,13 @@ rt::HandlerResult OnHistoryOpenNote(const rt::EventArgs&);
 rt::HandlerResult OnBackupBook(const rt::EventArgs&);
 rt::HandlerResult OnRestoreBook(const rt::EventArgs&);
 
+// 收款登记… (PaymentCommands.cpp).
+rt::HandlerResult OnPayments(const rt::EventArgs&);
+rt::HandlerResult OnPaymentsShown(const rt::EventArgs&);
+rt::HandlerResult OnPaymentCustomerChanged(const rt::EventArgs&);
+rt::HandlerResult OnPaymentChosen(const rt::EventArgs&);  // grid event 11: row, column
+rt::HandlerResult OnRecordPayment(const rt::EventArgs&);
+rt::HandlerResult OnDeletePayment(const rt::EventArgs&);
+rt::HandlerResult OnClosePayments(const rt::EventArgs&);
+
 }  // namespace app

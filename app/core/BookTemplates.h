@@ -8,5 +8,6 @@ namespace app {
 
 rt::WindowTemplate NumberFormatWindow();
 rt::WindowTemplate HistoryWindow();
+rt::WindowTemplate PaymentWindow();  // the payments received (PaymentTemplate.cpp)
 
 }  // namespace app

@@ -39,6 +39,13 @@ enum class HandlerId : uint32_t {
   OnHistoryOpenNote,
   OnBackupBook,
   OnRestoreBook,
+  OnPayments,
+  OnPaymentsShown,
+  OnPaymentCustomerChanged,
+  OnPaymentChosen,
+  OnRecordPayment,
+  OnDeletePayment,
+  OnClosePayments,
   Count
 };
 

@@ -47,6 +47,13 @@ struct Table {
     Set(HandlerId::OnHistoryOpenNote, &OnHistoryOpenNote);
     Set(HandlerId::OnBackupBook, &OnBackupBook);
     Set(HandlerId::OnRestoreBook, &OnRestoreBook);
+    Set(HandlerId::OnPayments, &OnPayments);
+    Set(HandlerId::OnPaymentsShown, &OnPaymentsShown);
+    Set(HandlerId::OnPaymentCustomerChanged, &OnPaymentCustomerChanged);
+    Set(HandlerId::OnPaymentChosen, &OnPaymentChosen);
+    Set(HandlerId::OnRecordPayment, &OnRecordPayment);
+    Set(HandlerId::OnDeletePayment, &OnDeletePayment);
+    Set(HandlerId::OnClosePayments, &OnClosePayments);
   }
 };
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <utility>
 
+#include "app/core/BookTemplates.h"
 #include "app/core/HandlerIds.h"
 #include "app/core/LibraryUnitBlocks.h"
 #include "app/core/ProgramIcons.h"
-#include "app/core/BookTemplates.h"
 #include "app/core/TemplateRecords.h"
 #include "runtime/core/DataValue.h"
 #include "runtime/core/TemplateWriter.h"
@@ -106,6 +106,7 @@ WindowTemplate MainWindow() {
       MenuItem(kMenuNewNoteId, 1, "新单据", HandlerId::OnNewNote),
       MenuItem(kMenuNumberFormatId, 1, "单据编号…", HandlerId::OnNumberFormat),
       MenuItem(kMenuHistoryId, 1, "历史单据…", HandlerId::OnHistory),
+      MenuItem(kMenuPaymentsId, 1, "收款登记…", HandlerId::OnPayments),
       MenuItem(kMenuBackupBookId, 1, "备份账本…", HandlerId::OnBackupBook),
       MenuItem(kMenuRestoreBookId, 1, "恢复账本…", HandlerId::OnRestoreBook),
       MenuItem(kMenuHelpId, 0, "帮助", std::nullopt),
@@ -240,8 +241,8 @@ WindowTemplate HelpWindow() {
 
 rt::TemplateSet BuildProgramTemplates() {
   rt::TemplateSet set;
-  set.windows = {MainWindow(),     PrintHeaderWindow(),  AboutWindow(), CalendarWindow(),
-                 HelpWindow(),     NumberFormatWindow(), HistoryWindow()};
+  set.windows = {MainWindow(), PrintHeaderWindow(),  AboutWindow(),   CalendarWindow(),
+                 HelpWindow(), NumberFormatWindow(), HistoryWindow(), PaymentWindow()};
   return set;
 }
 

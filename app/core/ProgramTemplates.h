@@ -10,7 +10,7 @@
 namespace app {
 
 // The last id serial the templates hand out; ids made at run time continue after it.
-constexpr uint32_t kLastIdSerial = 0x10109;
+constexpr uint32_t kLastIdSerial = 0x10140;
 
 //--- MainWindow ---------------------------------------------------------------------
 constexpr uint32_t kMainWindowId = 0x52010001;
@@ -46,6 +46,7 @@ constexpr uint32_t kMenuNumberFormatId = 0x260100f1;
 constexpr uint32_t kMenuHistoryId = 0x260100f2;
 constexpr uint32_t kMenuBackupBookId = 0x26010108;
 constexpr uint32_t kMenuRestoreBookId = 0x26010109;
+constexpr uint32_t kMenuPaymentsId = 0x26010130;  // 收款登记…
 constexpr uint32_t kMenuHelpId = 0x2601001a;
 constexpr uint32_t kMenuAboutId = 0x2601001b;
 
@@ -113,6 +114,22 @@ constexpr uint32_t kHistoryToBoxId = 0x16010104;
 constexpr uint32_t kHistoryQueryButtonId = 0x16010105;
 constexpr uint32_t kHistoryGridId = 0x16010106;
 constexpr uint32_t kHistoryCountLabelId = 0x16010107;
+
+constexpr uint32_t kPaymentWindowId = 0x52010131;  // 收款登记
+constexpr uint32_t kPaymentWindowUnitId = 0x06010132;
+constexpr uint32_t kPaymentCustomerLabelId = 0x16010133;
+constexpr uint32_t kPaymentCustomerEditId = 0x16010134;
+constexpr uint32_t kPaymentDateLabelId = 0x16010135;
+constexpr uint32_t kPaymentDateBoxId = 0x16010136;
+constexpr uint32_t kPaymentAmountLabelId = 0x16010137;
+constexpr uint32_t kPaymentAmountEditId = 0x16010138;
+constexpr uint32_t kPaymentRemarkLabelId = 0x16010139;
+constexpr uint32_t kPaymentRemarkEditId = 0x1601013a;
+constexpr uint32_t kRecordPaymentButtonId = 0x1601013b;
+constexpr uint32_t kDeletePaymentButtonId = 0x1601013c;
+constexpr uint32_t kPaymentGridId = 0x1601013d;
+constexpr uint32_t kPaymentCountLabelId = 0x1601013e;
+constexpr uint32_t kClosePaymentsButtonId = 0x1601013f;
 
 // The records of all windows, in window-table order (main window first), with
 // handler offsets as stored (indices of HandlerId) and nothing bound yet.

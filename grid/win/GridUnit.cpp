@@ -75,6 +75,12 @@ bool GridUnit::SetProperty(int ownIndex, const rt::DataValue& value) {
   return SetGridProperty(Model(), mirror_, ownIndex, v, &ConvertFixedBkColor);
 }
 
+void GridUnit::FocusChanged() {
+  const int row = Model().FocusRow(), col = Model().FocusCol();
+  Raise(0);
+  Raise(11, {rt::MakeInt(row), rt::MakeInt(col)});
+}
+
 void GridUnit::ListItemPicked(int row, int col, const std::string& gbkText) {
   // The text lives in this frame for the length of the call; the handler copies it.
   Raise(6, {rt::MakeInt(row), rt::MakeInt(col), rt::MakeTextPointer(gbkText.c_str())});

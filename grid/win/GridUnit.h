@@ -43,8 +43,10 @@ class GridUnit : public rt::win::Unit, public GridEventSink {
   // The grid unit behind a unit object, or null.
   static GridUnit* FromUnit(rt::win::Unit* unit) { return dynamic_cast<GridUnit*>(unit); }
 
-  // GridEventSink: the unit's events 0..10 and the common event -11.
-  void FocusChanged() override { Raise(0); }
+  // GridEventSink: the unit's events 0..11 and the common event -11. Event 11 follows
+  // event 0 with the focus cell's row and column (-1, -1 when cleared), so a list can
+  // tell which of its rows was chosen.
+  void FocusChanged() override;
   void WillEdit() override { Raise(1); }
   void EditEnded() override { Raise(2); }
   void RowHeightChanged(int row) override { Raise(3, {rt::MakeInt(row)}); }

@@ -1,6 +1,7 @@
 #include "tests/app/NoteTestHost.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridCommands.h"
@@ -17,12 +18,12 @@ NoteTestHost* g_host = nullptr;
 const char* const kGridNames[grid::kGridCommandCount] = {
     "GetCellData",    "SetCellData", "SetPrintTitle",     "SetPrintMargin", "LoadFile",
     "SaveFile",       "Print",       "PrintPreview",      "MergeCells",     "SetColWidth",
-    "ClearListItems", "AddListItem", "AddColumnListItem", "SetColumnKind", "NewGrid"};
+    "ClearListItems", "AddListItem", "AddColumnListItem", "SetColumnKind",  "NewGrid"};
 
 const char* const kCoreNames[rt::kCoreCommandCount] = {
-    "ToNumber",   "ToText",  "NumberToCapital", "LoadWindow",      "DatePart", "CloseWindow",
-    "OpenDialog", "InfoBox", "GetClientWidth",  "GetClientHeight", "MoveUnit", "RunProgram",
-    "SetEditCompletions"};
+    "ToNumber",    "ToText",     "NumberToCapital",   "LoadWindow",     "DatePart",
+    "CloseWindow", "OpenDialog", "InfoBox",           "GetClientWidth", "GetClientHeight",
+    "MoveUnit",    "RunProgram", "SetEditCompletions"};
 
 std::string Describe(const rt::DataValue& v) {
   char buf[64];
@@ -46,7 +47,10 @@ void FakeOpenDialog(rt::DataValue* result, int argCount, rt::DataValue* args) {
   bool confirmed = argCount > 0 && g_host->dialogAnswer && g_host->dialogAnswer(args[0].high);
   *result = rt::MakeLogic(confirmed);
 }
-void FakeInfoBox(rt::DataValue* result, int, rt::DataValue*) { *result = rt::MakeInt(0); }
+void FakeInfoBox(rt::DataValue* result, int argCount, rt::DataValue* args) {
+  bool answered = argCount > 0 && g_host->boxAnswer;
+  *result = rt::MakeInt(answered ? g_host->boxAnswer(rt::TextOf(args[0])) : 0);
+}
 void FakeClientWidth(rt::DataValue* result, int, rt::DataValue*) {
   *result = rt::MakeInt(g_host->clientWidth);
 }
@@ -58,14 +62,29 @@ void FakeRunProgram(rt::DataValue* result, int, rt::DataValue*) { *result = rt::
 void FakeSetEditCompletions(rt::DataValue*, int, rt::DataValue*) {}
 
 const rt::CommandFn kCoreTable[rt::kCoreCommandCount] = {
-    rt::CmdToNumber, rt::CmdToText,    rt::CmdNumberToCapital, FakeLoadWindow,
-    rt::CmdDatePart, FakeCloseWindow,  FakeOpenDialog,         FakeInfoBox,
-    FakeClientWidth, FakeClientHeight, FakeMoveUnit,           FakeRunProgram,
+    rt::CmdToNumber,       rt::CmdToText,    rt::CmdNumberToCapital, FakeLoadWindow,
+    rt::CmdDatePart,       FakeCloseWindow,  FakeOpenDialog,         FakeInfoBox,
+    FakeClientWidth,       FakeClientHeight, FakeMoveUnit,           FakeRunProgram,
     FakeSetEditCompletions};
 
-grid::GridModel* ResolveNoteGrid(rt::UnitRef ref) {
-  bool note = ref == rt::UnitRef{kMainWindowId, kGridUnitId};
-  return note && g_host ? &g_host->grid : nullptr;
+// The unit's kind as the program's templates give it; 0 for none.
+uint32_t UnitKind(uint32_t windowId, uint32_t unitId) {
+  static const rt::TemplateSet templates = BuildProgramTemplates();
+  const rt::WindowTemplate* w = templates.Find(windowId);
+  const rt::UnitTemplate* u = w ? w->FindUnit(unitId) : nullptr;
+  return u ? u->typeId : 0;
+}
+
+grid::GridModel* ResolveGrid(rt::UnitRef ref) {
+  if (!g_host || UnitKind(ref.window, ref.unit) != rt::tag::kGrid) return nullptr;
+  if (ref.window == kMainWindowId && ref.unit == kGridUnitId) return &g_host->grid;
+  return &g_host->otherGrids[ref.unit];
+}
+
+double AsDouble(uint64_t words) {
+  double value;
+  std::memcpy(&value, &words, sizeof value);
+  return value;
 }
 
 }  // namespace
@@ -78,7 +97,7 @@ std::string Call::Line() const {
 
 NoteTestHost::NoteTestHost() : previousServices_(rt::SetServices(this)) {
   g_host = this;
-  grid::SetGridResolver(&ResolveNoteGrid);
+  grid::SetGridResolver(&ResolveGrid);
   rt::SetCoreCommandTable(kCoreTable, rt::kCoreCommandCount);
   grid.SetDefaultRowHeight(24);
   grid.SetDefaultColWidth(60);
@@ -131,8 +150,10 @@ rt::DataValue NoteTestHost::CallCoreCommand(rt::CommandFn command, int argCount,
 }
 
 uint64_t NoteTestHost::GetUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, int32_t) {
-  if (windowId != kMainWindowId) return 0;
+  const uint32_t kind = UnitKind(windowId, unitId);
+  if (kind == 0) return 0;
   if (unitId == kDateBoxId && index == 10) return rt::Bits64(rt::MakeDateTime(noteDate));
+  if (kind == rt::tag::kDateBox && index == 10) return rt::Bits64(rt::MakeDateTime(dates[unitId]));
   if (unitId == kGridUnitId && index == 17) return uint32_t(grid.RowCount());  // live values
   if (unitId == kGridUnitId && index == 18) return uint32_t(grid.ColCount());
   auto it = texts.find(Key(unitId, index));
@@ -143,6 +164,15 @@ uint64_t NoteTestHost::GetUnitProperty(uint32_t windowId, uint32_t unitId, int32
 
 void NoteTestHost::SetUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, int32_t, uint32_t low,
                                    uint32_t high) {
+  const uint32_t kind = UnitKind(windowId, unitId);
+  if (kind == rt::tag::kDateBox && index == 10) {
+    (unitId == kDateBoxId ? noteDate : dates[unitId]) = AsDouble(uint64_t(high) << 32 | low);
+    return;
+  }
+  if (kind == rt::tag::kGrid && index == 19) {  // HeadRowCount
+    ResolveGrid({windowId, unitId})->SetHeadRowCount(int32_t(low));
+    return;
+  }
   std::string text = rt::TextOf(rt::DataValue{low, high, rt::tag::kText});
   texts[Key(unitId, index)] = text;
   char buf[48];

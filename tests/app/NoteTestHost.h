@@ -1,7 +1,9 @@
 // A stand-in host for the note handlers: runtime services that record every command
 // call and pass it on to the real grid and value commands, fake window commands
 // (client size, dialogs, message boxes, windows, programs) that record and answer as
-// the test says, and the note grid as the program's grid unit creates it.
+// the test says, and the note grid as the program's grid unit creates it. The grids
+// and date boxes of the other windows are there too, as the program's templates have
+// them.
 #pragma once
 
 #include <functional>
@@ -43,10 +45,13 @@ class NoteTestHost : public rt::RuntimeServices {
 
   // Answers of the fake window commands.
   int clientWidth = 681, clientHeight = 553;
-  std::function<bool(uint32_t dialogId)> dialogAnswer;  // default: cancel
-  std::map<uint64_t, std::string> texts;                // (unit, property) -> text
-  double noteDate = 0;                                  // 日期框1's date-time
-  rt::ExitRoutine exitRoutine = nullptr;                // registered with RuntimeNotify 3
+  std::function<bool(uint32_t dialogId)> dialogAnswer;    // default: cancel
+  std::function<int(const std::string& text)> boxAnswer;  // default: 0, no button
+  std::map<uint64_t, std::string> texts;                  // (unit, property) -> text
+  double noteDate = 0;                                    // 日期框1's date-time
+  std::map<uint32_t, double> dates;                       // the other date boxes by unit id
+  std::map<uint32_t, grid::GridModel> otherGrids;         // the other grids by unit id
+  rt::ExitRoutine exitRoutine = nullptr;                  // registered with RuntimeNotify 3
   static uint64_t Key(uint32_t unitId, int32_t index) { return (uint64_t(unitId) << 32) | uint32_t(index); }
 
   // Services.

@@ -1,5 +1,6 @@
 // A test program whose one window holds one grid unit, its events bound to recording
-// handlers (grid event n to handler n, the common event -11 to handler 11), and
+// handlers (grid event n to handler n, the common event -11 to handler 11, grid event
+// 11 to handler 12), and
 // helpers to reach the unit, its properties and the grid commands.
 #pragma once
 
@@ -14,7 +15,7 @@
 namespace gridunit_test {
 
 constexpr uint32_t kWin = 0x52000700, kWinUnit = 0x06000701, kGridId = 0x16000702;
-constexpr int kDateCharHandler = 11;
+constexpr int kDateCharHandler = 11, kFocusCellHandler = 12;
 
 inline rt::UnitTemplate GridTemplate(const std::vector<uint8_t>& block) {
   rt::UnitTemplate u;
@@ -30,6 +31,7 @@ inline rt::UnitTemplate GridTemplate(const std::vector<uint8_t>& block) {
   u.propertyBlock = block;
   for (int e = 0; e <= 10; ++e) host_test::Bind(u, e, e);
   host_test::Bind(u, -11, kDateCharHandler);
+  host_test::Bind(u, 11, kFocusCellHandler);
   return u;
 }
 

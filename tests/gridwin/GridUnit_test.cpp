@@ -210,6 +210,18 @@ TEST(GridUnitEvents, ArgumentsReachTheHandlers) {
   EXPECT_EQ(cell.values[0].low, 4u);
   EXPECT_EQ(cell.values[1].low, 2u);
   EXPECT_EQ(Log().calls[5].args.values[0].low, uint32_t('7'));
+
+  // A focus move: event 0 as it always was, then event 11 with the new focus cell.
+  Log().calls.clear();
+  unit.Model().SetFocusCell(3, 1);
+  unit.FocusChanged();
+  ASSERT_EQ(Log().Handlers(), (std::vector<int>{0, kFocusCellHandler}));
+  EXPECT_EQ(Log().calls[0].args.count, 0);
+  const rt::EventArgs& moved = Log().calls[1].args;
+  ASSERT_EQ(moved.count, 2);
+  EXPECT_EQ(moved.values[0].type, rt::tag::kInt);
+  EXPECT_EQ(moved.values[0].low, 3u);
+  EXPECT_EQ(moved.values[1].low, 1u);
 }
 
 TEST(GridUnitCommands, CommandsFindTheUnitsGrid) {

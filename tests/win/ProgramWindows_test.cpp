@@ -72,8 +72,11 @@ TEST_F(ProgramWindows, WritingAnEditBoxsContentRaisesItsEventOnce) {
 TEST_F(ProgramWindows, MenuAndButtonReachTheirHandlers) {
   Host().LoadStartWindow(app::kMainWindowId);
   Log().calls.clear();
-  HWND main = Host().FindLoadedWindow(app::kMainWindowId)->hwnd;
-  SendMessageW(main, WM_COMMAND, 20000 + 19, 0);  // "关于", item 20 of the menu
+  std::shared_ptr<rt::win::LiveWindow> w = Host().FindLoadedWindow(app::kMainWindowId);
+  HWND main = w->hwnd;
+  // "关于", the last item of the menu: command number 20000 + its index.
+  ASSERT_EQ(w->menuItems.back()->id, app::kMenuAboutId);
+  SendMessageW(main, WM_COMMAND, WPARAM(20000 + w->menuItems.size() - 1), 0);
   HWND button = Hwnd(app::kMainWindowId, app::kHelpButtonId);
   SendMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));
   EXPECT_EQ(Log().Handlers(), (std::vector<int>{H(HandlerId::OnAbout), H(HandlerId::OnUsageHelp)}));
