@@ -25,4 +25,12 @@ rt::HandlerResult OnHistoryOpenNote(const rt::EventArgs&);
 rt::HandlerResult OnBackupBook(const rt::EventArgs&);
 rt::HandlerResult OnRestoreBook(const rt::EventArgs&);
 
+// 客户对账单… and its window's buttons (StatementCommands.cpp).
+rt::HandlerResult OnStatement(const rt::EventArgs&);
+rt::HandlerResult OnStatementShown(const rt::EventArgs&);
+rt::HandlerResult OnStatementQuery(const rt::EventArgs&);
+rt::HandlerResult OnStatementPreview(const rt::EventArgs&);
+rt::HandlerResult OnStatementPrint(const rt::EventArgs&);
+rt::HandlerResult OnStatementExport(const rt::EventArgs&);
+
 }  // namespace app

@@ -39,6 +39,12 @@ enum class HandlerId : uint32_t {
   OnHistoryOpenNote,
   OnBackupBook,
   OnRestoreBook,
+  OnStatement,  // the 客户对账单 window
+  OnStatementShown,
+  OnStatementQuery,
+  OnStatementPreview,
+  OnStatementPrint,
+  OnStatementExport,
   Count
 };
 

@@ -47,6 +47,12 @@ struct Table {
     Set(HandlerId::OnHistoryOpenNote, &OnHistoryOpenNote);
     Set(HandlerId::OnBackupBook, &OnBackupBook);
     Set(HandlerId::OnRestoreBook, &OnRestoreBook);
+    Set(HandlerId::OnStatement, &OnStatement);
+    Set(HandlerId::OnStatementShown, &OnStatementShown);
+    Set(HandlerId::OnStatementQuery, &OnStatementQuery);
+    Set(HandlerId::OnStatementPreview, &OnStatementPreview);
+    Set(HandlerId::OnStatementPrint, &OnStatementPrint);
+    Set(HandlerId::OnStatementExport, &OnStatementExport);
   }
 };
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <utility>
 
+#include "app/core/BookTemplates.h"
 #include "app/core/HandlerIds.h"
 #include "app/core/LibraryUnitBlocks.h"
 #include "app/core/ProgramIcons.h"
-#include "app/core/BookTemplates.h"
 #include "app/core/TemplateRecords.h"
 #include "runtime/core/DataValue.h"
 #include "runtime/core/TemplateWriter.h"
@@ -108,6 +108,7 @@ WindowTemplate MainWindow() {
       MenuItem(kMenuHistoryId, 1, "历史单据…", HandlerId::OnHistory),
       MenuItem(kMenuBackupBookId, 1, "备份账本…", HandlerId::OnBackupBook),
       MenuItem(kMenuRestoreBookId, 1, "恢复账本…", HandlerId::OnRestoreBook),
+      MenuItem(kMenuStatementId, 1, "客户对账单…", HandlerId::OnStatement),
       MenuItem(kMenuHelpId, 0, "帮助", std::nullopt),
       MenuItem(kMenuAboutId, 1, "关于", HandlerId::OnAbout),
 
@@ -240,8 +241,8 @@ WindowTemplate HelpWindow() {
 
 rt::TemplateSet BuildProgramTemplates() {
   rt::TemplateSet set;
-  set.windows = {MainWindow(),     PrintHeaderWindow(),  AboutWindow(), CalendarWindow(),
-                 HelpWindow(),     NumberFormatWindow(), HistoryWindow()};
+  set.windows = {MainWindow(), PrintHeaderWindow(),  AboutWindow(),   CalendarWindow(),
+                 HelpWindow(), NumberFormatWindow(), HistoryWindow(), StatementWindow()};
   return set;
 }
 

@@ -10,7 +10,7 @@
 namespace app {
 
 // The last id serial the templates hand out; ids made at run time continue after it.
-constexpr uint32_t kLastIdSerial = 0x10109;
+constexpr uint32_t kLastIdSerial = 0x1012e;
 
 //--- MainWindow ---------------------------------------------------------------------
 constexpr uint32_t kMainWindowId = 0x52010001;
@@ -46,6 +46,7 @@ constexpr uint32_t kMenuNumberFormatId = 0x260100f1;
 constexpr uint32_t kMenuHistoryId = 0x260100f2;
 constexpr uint32_t kMenuBackupBookId = 0x26010108;
 constexpr uint32_t kMenuRestoreBookId = 0x26010109;
+constexpr uint32_t kMenuStatementId = 0x26010120;  // 客户对账单…
 constexpr uint32_t kMenuHelpId = 0x2601001a;
 constexpr uint32_t kMenuAboutId = 0x2601001b;
 
@@ -113,6 +114,21 @@ constexpr uint32_t kHistoryToBoxId = 0x16010104;
 constexpr uint32_t kHistoryQueryButtonId = 0x16010105;
 constexpr uint32_t kHistoryGridId = 0x16010106;
 constexpr uint32_t kHistoryCountLabelId = 0x16010107;
+
+constexpr uint32_t kStatementWindowId = 0x52010121;  // 客户对账单
+constexpr uint32_t kStatementWindowUnitId = 0x06010122;
+constexpr uint32_t kStatementCustomerLabelId = 0x16010123;
+constexpr uint32_t kStatementCustomerEditId = 0x16010124;
+constexpr uint32_t kStatementFromLabelId = 0x16010125;
+constexpr uint32_t kStatementFromBoxId = 0x16010126;
+constexpr uint32_t kStatementToLabelId = 0x16010127;
+constexpr uint32_t kStatementToBoxId = 0x16010128;
+constexpr uint32_t kStatementQueryButtonId = 0x16010129;
+constexpr uint32_t kStatementPreviewButtonId = 0x1601012a;
+constexpr uint32_t kStatementPrintButtonId = 0x1601012b;
+constexpr uint32_t kStatementExportButtonId = 0x1601012c;
+constexpr uint32_t kStatementGridId = 0x1601012d;
+constexpr uint32_t kStatementSaveDialogId = 0x1601012e;  // 导出: CSV files
 
 // The records of all windows, in window-table order (main window first), with
 // handler offsets as stored (indices of HandlerId) and nothing bound yet.
