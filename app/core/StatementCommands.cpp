@@ -53,6 +53,7 @@ void ShowSheet(const StatementSheet& sheet) {
          {rt::MakeInt(m.row), rt::MakeInt(m.firstCol), rt::MakeInt(m.row), rt::MakeInt(m.lastCol)});
 }
 
+// The amount as the figures show it, rounded to the fen, in capital numerals.
 std::string CapitalOf(book::Money amount) {
   double value = std::strtod(book::MoneyText(amount).c_str(), nullptr);
   CommandResult capital =
@@ -62,11 +63,14 @@ std::string CapitalOf(book::Money amount) {
 
 // The statement the window's inputs ask for, shown in the grid; none after saying why.
 std::optional<book::Statement> MakeAndShow() {
+  // The book keeps names trimmed, as the notes' title cells give them.
   std::string customer = ReadUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent);
-  if (customer.find_first_not_of(' ') == std::string::npos) {
+  size_t first = customer.find_first_not_of(' ');
+  if (first == std::string::npos) {
     Tell("请输入客户名称。", kInformationIcon);
     return std::nullopt;
   }
+  customer = customer.substr(first, customer.find_last_not_of(' ') + 1 - first);
   std::string why;
   book::NoteBook* notes = OpenNoteBook(&why);
   book::Statement statement;

@@ -72,8 +72,12 @@ TEST_F(ProgramWindows, WritingAnEditBoxsContentRaisesItsEventOnce) {
 TEST_F(ProgramWindows, MenuAndButtonReachTheirHandlers) {
   Host().LoadStartWindow(app::kMainWindowId);
   Log().calls.clear();
-  HWND main = Host().FindLoadedWindow(app::kMainWindowId)->hwnd;
-  SendMessageW(main, WM_COMMAND, 20000 + 19, 0);  // "关于", item 20 of the menu
+  auto window = Host().FindLoadedWindow(app::kMainWindowId);
+  HWND main = window->hwnd;
+  size_t about = 0;  // "关于", the last item of the menu
+  while (about < window->menuItems.size() && window->menuItems[about]->id != app::kMenuAboutId) ++about;
+  ASSERT_EQ(about + 1, window->menuItems.size());
+  SendMessageW(main, WM_COMMAND, 20000 + about, 0);
   HWND button = Hwnd(app::kMainWindowId, app::kHelpButtonId);
   SendMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));
   EXPECT_EQ(Log().Handlers(), (std::vector<int>{H(HandlerId::OnAbout), H(HandlerId::OnUsageHelp)}));
