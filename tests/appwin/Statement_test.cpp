@@ -139,8 +139,18 @@ TEST_F(StatementWindow, TwoMonthsAndTwoPaymentsGiveTheClosingFiguresAndTheCsv) {
 
     AnswerFileDialog(csvPath);
     Press(app::kStatementExportButtonId);
-    ASSERT_FALSE(prompts.boxes.empty());
+    ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes.back().text, "对账单已导出到：" + csvPath);
+
+    // Inputs that make no statement say why and leave the one shown.
+    app::SetDateBox(app::kStatementWindowId, app::kStatementFromBoxId, rt::MakeDateTime(2026, 12, 1));
+    Press(app::kStatementQueryButtonId);
+    EXPECT_EQ(prompts.boxes.back().text, "无法生成对账单：起始日期晚于截止日期");
+    SendMessageW(WindowUnit(app::kStatementCustomerEditId), WM_SETTEXT, 0, LPARAM(L"  "));
+    Press(app::kStatementPrintButtonId);
+    EXPECT_EQ(prompts.boxes.back().text, "请输入客户名称。");
+    EXPECT_EQ(prompts.boxes.size(), 3u);
+    EXPECT_EQ(sheet.CellText(10, 6), "60.80");
   });
   ASSERT_EQ(dialogKinds, std::vector<int>{1}) << "the save dialog";
 
