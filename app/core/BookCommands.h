@@ -33,5 +33,12 @@ rt::HandlerResult OnPaymentChosen(const rt::EventArgs&);  // grid event 11: row,
 rt::HandlerResult OnRecordPayment(const rt::EventArgs&);
 rt::HandlerResult OnDeletePayment(const rt::EventArgs&);
 rt::HandlerResult OnClosePayments(const rt::EventArgs&);
+// 客户对账单… and its window's buttons (StatementCommands.cpp).
+rt::HandlerResult OnStatement(const rt::EventArgs&);
+rt::HandlerResult OnStatementShown(const rt::EventArgs&);
+rt::HandlerResult OnStatementQuery(const rt::EventArgs&);
+rt::HandlerResult OnStatementPreview(const rt::EventArgs&);
+rt::HandlerResult OnStatementPrint(const rt::EventArgs&);
+rt::HandlerResult OnStatementExport(const rt::EventArgs&);
 
 }  // namespace app

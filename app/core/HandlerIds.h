@@ -46,6 +46,12 @@ enum class HandlerId : uint32_t {
   OnRecordPayment,
   OnDeletePayment,
   OnClosePayments,
+  OnStatement,  // the 客户对账单 window
+  OnStatementShown,
+  OnStatementQuery,
+  OnStatementPreview,
+  OnStatementPrint,
+  OnStatementExport,
   Count
 };
 

@@ -54,6 +54,12 @@ struct Table {
     Set(HandlerId::OnRecordPayment, &OnRecordPayment);
     Set(HandlerId::OnDeletePayment, &OnDeletePayment);
     Set(HandlerId::OnClosePayments, &OnClosePayments);
+    Set(HandlerId::OnStatement, &OnStatement);
+    Set(HandlerId::OnStatementShown, &OnStatementShown);
+    Set(HandlerId::OnStatementQuery, &OnStatementQuery);
+    Set(HandlerId::OnStatementPreview, &OnStatementPreview);
+    Set(HandlerId::OnStatementPrint, &OnStatementPrint);
+    Set(HandlerId::OnStatementExport, &OnStatementExport);
   }
 };
 

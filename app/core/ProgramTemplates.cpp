@@ -107,6 +107,7 @@ WindowTemplate MainWindow() {
       MenuItem(kMenuNumberFormatId, 1, "单据编号…", HandlerId::OnNumberFormat),
       MenuItem(kMenuHistoryId, 1, "历史单据…", HandlerId::OnHistory),
       MenuItem(kMenuPaymentsId, 1, "收款登记…", HandlerId::OnPayments),
+      MenuItem(kMenuStatementId, 1, "客户对账单…", HandlerId::OnStatement),
       MenuItem(kMenuBackupBookId, 1, "备份账本…", HandlerId::OnBackupBook),
       MenuItem(kMenuRestoreBookId, 1, "恢复账本…", HandlerId::OnRestoreBook),
       MenuItem(kMenuHelpId, 0, "帮助", std::nullopt),
@@ -241,8 +242,10 @@ WindowTemplate HelpWindow() {
 
 rt::TemplateSet BuildProgramTemplates() {
   rt::TemplateSet set;
-  set.windows = {MainWindow(), PrintHeaderWindow(),  AboutWindow(),   CalendarWindow(),
-                 HelpWindow(), NumberFormatWindow(), HistoryWindow(), PaymentWindow()};
+  set.windows = {
+    MainWindow(), PrintHeaderWindow(), AboutWindow(), CalendarWindow(),
+    set.windows = {MainWindow(), PrintHeaderWindow(), AboutWindow(), CalendarWindow(), HelpWindow(),
+                   NumberFormatWindow(), HistoryWindow(), PaymentWindow(), StatementWindow()};
   return set;
 }
 

@@ -47,6 +47,7 @@ constexpr uint32_t kMenuHistoryId = 0x260100f2;
 constexpr uint32_t kMenuBackupBookId = 0x26010108;
 constexpr uint32_t kMenuRestoreBookId = 0x26010109;
 constexpr uint32_t kMenuPaymentsId = 0x26010130;  // 收款登记…
+constexpr uint32_t kMenuStatementId = 0x26010120;  // 客户对账单…
 constexpr uint32_t kMenuHelpId = 0x2601001a;
 constexpr uint32_t kMenuAboutId = 0x2601001b;
 
@@ -130,6 +131,20 @@ constexpr uint32_t kDeletePaymentButtonId = 0x1601013c;
 constexpr uint32_t kPaymentGridId = 0x1601013d;
 constexpr uint32_t kPaymentCountLabelId = 0x1601013e;
 constexpr uint32_t kClosePaymentsButtonId = 0x1601013f;
+constexpr uint32_t kStatementWindowId = 0x52010121;  // 客户对账单
+constexpr uint32_t kStatementWindowUnitId = 0x06010122;
+constexpr uint32_t kStatementCustomerLabelId = 0x16010123;
+constexpr uint32_t kStatementCustomerEditId = 0x16010124;
+constexpr uint32_t kStatementFromLabelId = 0x16010125;
+constexpr uint32_t kStatementFromBoxId = 0x16010126;
+constexpr uint32_t kStatementToLabelId = 0x16010127;
+constexpr uint32_t kStatementToBoxId = 0x16010128;
+constexpr uint32_t kStatementQueryButtonId = 0x16010129;
+constexpr uint32_t kStatementPreviewButtonId = 0x1601012a;
+constexpr uint32_t kStatementPrintButtonId = 0x1601012b;
+constexpr uint32_t kStatementExportButtonId = 0x1601012c;
+constexpr uint32_t kStatementGridId = 0x1601012d;
+constexpr uint32_t kStatementSaveDialogId = 0x1601012e;  // 导出: CSV files
 
 // The records of all windows, in window-table order (main window first), with
 // handler offsets as stored (indices of HandlerId) and nothing bound yet.

@@ -134,15 +134,16 @@ void ExpectUnit(uint32_t windowId, const Expected& e, uint32_t container = 0) {
 
 TEST(ProgramTemplates, TheNoteWindowsFirstThenTheBookWindows) {
   const rt::TemplateSet& set = Loaded();
-  ASSERT_EQ(set.windows.size(), 8u);
+  ASSERT_EQ(set.windows.size(), 9u);
   EXPECT_EQ(set.windows[5].windowId, kNumberFormatWindowId);
   EXPECT_EQ(set.windows[6].windowId, kHistoryWindowId);
   EXPECT_EQ(set.windows[7].windowId, kPaymentWindowId);
+  EXPECT_EQ(set.windows[8].windowId, kStatementWindowId);
   const uint32_t ids[] = {kMainWindowId, kPrintHeaderWindowId, kAboutWindowId, kCalendarWindowId,
                           kHelpWindowId};
   const uint32_t windowUnits[] = {kMainWindowUnitId, kPrintHeaderWindowUnitId, kAboutWindowUnitId,
                                   kCalendarWindowUnitId, kHelpWindowUnitId};
-  const size_t unitCounts[] = {33, 25, 2, 2, 2};
+  const size_t unitCounts[] = {34, 25, 2, 2, 2};
   const uint32_t idWords[] = {0x19010018, 0x19010050, 0, 0, 0};
   for (size_t i = 0; i < 5; ++i) {
     const WindowTemplate& w = set.windows[i];
@@ -237,6 +238,7 @@ TEST(ProgramTemplates, MainMenuCaptionsAreByteExact) {
       {kMenuNumberFormatId, 1, "单据编号…", H(HandlerId::OnNumberFormat)},
       {kMenuHistoryId, 1, "历史单据…", H(HandlerId::OnHistory)},
       {kMenuPaymentsId, 1, "收款登记…", H(HandlerId::OnPayments)},
+      {kMenuStatementId, 1, "客户对账单…", H(HandlerId::OnStatement)},
       {kMenuBackupBookId, 1, "备份账本…", H(HandlerId::OnBackupBook)},
       {kMenuRestoreBookId, 1, "恢复账本…", H(HandlerId::OnRestoreBook)},
       {kMenuHelpId, 0, "帮助", -1},

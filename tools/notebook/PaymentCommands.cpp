@@ -5,6 +5,7 @@
 
 #include "book/core/BookDate.h"
 #include "book/core/BookText.h"
+#include "book/core/StatementCsv.h"
 #include "tools/notebook/CommandOutput.h"
 #include "tools/qgd/GbkText.h"
 #include "tools/qgd/GridCsv.h"
@@ -24,7 +25,8 @@ bool ReadOptions(const std::string& command, const std::vector<std::string>& arg
     if (args[i] == "--csv") continue;
     bool known = false;
     for (const char* name : names) known = known || args[i] == name;
-    if (!known || i + 1 == args.size()) return o.Usage(command + ": unknown or incomplete option " + args[i]), false;
+    if (!known || i + 1 == args.size())
+      return o.Usage(command + ": unknown or incomplete option " + args[i]), false;
     (*options)[args[i]] = args[i + 1];
     ++i;
   }
@@ -62,9 +64,10 @@ std::string Out(const std::string& gbk) { return book::GbkToUtf8ForOutput(gbk); 
 int Pay(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
   Options options;
   book::Payment payment;
-  if (!ReadOptions("pay", args, {"--customer", "--date", "--amount", "--remark"}, {"--customer", "--date", "--amount"},
-                   &options, o) ||
-      !GbkOption(options, "--customer", &payment.customer, o) || !GbkOption(options, "--remark", &payment.remark, o))
+  if (!ReadOptions("pay", args, {"--customer", "--date", "--amount", "--remark"},
+                   {"--customer", "--date", "--amount"}, &options, o) ||
+      !GbkOption(options, "--customer", &payment.customer, o) ||
+      !GbkOption(options, "--remark", &payment.remark, o))
     return kExitUsage;
   payment.date = options["--date"];
   if (!book::ParseMoney(options["--amount"], &payment.amount)) return o.Usage("--amount: not a number");
@@ -95,24 +98,17 @@ int PaymentsCsv(const std::string& bookPath, const std::vector<std::string>& arg
 int StatementCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
   Options options;
   std::string customer;
-  if (!ReadOptions("statement", args, {"--customer", "--from", "--to"}, {"--customer", "--from", "--to"}, &options,
-                   o) ||
+  if (!ReadOptions("statement", args, {"--customer", "--from", "--to"}, {"--customer", "--from", "--to"},
+                   &options, o) ||
       !GbkOption(options, "--customer", &customer, o))
     return kExitUsage;
   auto book = OpenBook(bookPath, o, true);
   if (!book) return kExitFailure;
   book::Statement s;
   std::string why;
-  if (!book->MakeStatement(customer, options["--from"], options["--to"], &s, &why)) return o.Fail(bookPath, Out(why));
-  *o.out += u8"日期,单号,规格,数量,单位,单价,金额,备注\r\n";
-  for (const book::StatementLine& l : s.lines)
-    AppendFields({l.date, Out(l.number), Out(l.dimensions), Out(l.quantity), Out(l.unit), Out(l.price),
-                  Out(l.amount), Out(l.remarks)},
-                 o.out);
-  AppendFields({u8"期初欠款", book::MoneyText(s.opening)}, o.out);
-  AppendFields({u8"本期送货", book::MoneyText(s.delivered)}, o.out);
-  AppendFields({u8"本期收款", book::MoneyText(s.paid)}, o.out);
-  AppendFields({u8"期末欠款", book::MoneyText(s.closing)}, o.out);
+  if (!book->MakeStatement(customer, options["--from"], options["--to"], &s, &why))
+    return o.Fail(bookPath, Out(why));
+  *o.out += book::StatementCsv(s);
   return 0;
 }
 
