@@ -242,10 +242,8 @@ WindowTemplate HelpWindow() {
 
 rt::TemplateSet BuildProgramTemplates() {
   rt::TemplateSet set;
-  set.windows = {
-    MainWindow(), PrintHeaderWindow(), AboutWindow(), CalendarWindow(),
-    set.windows = {MainWindow(), PrintHeaderWindow(), AboutWindow(), CalendarWindow(), HelpWindow(),
-                   NumberFormatWindow(), HistoryWindow(), PaymentWindow(), StatementWindow()};
+  set.windows = {MainWindow(),         PrintHeaderWindow(), AboutWindow(),   CalendarWindow(), HelpWindow(),
+                 NumberFormatWindow(), HistoryWindow(),     PaymentWindow(), StatementWindow()};
   return set;
 }
 
