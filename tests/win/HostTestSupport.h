@@ -71,7 +71,7 @@ class PromptSeam {
 
 //--- Recording handlers ----------------------------------------------------------------
 
-constexpr int kHandlerCount = 40;  // at least as many as the program binds
+constexpr int kHandlerCount = 64;  // at least as many as the program binds (checked where it loads them)
 
 struct HandlerCall {
   int handler;

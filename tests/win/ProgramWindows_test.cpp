@@ -14,6 +14,7 @@ namespace {
 using app::HandlerId;
 
 int H(HandlerId id) { return int(id); }
+static_assert(app::kHandlerCount <= size_t(kHandlerCount), "the recording table must hold every handler");
 
 class ProgramWindows : public ::testing::Test {
  protected:
