@@ -10,26 +10,11 @@
 
 #include "runtime/core/RuntimeError.h"
 #include "runtime/win/RuntimeHost.h"
+#include "runtime/win/UnitEvents.h"
 #include "runtime/win/WindowSubclass.h"
 #include "runtime/win/WindowUnit.h"
 
 namespace rt::win {
-
-namespace windowevent {
-constexpr int kCreated = 0;
-constexpr int kCloseRequest = 1;
-constexpr int kDestroying = 2;
-constexpr int kMoved = 3;
-constexpr int kResized = 4;
-constexpr int kActivated = 5;
-constexpr int kDeactivated = 6;
-constexpr int kFirstActivation = 8;
-}  // namespace windowevent
-
-namespace unitevent {
-constexpr int kFocusGained = -7;
-constexpr int kFocusLost = -8;
-}  // namespace unitevent
 
 //--- The window's own messages -------------------------------------------------------
 
