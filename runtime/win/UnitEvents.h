@@ -20,4 +20,7 @@ constexpr int kFocusGained = -7;
 constexpr int kFocusLost = -8;
 }  // namespace unitevent
 
+// A menu item has a single handler; the host raises it under this number.
+constexpr int kMenuItemChosen = 0;
+
 }  // namespace rt::win
