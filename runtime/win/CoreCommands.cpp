@@ -7,6 +7,7 @@
 #include "runtime/win/CoreControls.h"
 #include "runtime/win/Gbk.h"
 #include "runtime/win/MessagePrompt.h"
+#include "runtime/win/Placement.h"
 #include "runtime/win/RuntimeHost.h"
 
 namespace rt::win {
@@ -27,14 +28,6 @@ RuntimeHost& Host() { return *RuntimeHost::Current(); }
 LiveUnit& UnitArg(int argCount, const DataValue* args) {
   UnitRef ref = argCount > 0 ? UnitOf(args[0]) : UnitRef{};
   return *Host().ResolveUnitOrFail(ref);
-}
-
-RECT PlacedRect(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r;
 }
 
 }  // namespace

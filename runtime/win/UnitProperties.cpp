@@ -6,6 +6,7 @@
 #include "runtime/core/PropertyValues.h"
 #include "runtime/core/RuntimeError.h"
 #include "runtime/win/MenuBar.h"
+#include "runtime/win/Placement.h"
 #include "runtime/win/RuntimeHost.h"
 #include "runtime/win/UnitCursors.h"
 
@@ -33,16 +34,6 @@ uint64_t BytesWords(const std::vector<uint8_t>& b) {
 }
 
 std::string TextOfWords(uint32_t low, uint32_t high) { return TextOf(DataValue{low, high, tag::kText}); }
-
-// The rectangle of a live control in its parent's client coordinates (a top-level
-// window: in screen coordinates).
-RECT PlacedRect(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 bool BitValue(uint32_t state, uint32_t bit) { return (state & bit) != 0; }
 
