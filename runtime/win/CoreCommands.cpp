@@ -48,7 +48,7 @@ void CmdLoadWindow(DataValue* result, int argCount, DataValue* args) {
   if (!tmpl || tmpl->units.empty()) return;
   bool newlyBuilt = false;
   bool ok = host.LoadWindowFromTemplate(target.window, parent, modal, &newlyBuilt);
-  if (ok && newlyBuilt && modal && (tmpl->WindowUnit().state & 1))
+  if (ok && newlyBuilt && modal && tmpl->WindowUnit().Visible())
     host.RunModalLoop(host.FindLoadedWindow(target.window));
   *result = MakeLogic(ok);
 }

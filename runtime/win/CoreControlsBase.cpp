@@ -81,7 +81,7 @@ ControlUnit::ControlUnit(const UnitCreateParams& params)
       rect_(params.rect),
       visible_(params.visible),
       disabled_(params.disabled),
-      tabStop_(params.tmpl ? (params.tmpl->state & 4) != 0 : false),
+      tabStop_(params.tmpl ? (params.tmpl->state & unitstate::kTabStop) != 0 : false),
       childId_(params.childId) {}
 
 ControlUnit::~ControlUnit() {

@@ -43,7 +43,7 @@ LiveUnit* LiveWindow::NextFocusUnit(const LiveUnit* from, bool back) {
 bool TakesFocus(const LiveUnit& u) {
   if (!u.hwnd || !u.type) return false;
   if (u.type->flags & (typeflag::kHiddenAtRunTime | typeflag::kNoFocus)) return false;
-  return (u.tmpl->state & 4) && IsWindowVisible(u.hwnd) && IsWindowEnabled(u.hwnd);
+  return (u.tmpl->state & unitstate::kTabStop) && IsWindowVisible(u.hwnd) && IsWindowEnabled(u.hwnd);
 }
 
 }  // namespace rt::win

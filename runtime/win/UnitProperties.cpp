@@ -75,8 +75,9 @@ uint64_t RuntimeHost::GetUnitProperty(uint32_t windowId, uint32_t unitId, int32_
       }
       case kTag: return TextWords(ut->tagText);
       case kVisible:
-        return hwnd ? (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0 : BitValue(ut->state, 1);
-      case kDisabled: return hwnd ? !IsWindowEnabled(hwnd) : BitValue(ut->state, 2);
+        return hwnd ? (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0
+                    : BitValue(ut->state, unitstate::kVisible);
+      case kDisabled: return hwnd ? !IsWindowEnabled(hwnd) : BitValue(ut->state, unitstate::kDisabled);
       default: return BytesWords(ut->pointerBlock);
     }
   }
@@ -146,7 +147,7 @@ void RuntimeHost::SetUnitProperty(uint32_t windowId, uint32_t unitId, int32_t in
       case kTag: ut->tagText = TextOfWords(low, high); return;
       case kVisible: {
         bool on = low != 0;
-        ut->state = on ? (ut->state | 1) : (ut->state & ~1u);
+        ut->state = on ? (ut->state | unitstate::kVisible) : (ut->state & ~unitstate::kVisible);
         if (hwnd) ShowWindow(hwnd, on ? (lu == &w->units.front() ? SW_SHOW : SW_SHOWNA) : SW_HIDE);
         return;
       }
@@ -155,7 +156,7 @@ void RuntimeHost::SetUnitProperty(uint32_t windowId, uint32_t unitId, int32_t in
         if (hwnd) {
           EnableWindow(hwnd, on ? FALSE : TRUE);
         } else {
-          ut->state = on ? (ut->state | 2) : (ut->state & ~2u);
+          ut->state = on ? (ut->state | unitstate::kDisabled) : (ut->state & ~unitstate::kDisabled);
         }
         return;
       }

@@ -30,8 +30,8 @@ UnitCreateParams ParamsFor(RuntimeHost* host, const LiveWindow& w, const LiveUni
   p.blockLength = u.tmpl->propertyBlock.size();
   p.rect = RECT{u.tmpl->left, u.tmpl->top, u.tmpl->left + u.tmpl->width, u.tmpl->top + u.tmpl->height};
   if (!HasNoWindowAtRunTime(u)) {
-    p.visible = (u.tmpl->state & 1) != 0;
-    p.disabled = (u.tmpl->state & 2) != 0;
+    p.visible = u.tmpl->Visible();
+    p.disabled = (u.tmpl->state & unitstate::kDisabled) != 0;
   }
   return p;
 }
@@ -146,10 +146,10 @@ void CompleteAndShow(LiveWindow& w) {
   for (size_t i = 1; i < w.units.size(); ++i) {
     LiveUnit& u = w.units[i];
     if (!u.hwnd) continue;
-    bool show = (u.tmpl->state & 1) && !HasNoWindowAtRunTime(u);
+    bool show = u.tmpl->Visible() && !HasNoWindowAtRunTime(u);
     ShowWindow(u.hwnd, show ? SW_SHOWNA : SW_HIDE);
   }
-  if (w.units.front().tmpl->state & 1) ShowWindow(w.hwnd, SW_SHOW);
+  if (w.units.front().tmpl->Visible()) ShowWindow(w.hwnd, SW_SHOW);
 }
 
 // Window events 0, 3 and 4, each only while the window still exists. False when a
