@@ -1,8 +1,22 @@
 #include "runtime/win/LiveWindow.h"
 
 #include "runtime/core/MenuLayout.h"
+#include "runtime/win/UnitCursors.h"
 
 namespace rt::win {
+
+void LiveUnit::RemakeCursor() {
+  DropCursor();
+  cursor = CursorFromPointerBlock(tmpl->pointerBlock, &ownsCursor);
+  tmpl->cursor = cursor;
+}
+
+void LiveUnit::DropCursor() {
+  if (cursor && ownsCursor) DestroyCursor(cursor);
+  cursor = nullptr;
+  ownsCursor = false;
+  tmpl->cursor = nullptr;
+}
 
 LiveUnit* LiveWindow::FindUnit(uint32_t unitId) {
   if (units.empty()) return nullptr;

@@ -8,7 +8,6 @@
 #include "runtime/win/MenuBar.h"
 #include "runtime/win/Placement.h"
 #include "runtime/win/RuntimeHost.h"
-#include "runtime/win/UnitCursors.h"
 
 namespace rt::win {
 
@@ -164,11 +163,7 @@ void RuntimeHost::SetUnitProperty(uint32_t windowId, uint32_t unitId, int32_t in
         size_t n = 0;
         const uint8_t* bytes = ByteSetData(PointerOf(DataValue{low, high, tag::kByteSet}), &n);
         ut->pointerBlock.assign(bytes, bytes + n);
-        if (lu) {
-          if (lu->cursor && lu->ownsCursor) DestroyCursor(lu->cursor);
-          lu->cursor = CursorFromPointerBlock(ut->pointerBlock, &lu->ownsCursor);
-          ut->cursor = lu->cursor;
-        }
+        if (lu) lu->RemakeCursor();
         return;
       }
     }

@@ -6,7 +6,6 @@
 
 #include "runtime/win/MenuBar.h"
 #include "runtime/win/RuntimeHost.h"
-#include "runtime/win/UnitCursors.h"
 #include "runtime/win/UnitEvents.h"
 #include "runtime/win/WindowSubclass.h"
 
@@ -132,8 +131,7 @@ void StackInTableOrder(LiveWindow& w) {
 void MakeUnitCursors(LiveWindow& w) {
   for (LiveUnit& u : w.units) {
     if (u.tmpl->IsMenuItem() || u.tmpl->pointerBlock.empty()) continue;
-    u.cursor = CursorFromPointerBlock(u.tmpl->pointerBlock, &u.ownsCursor);
-    u.tmpl->cursor = u.cursor;
+    u.RemakeCursor();
   }
 }
 

@@ -211,10 +211,7 @@ void RuntimeHost::OnWindowDestroying(LiveWindow& w) {
 }
 
 void RuntimeHost::ForgetUnit(LiveWindow& w, LiveUnit& u) {
-  if (u.cursor && u.ownsCursor) DestroyCursor(u.cursor);
-  u.cursor = nullptr;
-  u.ownsCursor = false;
-  u.tmpl->cursor = nullptr;
+  u.DropCursor();
   u.tmpl->unitObject = nullptr;
   u.hwnd = nullptr;
   if (u.object) retiredUnits_.push_back(std::move(u.object));
