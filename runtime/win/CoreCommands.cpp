@@ -130,18 +130,24 @@ void CmdMoveUnit(DataValue* result, int argCount, DataValue* args) {
   MoveWindow(u.hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
+// The started program's window: show modes 1 to 6, normal by default.
+constexpr int kDefaultShowMode = 2;
+constexpr int kLastShowMode = 6;
+// How long a started program that is not waited for may take to be ready for input.
+constexpr DWORD kStartedProgramReadyMs = 1000;
+
 void CmdRunProgram(DataValue* result, int argCount, DataValue* args) {
   *result = MakeLogic(false);
   std::string line = argCount > 0 && args[0].type == tag::kText ? TextOf(args[0]) : std::string();
   bool wait = LogicArg(argCount, args, 1);
-  int mode = 2;
+  int mode = kDefaultShowMode;
   if (Given(argCount, args, 2)) {
     mode = IntegerOf(args[2]);
-    if (mode > 6) mode = 6;
+    if (mode > kLastShowMode) mode = kLastShowMode;
     if (mode <= 0) mode = 1;
   }
-  static const WORD kShow[7] = {SW_HIDE,          SW_HIDE,           SW_SHOWNORMAL, SW_SHOWMINIMIZED,
-                                SW_SHOWMAXIMIZED, SW_SHOWNOACTIVATE, SW_MINIMIZE};
+  static const WORD kShow[kLastShowMode + 1] = {
+      SW_HIDE, SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, SW_SHOWNOACTIVATE, SW_MINIMIZE};
   std::wstring wide = GbkToWide(line);
   if (wide.empty()) return;
   STARTUPINFOW si{};
@@ -153,7 +159,7 @@ void CmdRunProgram(DataValue* result, int argCount, DataValue* args) {
   if (wait) {
     WaitForSingleObject(pi.hProcess, INFINITE);
   } else {
-    WaitForInputIdle(pi.hProcess, 1000);
+    WaitForInputIdle(pi.hProcess, kStartedProgramReadyMs);
   }
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);

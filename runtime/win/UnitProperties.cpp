@@ -18,8 +18,11 @@ constexpr int kCommonCount = 8;
 enum Common { kLeft, kTop, kWidth, kHeight, kTag, kVisible, kDisabled, kPointer };
 enum MenuProperty { kCaption, kChecked, kMenuDisabled, kMenuVisible };
 
+// Numbered runtime error 1: an array subscript outside the defined range.
+constexpr int kIndexOutOfRange = 1;
+
 // An index the unit does not have: the subscript is outside the defined range.
-[[noreturn]] void BadIndex() { rt::RaiseRuntimeError(1); }
+[[noreturn]] void BadIndex() { rt::RaiseRuntimeError(kIndexOutOfRange); }
 
 uint64_t TextWords(const std::string& s) {
   DataValue v;
