@@ -103,29 +103,31 @@ void CmdGetClientHeight(DataValue* result, int argCount, DataValue* args) {
   ClientSize(result, argCount, args, false);
 }
 
+// A width or height of -1 keeps the unit's own.
+constexpr int kKeepSize = -1;
+
+// One axis of a move: the edges `start` and `end`; a new start keeps the length, then
+// a new length keeps the start.
+static void MoveAxis(int argCount, const DataValue* args, int startArg, int lengthArg, LONG* start,
+                     LONG* end) {
+  if (Given(argCount, args, startArg)) {
+    int to = IntegerOf(args[startArg]);
+    *end += to - *start;
+    *start = to;
+  }
+  if (Given(argCount, args, lengthArg)) {
+    int length = IntegerOf(args[lengthArg]);
+    if (length != kKeepSize) *end = *start + length;
+  }
+}
+
 void CmdMoveUnit(DataValue* result, int argCount, DataValue* args) {
   LiveUnit& u = UnitArg(argCount, args);
   if (!u.hwnd) return;
   RECT old = PlacedRect(u.hwnd);
   RECT r = old;
-  if (Given(argCount, args, 1)) {
-    int left = IntegerOf(args[1]);
-    r.right += left - r.left;
-    r.left = left;
-  }
-  if (Given(argCount, args, 2)) {
-    int top = IntegerOf(args[2]);
-    r.bottom += top - r.top;
-    r.top = top;
-  }
-  if (Given(argCount, args, 3)) {
-    int width = IntegerOf(args[3]);
-    if (width != -1) r.right = r.left + width;
-  }
-  if (Given(argCount, args, 4)) {
-    int height = IntegerOf(args[4]);
-    if (height != -1) r.bottom = r.top + height;
-  }
+  MoveAxis(argCount, args, 1, 3, &r.left, &r.right);
+  MoveAxis(argCount, args, 2, 4, &r.top, &r.bottom);
   if (EqualRect(&r, &old)) return;
   MoveWindow(u.hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
