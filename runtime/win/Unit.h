@@ -102,4 +102,11 @@ using namespace rt::propkind;
 constexpr int kPointer = kPointerBytes;
 }  // namespace propkind
 
+// Every unit type's first properties, kept by the host: left, top, width, height, tag,
+// visible, disabled, mouse pointer. A type's own properties follow them.
+constexpr int kCommonPropertyCount = 8;
+constexpr int kCommonPropertyKinds[kCommonPropertyCount] = {
+    propkind::kInteger, propkind::kInteger, propkind::kInteger, propkind::kInteger,
+    propkind::kText,    propkind::kLogic,   propkind::kLogic,   propkind::kPointer};
+
 }  // namespace rt::win

@@ -8,9 +8,8 @@ namespace rt::win {
 
 namespace {
 
-constexpr size_t kPointerCodeBytes = 4;           // a block of this size holds a pointer code
-constexpr size_t kHotSpotBytes = 4;               // a cursor resource starts with its hot spot
-constexpr DWORD kIconFormatVersion = 0x00030000;  // the resource format of icons and cursors
+constexpr size_t kPointerCodeBytes = 4;  // a block of this size holds a pointer code
+constexpr size_t kHotSpotBytes = 4;      // a cursor resource starts with its hot spot
 
 // Pointer codes 1..15 name the system's pointers (their resource numbers).
 const WORD kSystemCursors[] = {
@@ -54,8 +53,8 @@ HCURSOR CursorFromPointerBlock(const std::vector<uint8_t>& block, bool* owned) {
                      dir.isCursor ? img.hotspotY : uint16_t(img.height / 2)};
   std::memcpy(res.data(), hot, kHotSpotBytes);
   std::memcpy(res.data() + kHotSpotBytes, block.data() + img.offset, img.size);
-  HCURSOR c = reinterpret_cast<HCURSOR>(CreateIconFromResourceEx(res.data(), DWORD(res.size()), FALSE,
-                                                                 kIconFormatVersion, 0, 0, LR_DEFAULTCOLOR));
+  HCURSOR c = reinterpret_cast<HCURSOR>(CreateIconFromResourceEx(
+      res.data(), DWORD(res.size()), FALSE, kIconResourceVersion, 0, 0, LR_DEFAULTCOLOR));
   *owned = c != nullptr;
   return c;
 }

@@ -14,7 +14,6 @@ namespace rt::win {
 
 namespace {
 
-constexpr int kCommonCount = 8;
 enum Common { kLeft, kTop, kWidth, kHeight, kTag, kVisible, kDisabled, kPointer };
 enum MenuProperty { kCaption, kChecked, kMenuDisabled, kMenuVisible };
 
@@ -188,11 +187,11 @@ uint64_t RuntimeHost::GetUnitProperty(uint32_t windowId, uint32_t unitId, int32_
   if (target.tmpl->IsMenuItem()) return MenuItemProperty(*target.tmpl, index);
   if (index < 0) BadIndex();
   // 3. The common properties, from the live control or the template record.
-  if (index < kCommonCount) return CommonProperty(target, index);
+  if (index < kCommonPropertyCount) return CommonProperty(target, index);
   // 4. The kind's own properties, from the unit object, in the words of their kind.
   int kind = OwnPropertyKind(target.live, index);
   DataValue value{};
-  if (!target.live->object->GetProperty(index - kCommonCount, &value)) BadIndex();
+  if (!target.live->object->GetProperty(index - kCommonPropertyCount, &value)) BadIndex();
   return PropertyToWords(kind, value);
 }
 
@@ -207,14 +206,14 @@ void RuntimeHost::SetUnitProperty(uint32_t windowId, uint32_t unitId, int32_t in
   }
   if (index < 0) BadIndex();
   // 3. The common properties, into the live control or the template record.
-  if (index < kCommonCount) {
+  if (index < kCommonPropertyCount) {
     SetCommonProperty(target, index, low, high);
     return;
   }
   // 4. The kind's own properties, read from the words by their kind, to the unit object.
   int kind = OwnPropertyKind(target.live, index);
   WrittenProperty value = PropertyFromWords(kind, low, high);
-  if (!target.live->object->SetProperty(index - kCommonCount, value.value)) BadIndex();
+  if (!target.live->object->SetProperty(index - kCommonPropertyCount, value.value)) BadIndex();
 }
 
 void RuntimeHost::RefreshMenu(LiveWindow& w) {
