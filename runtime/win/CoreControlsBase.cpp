@@ -22,10 +22,10 @@ DWORD CheckStyleBits(const CheckProps& p) {
   if (p.textOnLeft) style |= BS_LEFTTEXT;
   if (p.flat) style |= BS_FLAT;
   if (p.multiLine) style |= BS_MULTILINE;
-  if (p.align == 1) style |= BS_CENTER;
-  if (p.align == 2) style |= BS_RIGHT;
-  if (p.verticalAlign == 1) style |= BS_TOP;
-  if (p.verticalAlign == 2) style |= BS_BOTTOM;
+  if (p.align == CheckProps::kCentre) style |= BS_CENTER;
+  if (p.align == CheckProps::kRight) style |= BS_RIGHT;
+  if (p.verticalAlign == CheckProps::kTop) style |= BS_TOP;
+  if (p.verticalAlign == CheckProps::kBottom) style |= BS_BOTTOM;
   return style;
 }
 }  // namespace

@@ -15,9 +15,6 @@ namespace {
 constexpr int kWindowPropertyCount = 32;
 constexpr int kCaptionIndex = 0;  // own property 0 (property 8 of the window)
 
-// The window's frame (its border property).
-enum Frame : uint32_t { kNoFrame = 0, kFixedSingleFrame = 1, kSizableFrame = 2, kFixedDialogFrame = 3 };
-
 struct WindowKinds {
   int kinds[kWindowPropertyCount];
   constexpr WindowKinds() : kinds() {
@@ -56,12 +53,12 @@ bool RegisterWindowClass() {
 DWORD WindowStyleOf(const WindowProps& p, bool disabled) {
   DWORD style = WS_CLIPCHILDREN;
   switch (p.border) {
-    case kNoFrame: style |= WS_POPUP; break;
-    case kFixedSingleFrame: style |= WS_OVERLAPPED | WS_CAPTION | WS_BORDER; break;
-    case kFixedDialogFrame: style |= WS_OVERLAPPED | WS_CAPTION | WS_DLGFRAME; break;
-    default: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;  // kSizableFrame and others
+    case WindowProps::kNoFrame: style |= WS_POPUP; break;
+    case WindowProps::kFixedSingleFrame: style |= WS_OVERLAPPED | WS_CAPTION | WS_BORDER; break;
+    case WindowProps::kFixedDialogFrame: style |= WS_OVERLAPPED | WS_CAPTION | WS_DLGFRAME; break;
+    default: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;  // sizable, and unknown codes
   }
-  if (p.border != kNoFrame && p.controlBox) {
+  if (p.border != WindowProps::kNoFrame && p.controlBox) {
     style |= WS_SYSMENU;
     if (p.minButton) style |= WS_MINIMIZEBOX;
     if (p.maxButton) style |= WS_MAXIMIZEBOX;
