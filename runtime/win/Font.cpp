@@ -12,10 +12,12 @@ namespace rt::win {
 
 namespace {
 
-// The stored record is a little-endian LOGFONTA, laid out alike in 32- and 64-bit builds.
+// The stored record is a little-endian LOGFONTA, laid out alike in 32- and 64-bit builds;
+// its fields before the face name are those of a LOGFONTW.
 static_assert(sizeof(LOGFONTA) == kFontRecordSize && offsetof(LOGFONTA, lfFaceName) == kFontFaceOffset &&
                   sizeof(LOGFONTA::lfFaceName) == kFontFaceSize,
               "the stored font record is a LOGFONTA");
+static_assert(offsetof(LOGFONTW, lfFaceName) == kFontFaceOffset, "the two forms share their fields");
 
 constexpr LONG kNinePoints = -12;  // a 9-point character height on a 96-dpi screen
 
@@ -23,24 +25,10 @@ constexpr LONG kNinePoints = -12;  // a 9-point character height on a 96-dpi scr
 
 bool LogFontFromBytes(const uint8_t* bytes, size_t length, LOGFONTW* out) {
   if (!bytes || length != kFontRecordSize || !out) return false;
-  LOGFONTA stored;
-  std::memcpy(&stored, bytes, kFontRecordSize);
   LOGFONTW lf{};
-  lf.lfHeight = stored.lfHeight;
-  lf.lfWidth = stored.lfWidth;
-  lf.lfEscapement = stored.lfEscapement;
-  lf.lfOrientation = stored.lfOrientation;
-  lf.lfWeight = stored.lfWeight;
-  lf.lfItalic = stored.lfItalic;
-  lf.lfUnderline = stored.lfUnderline;
-  lf.lfStrikeOut = stored.lfStrikeOut;
-  lf.lfCharSet = stored.lfCharSet;
-  lf.lfOutPrecision = stored.lfOutPrecision;
-  lf.lfClipPrecision = stored.lfClipPrecision;
-  lf.lfQuality = stored.lfQuality;
-  lf.lfPitchAndFamily = stored.lfPitchAndFamily;
+  std::memcpy(&lf, bytes, kFontFaceOffset);
 
-  const char* face = stored.lfFaceName;
+  const char* face = reinterpret_cast<const char*>(bytes + kFontFaceOffset);
   const void* end = std::memchr(face, 0, kFontFaceSize);
   std::string faceName = end ? std::string(face, static_cast<const char*>(end) - face) : std::string();
   if (faceName.empty()) faceName = kDefaultFace;
