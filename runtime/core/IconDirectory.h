@@ -9,6 +9,10 @@
 
 namespace rt {
 
+// The format version of an icon or cursor image in resource form, as the platform's
+// icon-from-resource call takes it.
+constexpr uint32_t kIconResourceVersion = 0x00030000;
+
 struct IconImage {
   int width = 0, height = 0;  // 0 in the file means 256
   int bitCount = 0;

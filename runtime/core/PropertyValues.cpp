@@ -7,9 +7,9 @@
 
 namespace rt {
 
-namespace {
 const char kDefaultFace[] = "宋体";
 
+namespace {
 DataValue WordsOf(uint32_t low, uint32_t high, TypeTag t) { return DataValue{low, high, t}; }
 }  // namespace
 

@@ -23,6 +23,7 @@ constexpr int kFont = 1013;
 constexpr size_t kFontRecordSize = 60;  // a LOGFONTA: 28 bytes of fields, 32 of face name
 constexpr size_t kFontFaceOffset = 28;
 constexpr size_t kFontFaceSize = 32;
+extern const char kDefaultFace[];  // for a face name that is empty or too long
 
 // A value to hand a unit's property writer. Font values point into `fontCopy`, so the
 // record must outlive the call.

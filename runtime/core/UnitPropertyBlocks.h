@@ -54,8 +54,8 @@ FontBytes MakeFontBytes(int32_t height, int32_t weight, uint8_t charSet, const s
 
 struct WindowProps {  // highest version 6
   uint32_t version = 6;
-  // Frame: 0 none, 1 fixed single, 2 sizable (default), 3 fixed dialog.
-  uint32_t border = 2;
+  enum Frame : uint32_t { kNoFrame, kFixedSingleFrame, kSizableFrame, kFixedDialogFrame };
+  uint32_t border = kSizableFrame;
   bool controlBox = true, minButton = true, maxButton = true;
   uint32_t backColor = kDefaultColor;
   // Start position: 0 as stored, 1 centred on the screen.
@@ -68,6 +68,9 @@ struct WindowProps {  // highest version 6
 };
 
 struct LabelProps {  // highest version 2
+  enum Align : uint32_t { kLeft, kCentre, kRight };
+  enum VerticalAlign : uint32_t { kTop, kMiddle, kBottom };
+  enum Border : uint32_t { kNoBorder, kLineBorder, kSunkenBorder };
   uint32_t version = 2;
   uint32_t textColor = kDefaultColor, backColor = kDefaultColor;
   uint32_t align = 0;          // 0 left, 1 centre, 2 right
@@ -83,6 +86,8 @@ struct LabelProps {  // highest version 2
 };
 
 struct EditBoxProps {  // highest version 2
+  enum Align : uint32_t { kLeft, kCentre, kRight };
+  enum ScrollBar : uint32_t { kHorizontalBar = 1, kVerticalBar = 2 };  // bits
   uint32_t version = 2;
   uint32_t border = 1;  // 0 none, 1 sunken
   uint32_t textColor = 0x000000, backColor = 0x00FFFFFF;
@@ -102,6 +107,7 @@ struct EditBoxProps {  // highest version 2
 };
 
 struct ButtonProps {  // highest version 1
+  enum Align : uint32_t { kCentre, kLeft, kRight };
   uint32_t version = 1;
   bool isDefault = false, isCancel = false;
   uint32_t align = 0;  // 0 centre, 1 left, 2 right
@@ -111,6 +117,8 @@ struct ButtonProps {  // highest version 1
 };
 
 struct CheckProps {  // check box (highest 2) and radio box (highest 1)
+  enum Align : uint32_t { kLeft, kCentre, kRight };
+  enum VerticalAlign : uint32_t { kMiddle, kTop, kBottom };
   uint32_t version = 2;
   bool pushLike = false, textOnLeft = false, flat = false, multiLine = false;
   uint32_t align = 0;          // 0 left, 1 centre, 2 right
@@ -124,6 +132,7 @@ struct CheckProps {  // check box (highest 2) and radio box (highest 1)
 };
 
 struct GroupBoxProps {  // highest version 1
+  enum Align : uint32_t { kLeft, kCentre, kRight };
   uint32_t version = 1;
   uint32_t align = 0;  // 0 left, 1 centre, 2 right
   bool flat = false;

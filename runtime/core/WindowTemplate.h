@@ -14,6 +14,13 @@ namespace rt {
 
 constexpr uint32_t kNoHandlerOffset = 0xFFFFFFFFu;
 
+// Bits of a unit's stored state word.
+namespace unitstate {
+constexpr uint32_t kVisible = 1;
+constexpr uint32_t kDisabled = 2;
+constexpr uint32_t kTabStop = 4;
+}  // namespace unitstate
+
 // Unit id roles (bits 28..31).
 enum class UnitRole : uint32_t { kWindow = 0, kControl = 1, kMenuItem = 2 };
 inline UnitRole RoleOf(uint32_t unitId) { return UnitRole(unitId >> 28); }
@@ -54,7 +61,7 @@ struct UnitTemplate {
   void* cursor = nullptr;      // the pointer made from pointerBlock
 
   bool IsMenuItem() const { return RoleOf(id) == UnitRole::kMenuItem; }
-  bool Visible() const { return (state & 1) != 0; }
+  bool Visible() const { return (state & unitstate::kVisible) != 0; }
 };
 
 struct WindowTemplate {

@@ -15,8 +15,8 @@ class ButtonUnit final : public ControlUnit {
 
   bool Init() {
     DWORD style = props_.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    if (props_.align == 1) style |= BS_LEFT;
-    if (props_.align == 2) style |= BS_RIGHT;
+    if (props_.align == ButtonProps::kLeft) style |= BS_LEFT;
+    if (props_.align == ButtonProps::kRight) style |= BS_RIGHT;
     return Create(L"BUTTON", style, 0, props_.caption, props_.font);
   }
 

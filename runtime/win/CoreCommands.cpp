@@ -7,6 +7,7 @@
 #include "runtime/win/CoreControls.h"
 #include "runtime/win/Gbk.h"
 #include "runtime/win/MessagePrompt.h"
+#include "runtime/win/Placement.h"
 #include "runtime/win/RuntimeHost.h"
 
 namespace rt::win {
@@ -29,14 +30,6 @@ LiveUnit& UnitArg(int argCount, const DataValue* args) {
   return *Host().ResolveUnitOrFail(ref);
 }
 
-RECT PlacedRect(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 }  // namespace
 
 void CmdLoadWindow(DataValue* result, int argCount, DataValue* args) {
@@ -55,7 +48,7 @@ void CmdLoadWindow(DataValue* result, int argCount, DataValue* args) {
   if (!tmpl || tmpl->units.empty()) return;
   bool newlyBuilt = false;
   bool ok = host.LoadWindowFromTemplate(target.window, parent, modal, &newlyBuilt);
-  if (ok && newlyBuilt && modal && (tmpl->WindowUnit().state & 1))
+  if (ok && newlyBuilt && modal && tmpl->WindowUnit().Visible())
     host.RunModalLoop(host.FindLoadedWindow(target.window));
   *result = MakeLogic(ok);
 }
@@ -110,45 +103,53 @@ void CmdGetClientHeight(DataValue* result, int argCount, DataValue* args) {
   ClientSize(result, argCount, args, false);
 }
 
+// A width or height of -1 keeps the unit's own.
+constexpr int kKeepSize = -1;
+
+// One axis of a move: the edges `start` and `end`; a new start keeps the length, then
+// a new length keeps the start.
+static void MoveAxis(int argCount, const DataValue* args, int startArg, int lengthArg, LONG* start,
+                     LONG* end) {
+  if (Given(argCount, args, startArg)) {
+    int to = IntegerOf(args[startArg]);
+    *end += to - *start;
+    *start = to;
+  }
+  if (Given(argCount, args, lengthArg)) {
+    int length = IntegerOf(args[lengthArg]);
+    if (length != kKeepSize) *end = *start + length;
+  }
+}
+
 void CmdMoveUnit(DataValue* result, int argCount, DataValue* args) {
   LiveUnit& u = UnitArg(argCount, args);
   if (!u.hwnd) return;
   RECT old = PlacedRect(u.hwnd);
   RECT r = old;
-  if (Given(argCount, args, 1)) {
-    int left = IntegerOf(args[1]);
-    r.right += left - r.left;
-    r.left = left;
-  }
-  if (Given(argCount, args, 2)) {
-    int top = IntegerOf(args[2]);
-    r.bottom += top - r.top;
-    r.top = top;
-  }
-  if (Given(argCount, args, 3)) {
-    int width = IntegerOf(args[3]);
-    if (width != -1) r.right = r.left + width;
-  }
-  if (Given(argCount, args, 4)) {
-    int height = IntegerOf(args[4]);
-    if (height != -1) r.bottom = r.top + height;
-  }
+  MoveAxis(argCount, args, 1, 3, &r.left, &r.right);
+  MoveAxis(argCount, args, 2, 4, &r.top, &r.bottom);
   if (EqualRect(&r, &old)) return;
   MoveWindow(u.hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
+
+// The started program's window: show modes 1 to 6, normal by default.
+constexpr int kDefaultShowMode = 2;
+constexpr int kLastShowMode = 6;
+// How long a started program that is not waited for may take to be ready for input.
+constexpr DWORD kStartedProgramReadyMs = 1000;
 
 void CmdRunProgram(DataValue* result, int argCount, DataValue* args) {
   *result = MakeLogic(false);
   std::string line = argCount > 0 && args[0].type == tag::kText ? TextOf(args[0]) : std::string();
   bool wait = LogicArg(argCount, args, 1);
-  int mode = 2;
+  int mode = kDefaultShowMode;
   if (Given(argCount, args, 2)) {
     mode = IntegerOf(args[2]);
-    if (mode > 6) mode = 6;
+    if (mode > kLastShowMode) mode = kLastShowMode;
     if (mode <= 0) mode = 1;
   }
-  static const WORD kShow[7] = {SW_HIDE,          SW_HIDE,           SW_SHOWNORMAL, SW_SHOWMINIMIZED,
-                                SW_SHOWMAXIMIZED, SW_SHOWNOACTIVATE, SW_MINIMIZE};
+  static const WORD kShow[kLastShowMode + 1] = {
+      SW_HIDE, SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, SW_SHOWNOACTIVATE, SW_MINIMIZE};
   std::wstring wide = GbkToWide(line);
   if (wide.empty()) return;
   STARTUPINFOW si{};
@@ -160,7 +161,7 @@ void CmdRunProgram(DataValue* result, int argCount, DataValue* args) {
   if (wait) {
     WaitForSingleObject(pi.hProcess, INFINITE);
   } else {
-    WaitForInputIdle(pi.hProcess, 1000);
+    WaitForInputIdle(pi.hProcess, kStartedProgramReadyMs);
   }
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);

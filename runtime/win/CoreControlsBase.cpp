@@ -22,10 +22,10 @@ DWORD CheckStyleBits(const CheckProps& p) {
   if (p.textOnLeft) style |= BS_LEFTTEXT;
   if (p.flat) style |= BS_FLAT;
   if (p.multiLine) style |= BS_MULTILINE;
-  if (p.align == 1) style |= BS_CENTER;
-  if (p.align == 2) style |= BS_RIGHT;
-  if (p.verticalAlign == 1) style |= BS_TOP;
-  if (p.verticalAlign == 2) style |= BS_BOTTOM;
+  if (p.align == CheckProps::kCentre) style |= BS_CENTER;
+  if (p.align == CheckProps::kRight) style |= BS_RIGHT;
+  if (p.verticalAlign == CheckProps::kTop) style |= BS_TOP;
+  if (p.verticalAlign == CheckProps::kBottom) style |= BS_BOTTOM;
   return style;
 }
 }  // namespace
@@ -81,7 +81,7 @@ ControlUnit::ControlUnit(const UnitCreateParams& params)
       rect_(params.rect),
       visible_(params.visible),
       disabled_(params.disabled),
-      tabStop_(params.tmpl ? (params.tmpl->state & 4) != 0 : false),
+      tabStop_(params.tmpl ? (params.tmpl->state & unitstate::kTabStop) != 0 : false),
       childId_(params.childId) {}
 
 ControlUnit::~ControlUnit() {

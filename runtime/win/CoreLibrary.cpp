@@ -14,21 +14,23 @@ namespace {
 
 constexpr int kCoreTypeCount = 51;
 
+// The types this program uses, each in the slot of its type number.
 struct CoreTypes {
   const UnitTypeInfo* types[kCoreTypeCount];
   CoreTypes() {
     for (auto& t : types) t = &kEmptyUnitType;
-    types[1 - 1] = &kWindowType;
-    types[3 - 1] = &kMenuItemType;
-    types[5 - 1] = &kEditBoxType;
-    types[9 - 1] = &kGroupBoxType;
-    types[10 - 1] = &kLabelType;
-    types[11 - 1] = &kButtonType;
-    types[12 - 1] = &kCheckBoxType;
-    types[13 - 1] = &kRadioBoxType;
-    types[23 - 1] = &kDateBoxType;
-    types[31 - 1] = &kCommonDialogType;
+    Put(tag::kWindow, kWindowType);
+    Put(tag::kMenuItem, kMenuItemType);
+    Put(tag::kEditBox, kEditBoxType);
+    Put(tag::kGroupBox, kGroupBoxType);
+    Put(tag::kLabel, kLabelType);
+    Put(tag::kButton, kButtonType);
+    Put(tag::kCheckBox, kCheckBoxType);
+    Put(tag::kRadioBox, kRadioBoxType);
+    Put(tag::kDateBox, kDateBoxType);
+    Put(tag::kCommonDialog, kCommonDialogType);
   }
+  void Put(TypeTag typeId, const UnitTypeInfo& type) { types[TypeNumberOf(typeId) - 1] = &type; }
 };
 
 // In the order of CoreCommand.

@@ -18,6 +18,9 @@ namespace {
 
 enum DateProp { kMinimum = 0, kMaximum, kDate, kFont, kFormat };
 
+// The platform picker takes no date before 1 January 1753 unless given a range.
+constexpr int kPickerFirstYear = 1753;
+
 MillisecondClock g_clock = nullptr;
 int g_runningEvents = 0;  // date-box events being delivered, for every date box
 
@@ -112,7 +115,7 @@ class DateBoxUnit final : public ControlUnit {
       SYSTEMTIME range[2] = {};
       DWORD flags = DWORD(SendMessageW(hwnd_, DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(range)));
       SYSTEMTIME earliest = range[0];
-      if (!(flags & GDTR_MIN)) earliest = SystemTimeOf(MakeDateTime(1753, 1, 1));
+      if (!(flags & GDTR_MIN)) earliest = SystemTimeOf(MakeDateTime(kPickerFirstYear, 1, 1));
       if (DateTimeOf(st) < DateTimeOf(earliest)) {
         SendMessageW(hwnd_, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&earliest));
       }

@@ -50,16 +50,16 @@ class EditBoxUnit final : public ControlUnit {
     DWORD style = 0, exStyle = 0;
     if (p.multiLine) {
       style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-      if (p.scrollBars & 1) style |= WS_HSCROLL | ES_AUTOHSCROLL;
-      if (p.scrollBars & 2) style |= WS_VSCROLL;
+      if (p.scrollBars & EditBoxProps::kHorizontalBar) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+      if (p.scrollBars & EditBoxProps::kVerticalBar) style |= WS_VSCROLL;
     } else {
       style |= ES_AUTOHSCROLL;
       if (p.password) style |= ES_PASSWORD;
     }
     if (!p.hideSelection) style |= ES_NOHIDESEL;
     if (p.readOnly) style |= ES_READONLY;
-    if (p.align == 1) style |= ES_CENTER;
-    if (p.align == 2) style |= ES_RIGHT;
+    if (p.align == EditBoxProps::kCentre) style |= ES_CENTER;
+    if (p.align == EditBoxProps::kRight) style |= ES_RIGHT;
     if (p.border != 0) exStyle |= WS_EX_CLIENTEDGE;
     if (!Create(L"EDIT", style, exStyle, p.content, p.font)) return false;
     if (p.password && !p.multiLine) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "runtime/core/RuntimeError.h"
 #include "runtime/win/MessagePrompt.h"
 #include "runtime/win/ProcessExit.h"
@@ -41,10 +43,6 @@ void ShowErrorBoxAndEnd(const char* message, int code) {
 
 RuntimeErrorReporter InstallErrorBoxReporter() { return SetRuntimeErrorReporter(&ShowErrorBoxAndEnd); }
 
-RuntimeErrorHook SetRuntimeErrorHook(RuntimeErrorHook hook) {
-  RuntimeErrorHook old = g_hook;
-  g_hook = hook;
-  return old;
-}
+RuntimeErrorHook SetRuntimeErrorHook(RuntimeErrorHook hook) { return std::exchange(g_hook, hook); }
 
 }  // namespace rt::win

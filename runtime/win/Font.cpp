@@ -1,46 +1,37 @@
 #include "runtime/win/Font.h"
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 #include <utility>
 
+#include "runtime/core/PropertyValues.h"
 #include "runtime/win/Gbk.h"
 
 namespace rt::win {
 
 namespace {
 
-constexpr size_t kRecordSize = 60;
-constexpr size_t kFaceOffset = 28;
-constexpr size_t kFaceSize = 32;
+// The stored record is a little-endian LOGFONTA, laid out alike in 32- and 64-bit builds;
+// its fields before the face name are those of a LOGFONTW.
+static_assert(sizeof(LOGFONTA) == kFontRecordSize && offsetof(LOGFONTA, lfFaceName) == kFontFaceOffset &&
+                  sizeof(LOGFONTA::lfFaceName) == kFontFaceSize,
+              "the stored font record is a LOGFONTA");
+static_assert(offsetof(LOGFONTW, lfFaceName) == kFontFaceOffset, "the two forms share their fields");
 
-int32_t ReadInt(const uint8_t* p) {
-  return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
-}
+constexpr LONG kNinePoints = -12;  // a 9-point character height on a 96-dpi screen
 
 }  // namespace
 
 bool LogFontFromBytes(const uint8_t* bytes, size_t length, LOGFONTW* out) {
-  if (!bytes || length != kRecordSize || !out) return false;
+  if (!bytes || length != kFontRecordSize || !out) return false;
   LOGFONTW lf{};
-  lf.lfHeight = ReadInt(bytes);
-  lf.lfWidth = ReadInt(bytes + 4);
-  lf.lfEscapement = ReadInt(bytes + 8);
-  lf.lfOrientation = ReadInt(bytes + 12);
-  lf.lfWeight = ReadInt(bytes + 16);
-  lf.lfItalic = bytes[20];
-  lf.lfUnderline = bytes[21];
-  lf.lfStrikeOut = bytes[22];
-  lf.lfCharSet = bytes[23];
-  lf.lfOutPrecision = bytes[24];
-  lf.lfClipPrecision = bytes[25];
-  lf.lfQuality = bytes[26];
-  lf.lfPitchAndFamily = bytes[27];
+  std::memcpy(&lf, bytes, kFontFaceOffset);
 
-  const char* face = reinterpret_cast<const char*>(bytes + kFaceOffset);
-  const void* end = std::memchr(face, 0, kFaceSize);
+  const char* face = reinterpret_cast<const char*>(bytes + kFontFaceOffset);
+  const void* end = std::memchr(face, 0, kFontFaceSize);
   std::string faceName = end ? std::string(face, static_cast<const char*>(end) - face) : std::string();
-  if (faceName.empty()) faceName = "宋体";
+  if (faceName.empty()) faceName = kDefaultFace;
   std::wstring wide = GbkToWide(faceName);
   if (wide.size() >= LF_FACESIZE) wide.resize(LF_FACESIZE - 1);
   std::memcpy(lf.lfFaceName, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
@@ -79,8 +70,8 @@ HFONT DefaultGuiFont() {
     // All of the program's text is Chinese: where the system's GUI font is not, take
     // the Chinese GUI face at its usual 9 points instead of showing empty boxes.
     lf.lfCharSet = GB2312_CHARSET;
-    lf.lfHeight = -12;
-    std::wstring face = GbkToWide("宋体");
+    lf.lfHeight = kNinePoints;
+    std::wstring face = GbkToWide(kDefaultFace);
     std::memcpy(lf.lfFaceName, face.c_str(), (face.size() + 1) * sizeof(wchar_t));
     HFONT made = CreateFontIndirectW(&lf);
     return made ? made : stock;

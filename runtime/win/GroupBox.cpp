@@ -33,8 +33,8 @@ class GroupBoxUnit final : public ControlUnit {
 
   bool Init() {
     DWORD style = BS_GROUPBOX;
-    if (props_.align == 1) style |= BS_CENTER;
-    if (props_.align == 2) style |= BS_RIGHT;
+    if (props_.align == GroupBoxProps::kCentre) style |= BS_CENTER;
+    if (props_.align == GroupBoxProps::kRight) style |= BS_RIGHT;
     if (props_.flat) style |= BS_FLAT;
     // Tab and arrow navigation go into the controls inside.
     return Create(L"BUTTON", style, WS_EX_CONTROLPARENT, props_.caption, props_.font);

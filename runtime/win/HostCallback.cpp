@@ -8,6 +8,39 @@
 
 namespace rt::win {
 
+namespace {
+
+// A unit reports that it is gone; the window's own unit reports the window.
+void OnUnitDestroyed(RuntimeHost& host, uint32_t windowId, uint32_t unitId) {
+  std::shared_ptr<LiveWindow> w = host.FindLoadedWindow(windowId);
+  if (!w) return;
+  if (unitId == 0 || unitId == w->WindowUnitId()) {
+    if (!w->Alive()) host.OnWindowGone(*w);
+  } else if (LiveUnit* u = w->FindUnit(unitId)) {
+    host.ForgetUnit(*w, *u);
+  }
+}
+
+// A unit takes over drawing the window's menu: every item becomes owner-drawn, now and
+// whenever the menu is rebuilt.
+bool PrepareOwnerDrawnMenu(RuntimeHost& host, uint32_t windowId) {
+  std::shared_ptr<LiveWindow> w = host.FindLoadedWindow(windowId);
+  if (!w || !w->Alive()) return false;
+  w->ownerDrawnMenu = true;
+  MakeMenuOwnerDrawn(w->menu);
+  DrawMenuBar(w->hwnd);
+  return true;
+}
+
+bool RedrawMenuBarOf(RuntimeHost& host, uint32_t windowId) {
+  std::shared_ptr<LiveWindow> w = host.FindLoadedWindow(windowId);
+  if (!w || !w->Alive()) return false;
+  DrawMenuBar(w->hwnd);
+  return true;
+}
+
+}  // namespace
+
 // The record of one menu item of a loaded window, kept in the window until the next
 // request; null for an unknown window or an identifier past the last item.
 const MenuItemRecord* RuntimeHost::MenuItemRecordOf(uint32_t windowId, uint32_t identifier) {
@@ -41,16 +74,7 @@ intptr_t RuntimeHost::Callback(int code, intptr_t arg1, intptr_t arg2) {
     }
     case hostcall::kBlockEvents: BlockEvents(); return 0;
     case hostcall::kUnblockEvents: UnblockEvents(); return 0;
-    case hostcall::kUnitDestroyed: {
-      std::shared_ptr<LiveWindow> w = FindLoadedWindow(uint32_t(arg1));
-      if (!w) return 0;
-      if (arg2 == 0 || uint32_t(arg2) == w->WindowUnitId()) {
-        if (!w->Alive()) OnWindowGone(*w);
-      } else if (LiveUnit* u = w->FindUnit(uint32_t(arg2))) {
-        ForgetUnit(*w, *u);
-      }
-      return 0;
-    }
+    case hostcall::kUnitDestroyed: OnUnitDestroyed(*this, uint32_t(arg1), uint32_t(arg2)); return 0;
     case hostcall::kIntegerOf: {
       auto* value = reinterpret_cast<const DataValue*>(arg1);
       return value ? IntegerOf(*value) : 0;
@@ -69,22 +93,10 @@ intptr_t RuntimeHost::Callback(int code, intptr_t arg1, intptr_t arg2) {
       LiveUnit* u = code == hostcall::kResolveUnit ? ResolveUnit(ref) : ResolveUnitOrFail(ref);
       return u ? reinterpret_cast<intptr_t>(u->object.get()) : 0;
     }
-    case hostcall::kPrepareOwnerMenu: {
-      std::shared_ptr<LiveWindow> w = FindLoadedWindow(uint32_t(arg1));
-      if (!w || !w->Alive()) return 0;
-      w->ownerDrawnMenu = true;
-      MakeMenuOwnerDrawn(w->menu);
-      DrawMenuBar(w->hwnd);
-      return 1;
-    }
+    case hostcall::kPrepareOwnerMenu: return PrepareOwnerDrawnMenu(*this, uint32_t(arg1)) ? 1 : 0;
     case hostcall::kMenuItemRecord:
       return reinterpret_cast<intptr_t>(MenuItemRecordOf(uint32_t(arg1), uint32_t(arg2)));
-    case hostcall::kRedrawMenuBar: {
-      std::shared_ptr<LiveWindow> w = FindLoadedWindow(uint32_t(arg1));
-      if (!w || !w->Alive()) return 0;
-      DrawMenuBar(w->hwnd);
-      return 1;
-    }
+    case hostcall::kRedrawMenuBar: return RedrawMenuBarOf(*this, uint32_t(arg1)) ? 1 : 0;
     case hostcall::kAllocateResult: return reinterpret_cast<intptr_t>(rt::AllocateBlock(size_t(arg1)));
     case hostcall::kFreeResult: rt::FreeBlock(reinterpret_cast<void*>(arg1)); return 0;
     default: return 0;

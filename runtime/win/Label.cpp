@@ -4,6 +4,8 @@
 // (after windows.h, which it needs)
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "runtime/core/UnitPropertyBlocks.h"
 #include "runtime/win/CoreControlsBase.h"
 #include "runtime/win/Gbk.h"
@@ -50,8 +52,8 @@ class LabelUnit final : public ControlUnit {
   bool Init() {
     if (!RegisterLabelClass()) return false;
     DWORD style = 0, exStyle = 0;
-    if (props_.border == 1) style |= WS_BORDER;
-    if (props_.border == 2) exStyle |= WS_EX_CLIENTEDGE;
+    if (props_.border == LabelProps::kLineBorder) style |= WS_BORDER;
+    if (props_.border == LabelProps::kSunkenBorder) exStyle |= WS_EX_CLIENTEDGE;
     if (props_.transparent) exStyle |= WS_EX_TRANSPARENT;
     return Create(kLabelClass, style, exStyle, props_.caption, props_.font);
   }
@@ -77,8 +79,8 @@ class LabelUnit final : public ControlUnit {
       case kCaption: WriteText(&props_.caption, value); return true;  // WM_SETTEXT repaints
       case kTextColor: props_.textColor = uint32_t(IntArg(value)); break;
       case kBackColor: props_.backColor = uint32_t(IntArg(value)); break;
-      case kAlign: props_.align = uint32_t(Clamp(IntArg(value))); break;
-      case kVerticalAlign: props_.verticalAlign = uint32_t(Clamp(IntArg(value))); break;
+      case kAlign: props_.align = Clamp(IntArg(value), LabelProps::kRight); break;
+      case kVerticalAlign: props_.verticalAlign = Clamp(IntArg(value), LabelProps::kBottom); break;
       case kWordWrap: props_.wordWrap = LogicArg(value); break;
       case kTransparent: props_.transparent = LogicArg(value); break;
       default: return false;
@@ -107,7 +109,8 @@ class LabelUnit final : public ControlUnit {
   }
 
  private:
-  static int32_t Clamp(int32_t v) { return v < 0 ? 0 : (v > 2 ? 2 : v); }
+  // A written code outside 0 to `last` becomes the nearest one.
+  static uint32_t Clamp(int32_t v, uint32_t last) { return v < 0 ? 0 : std::min(uint32_t(v), last); }
 
   HFONT CurrentFont() const { return outsideFont_ ? outsideFont_ : font_.Handle(); }
 
@@ -130,18 +133,18 @@ class LabelUnit final : public ControlUnit {
       SetTextColor(dc,
                    ResolveColor(props_.textColor, IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
       UINT flags = DT_NOPREFIX | DT_EXPANDTABS;
-      if (props_.align == 1) flags |= DT_CENTER;
-      if (props_.align == 2) flags |= DT_RIGHT;
+      if (props_.align == LabelProps::kCentre) flags |= DT_CENTER;
+      if (props_.align == LabelProps::kRight) flags |= DT_RIGHT;
       // Edit-control breaking also splits a run without spaces (Chinese text) that is
       // wider than the label.
       if (props_.wordWrap) flags |= DT_WORDBREAK | DT_EDITCONTROL;
       RECT box = client;
-      if (props_.verticalAlign != 0) {
+      if (props_.verticalAlign != LabelProps::kTop) {
         RECT measure = client;
         DrawTextW(dc, text.c_str(), int(text.size()), &measure, flags | DT_CALCRECT);
         int spare = (client.bottom - client.top) - (measure.bottom - measure.top);
         // A text taller than the label keeps its first line visible.
-        if (spare > 0) box.top += props_.verticalAlign == 1 ? spare / 2 : spare;
+        if (spare > 0) box.top += props_.verticalAlign == LabelProps::kMiddle ? spare / 2 : spare;
       }
       DrawTextW(dc, text.c_str(), int(text.size()), &box, flags);
       SelectObject(dc, oldFont);

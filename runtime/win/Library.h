@@ -12,6 +12,11 @@
 
 namespace rt::win {
 
+// A unit type id is the library's number (from 1) times 65536 plus the type's number
+// within the library (from 1).
+inline int LibraryNumberOf(uint32_t typeId) { return int(typeId >> 16); }
+inline int TypeNumberOf(uint32_t typeId) { return int(typeId & 0xFFFF); }
+
 // Libraries reach the host through one callback taking (code, argument 1, argument 2).
 using HostCallbackFn = intptr_t (*)(int code, intptr_t arg1, intptr_t arg2);
 // The host tells a library about start (code 1, the callback) and end (code 6).

@@ -1,8 +1,22 @@
 #include "runtime/win/LiveWindow.h"
 
 #include "runtime/core/MenuLayout.h"
+#include "runtime/win/UnitCursors.h"
 
 namespace rt::win {
+
+void LiveUnit::RemakeCursor() {
+  DropCursor();
+  cursor = CursorFromPointerBlock(tmpl->pointerBlock, &ownsCursor);
+  tmpl->cursor = cursor;
+}
+
+void LiveUnit::DropCursor() {
+  if (cursor && ownsCursor) DestroyCursor(cursor);
+  cursor = nullptr;
+  ownsCursor = false;
+  tmpl->cursor = nullptr;
+}
 
 LiveUnit* LiveWindow::FindUnit(uint32_t unitId) {
   if (units.empty()) return nullptr;
@@ -43,7 +57,7 @@ LiveUnit* LiveWindow::NextFocusUnit(const LiveUnit* from, bool back) {
 bool TakesFocus(const LiveUnit& u) {
   if (!u.hwnd || !u.type) return false;
   if (u.type->flags & (typeflag::kHiddenAtRunTime | typeflag::kNoFocus)) return false;
-  return (u.tmpl->state & 4) && IsWindowVisible(u.hwnd) && IsWindowEnabled(u.hwnd);
+  return (u.tmpl->state & unitstate::kTabStop) && IsWindowVisible(u.hwnd) && IsWindowEnabled(u.hwnd);
 }
 
 }  // namespace rt::win

@@ -25,6 +25,12 @@ struct LiveUnit {
   uint32_t copyOf = 0;           // for a copy: the unit it was copied from
   HCURSOR cursor = nullptr;      // made from the unit's pointer block
   bool ownsCursor = false;
+
+  // Makes the unit's pointer anew from its template's pointer block.
+  void RemakeCursor();
+  // Lets go of the pointer, destroying it when the unit made it (system pointers are
+  // shared).
+  void DropCursor();
 };
 
 struct LiveWindow : std::enable_shared_from_this<LiveWindow> {

@@ -8,6 +8,12 @@ namespace rt::win {
 namespace {
 
 constexpr UINT kSystemTimer = 0x0118;  // caret blink: not user activity
+// The standard idle work takes passes 0 and 1; the units idle from this pass on.
+constexpr long kFirstUnitIdlePass = 2;
+constexpr DWORD kPumpWaitMs = 10;  // how long PumpUntil sleeps on an empty queue
+constexpr int kKeyDown = 0x8000;   // GetKeyState: the key is down
+
+bool KeyIsDown(int key) { return (GetKeyState(key) & kKeyDown) != 0; }
 
 bool IsActivity(const MSG& msg) {
   static POINT lastPos{-1, -1};
@@ -38,7 +44,7 @@ bool RuntimeHost::IdlePass(long count) {
     cb.fn(cb.arg);
   }
   if (count == 0) idleStartTick_ = GetTickCount();
-  if (count < 2) return true;  // the standard idle work asks for two passes
+  if (count < kFirstUnitIdlePass) return true;
   DWORD elapsed = GetTickCount() - idleStartTick_;
   std::vector<std::shared_ptr<LiveWindow>> windows = loaded_;
   for (auto& w : windows)
@@ -50,13 +56,13 @@ bool RuntimeHost::IdlePass(long count) {
 // the control wants the key itself.
 static bool MoveFocusByTab(RuntimeHost& host, MSG* msg) {
   if (msg->message != WM_KEYDOWN || msg->wParam != VK_TAB) return false;
-  if ((GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return false;
+  if (KeyIsDown(VK_CONTROL) || KeyIsDown(VK_MENU)) return false;
   HWND top = GetAncestor(msg->hwnd, GA_ROOT);
   std::shared_ptr<LiveWindow> w = host.WindowOfHwnd(top);
   if (!w) return false;
   LRESULT code = SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
   if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
-  bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  bool back = KeyIsDown(VK_SHIFT);
   LiveUnit* next = w->NextFocusUnit(w->UnitOfWindow(msg->hwnd), back);
   if (!next) return false;
   SetFocus(next->hwnd);
@@ -135,8 +141,8 @@ bool RuntimeHost::PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) 
       }
       continue;
     }
-    IdlePass(2);
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    IdlePass(kFirstUnitIdlePass);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPumpWaitMs, QS_ALLINPUT);
   }
 }
 

@@ -14,8 +14,32 @@ namespace {
 
 constexpr size_t kMaxPictureBytes = size_t(256) << 20;
 
+constexpr int kHimetricPerInch = 2540;
+
 // HIMETRIC (0.01 mm) to pixels of the screen.
-int HimetricToPixels(long himetric, int pixelsPerInch) { return MulDiv(int(himetric), pixelsPerInch, 2540); }
+int HimetricToPixels(long himetric, int pixelsPerInch) {
+  return MulDiv(int(himetric), pixelsPerInch, kHimetricPerInch);
+}
+
+// The icon file layout: a header (type at 2, count at 4), then one entry per image
+// (planes at 4, bit count at 6, the image's offset at 12); each image starts with a
+// bitmap header whose bit count lies at 14.
+constexpr size_t kDirHeaderSize = 6;
+constexpr size_t kDirTypeAt = 2;
+constexpr size_t kDirCountAt = 4;
+constexpr size_t kEntrySize = 16;
+constexpr size_t kEntryPlanesAt = 4;
+constexpr size_t kEntryBitCountAt = 6;
+constexpr size_t kEntryOffsetAt = 12;
+constexpr size_t kImageBitCountAt = 14;
+constexpr uint16_t kIconType = 1;
+
+uint16_t Read16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+uint32_t Read32(const uint8_t* p) { return uint32_t(Read16(p)) | (uint32_t(Read16(p + 2)) << 16); }
+void Write16(uint8_t* p, uint16_t v) {
+  p[0] = uint8_t(v);
+  p[1] = uint8_t(v >> 8);
+}
 
 // A cursor file in the form of an icon file: the same images, the directory's type 1,
 // and the planes and bit count fields where the cursor keeps its hot spot. Not every
@@ -24,19 +48,16 @@ std::vector<uint8_t> CursorAsIcon(const uint8_t* bytes, size_t length) {
   IconDirectory dir;
   if (!ReadIconDirectory(bytes, length, &dir) || !dir.isCursor) return {};
   std::vector<uint8_t> icon(bytes, bytes + length);
-  icon[2] = 1;
-  uint16_t count = uint16_t(icon[4] | (icon[5] << 8));
-  for (size_t i = 0; i < count && 6 + i * 16 + 16 <= length; ++i) {
-    uint8_t* e = icon.data() + 6 + i * 16;
-    uint32_t offset =
-        uint32_t(e[12]) | (uint32_t(e[13]) << 8) | (uint32_t(e[14]) << 16) | (uint32_t(e[15]) << 24);
+  Write16(icon.data() + kDirTypeAt, kIconType);
+  uint16_t count = Read16(icon.data() + kDirCountAt);
+  for (size_t i = 0; i < count && kDirHeaderSize + (i + 1) * kEntrySize <= length; ++i) {
+    uint8_t* e = icon.data() + kDirHeaderSize + i * kEntrySize;
+    uint32_t offset = Read32(e + kEntryOffsetAt);
     uint16_t bitCount = 0;
-    if (offset <= length && length - offset >= 16)
-      bitCount = uint16_t(bytes[offset + 14] | (bytes[offset + 15] << 8));
-    e[4] = 1;
-    e[5] = 0;
-    e[6] = uint8_t(bitCount);
-    e[7] = uint8_t(bitCount >> 8);
+    if (offset <= length && length - offset >= kImageBitCountAt + 2)
+      bitCount = Read16(bytes + offset + kImageBitCountAt);
+    Write16(e + kEntryPlanesAt, 1);  // one plane
+    Write16(e + kEntryBitCountAt, bitCount);
   }
   return icon;
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace rt::win {
 
 namespace {
@@ -13,10 +15,6 @@ void ExitRuntimeProcess(int exitCode) {
   ExitProcess(UINT(exitCode));
 }
 
-ProcessExitHook SetProcessExitHook(ProcessExitHook hook) {
-  ProcessExitHook old = g_hook;
-  g_hook = hook;
-  return old;
-}
+ProcessExitHook SetProcessExitHook(ProcessExitHook hook) { return std::exchange(g_hook, hook); }
 
 }  // namespace rt::win

@@ -13,6 +13,7 @@
 
 #include "runtime/core/DataValue.h"
 #include "runtime/core/EventHandler.h"
+#include "runtime/core/PropertyValues.h"
 #include "runtime/core/WindowTemplate.h"
 
 namespace rt::win {
@@ -95,14 +96,17 @@ constexpr uint32_t kHiddenAtRunTime = 0x8000;
 constexpr uint32_t kNoFocus = 0x10000;
 }  // namespace typeflag
 
+// The property kinds are the core's; units name the mouse pointer kind for short.
 namespace propkind {
-constexpr int kInteger = 1001;
-constexpr int kLogic = 1003;
-constexpr int kDateTime = 1004;
-constexpr int kText = 1005;
-constexpr int kChoice = 1006;
-constexpr int kPointer = 1011;
-constexpr int kFont = 1013;
+using namespace rt::propkind;
+constexpr int kPointer = kPointerBytes;
 }  // namespace propkind
+
+// Every unit type's first properties, kept by the host: left, top, width, height, tag,
+// visible, disabled, mouse pointer. A type's own properties follow them.
+constexpr int kCommonPropertyCount = 8;
+constexpr int kCommonPropertyKinds[kCommonPropertyCount] = {
+    propkind::kInteger, propkind::kInteger, propkind::kInteger, propkind::kInteger,
+    propkind::kText,    propkind::kLogic,   propkind::kLogic,   propkind::kPointer};
 
 }  // namespace rt::win

@@ -8,6 +8,9 @@ namespace rt::win {
 
 namespace {
 
+constexpr size_t kPointerCodeBytes = 4;  // a block of this size holds a pointer code
+constexpr size_t kHotSpotBytes = 4;      // a cursor resource starts with its hot spot
+
 // Pointer codes 1..15 name the system's pointers (their resource numbers).
 const WORD kSystemCursors[] = {
     0,
@@ -32,10 +35,10 @@ const WORD kSystemCursors[] = {
 
 HCURSOR CursorFromPointerBlock(const std::vector<uint8_t>& block, bool* owned) {
   *owned = false;
-  if (block.size() < 4) return nullptr;
-  if (block.size() == 4) {
+  if (block.size() < kPointerCodeBytes) return nullptr;
+  if (block.size() == kPointerCodeBytes) {
     uint32_t code;
-    std::memcpy(&code, block.data(), 4);
+    std::memcpy(&code, block.data(), kPointerCodeBytes);
     if (code == 0 || code >= sizeof(kSystemCursors) / sizeof(kSystemCursors[0])) return nullptr;
     return LoadCursorW(nullptr, MAKEINTRESOURCEW(kSystemCursors[code]));
   }
@@ -45,13 +48,13 @@ HCURSOR CursorFromPointerBlock(const std::vector<uint8_t>& block, bool* owned) {
   if (best < 0) return nullptr;
   const IconImage& img = dir.images[size_t(best)];
   // A cursor resource is the hot spot (two 16-bit values) followed by the image.
-  std::vector<uint8_t> res(4 + img.size);
+  std::vector<uint8_t> res(kHotSpotBytes + img.size);
   uint16_t hot[2] = {dir.isCursor ? img.hotspotX : uint16_t(img.width / 2),
                      dir.isCursor ? img.hotspotY : uint16_t(img.height / 2)};
-  std::memcpy(res.data(), hot, 4);
-  std::memcpy(res.data() + 4, block.data() + img.offset, img.size);
-  HCURSOR c = reinterpret_cast<HCURSOR>(
-      CreateIconFromResourceEx(res.data(), DWORD(res.size()), FALSE, 0x00030000, 0, 0, LR_DEFAULTCOLOR));
+  std::memcpy(res.data(), hot, kHotSpotBytes);
+  std::memcpy(res.data() + kHotSpotBytes, block.data() + img.offset, img.size);
+  HCURSOR c = reinterpret_cast<HCURSOR>(CreateIconFromResourceEx(
+      res.data(), DWORD(res.size()), FALSE, kIconResourceVersion, 0, 0, LR_DEFAULTCOLOR));
   *owned = c != nullptr;
   return c;
 }

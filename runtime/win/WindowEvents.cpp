@@ -10,96 +10,117 @@
 
 #include "runtime/core/RuntimeError.h"
 #include "runtime/win/RuntimeHost.h"
+#include "runtime/win/UnitEvents.h"
 #include "runtime/win/WindowSubclass.h"
 #include "runtime/win/WindowUnit.h"
 
 namespace rt::win {
 
-namespace windowevent {
-constexpr int kCreated = 0;
-constexpr int kCloseRequest = 1;
-constexpr int kDestroying = 2;
-constexpr int kMoved = 3;
-constexpr int kResized = 4;
-constexpr int kActivated = 5;
-constexpr int kDeactivated = 6;
-constexpr int kFirstActivation = 8;
-}  // namespace windowevent
+namespace {
 
-namespace unitevent {
-constexpr int kFocusGained = -7;
-constexpr int kFocusLost = -8;
-}  // namespace unitevent
+// The unit's own mouse pointer over its client area; false where the default applies.
+bool SetUnitPointer(HCURSOR cursor, HWND hwnd, WPARAM wp, LPARAM lp) {
+  if (!cursor || reinterpret_cast<HWND>(wp) != hwnd || LOWORD(lp) != HTCLIENT) return false;
+  SetCursor(cursor);
+  return true;
+}
+
+// A close request: event 1, then the window goes unless the handler refused.
+void OnCloseRequest(RuntimeHost& host, LiveWindow& w, HWND hwnd) {
+  HandlerResult r = host.RaiseEvent(UnitRef{w.WindowId(), w.WindowUnitId()}, windowevent::kCloseRequest);
+  if (!w.Alive()) return;
+  if (r.has && uint32_t(r.value) == 0) {  // a returned false keeps the window
+    w.closing = false;
+    return;
+  }
+  host.EndModal(w);
+  DestroyWindow(hwnd);
+}
+
+// The modal window, other than `w`, that is up (visible and enabled); null when none.
+HWND ShownModalWindow(const RuntimeHost& host, const LiveWindow& w) {
+  for (const auto& other : host.LoadedWindows()) {
+    if (other.get() == &w || !other->Alive() || !other->modal || GetWindow(other->hwnd, GW_OWNER)) continue;
+    if (IsWindowVisible(other->hwnd) && IsWindowEnabled(other->hwnd)) return other->hwnd;
+  }
+  return nullptr;
+}
+
+// Activation and deactivation: events 8 (the first time), 5 and 6, never nested.
+// Unhandled, so that the default procedure moves the focus into the window, except
+// when a modal window takes the activation.
+void OnActivate(RuntimeHost& host, LiveWindow& w, HWND hwnd, bool active, bool* handled) {
+  // 1. A disabled window that has been active before hands the activation to the
+  // modal window that is up.
+  if (active && w.activatedOnce && !IsWindowEnabled(hwnd)) {
+    if (HWND modal = ShownModalWindow(host, w)) {
+      *handled = true;
+      SetActiveWindow(modal);
+      return;
+    }
+  }
+  // 2. Going inactive, the window remembers which child had the focus.
+  if (!active) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd, focus)) w.lastFocus = focus;
+  }
+  // 3. The events, unless one is being delivered already.
+  bool first = active && !w.activatedOnce;
+  if (active) w.activatedOnce = true;
+  if (host.inActivationEvent || w.destroying) return;
+  host.inActivationEvent = true;
+  UnitRef self{w.WindowId(), w.WindowUnitId()};
+  if (first) host.RaiseEvent(self, windowevent::kFirstActivation);
+  if (w.Alive()) host.RaiseEvent(self, active ? windowevent::kActivated : windowevent::kDeactivated);
+  host.inActivationEvent = false;
+}
+
+// The window got the focus: back to the child that had it last, else to the first
+// unit that takes it.
+void FocusIntoWindow(LiveWindow& w, HWND hwnd) {
+  if (w.lastFocus && IsWindow(w.lastFocus) && IsChild(hwnd, w.lastFocus) && IsWindowVisible(w.lastFocus) &&
+      IsWindowEnabled(w.lastFocus)) {
+    SetFocus(w.lastFocus);
+    return;
+  }
+  if (LiveUnit* first = w.NextFocusUnit(nullptr, false)) SetFocus(first->hwnd);
+}
+
+// A menu command raises the event of its menu item; false when it is no item's.
+bool RaiseMenuItemEvent(RuntimeHost& host, LiveWindow& w, UINT command) {
+  int item = w.MenuItemOfCommand(command);
+  if (item < 0) return false;
+  host.RaiseEvent(UnitRef{w.WindowId(), w.menuItems[size_t(item)]->id}, kMenuItemChosen);
+  return true;
+}
+
+}  // namespace
 
 //--- The window's own messages -------------------------------------------------------
 
 LRESULT RuntimeHost::WindowMessage(LiveWindow& w, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool* handled) {
-  UnitRef self{w.WindowId(), w.WindowUnitId()};
+  // 1. The window's own messages.
   switch (msg) {
     case WM_CLOSE:
-    case kMsgCloseRequest: {
+    case kMsgCloseRequest:
       *handled = true;
-      HandlerResult r = RaiseEvent(self, windowevent::kCloseRequest);
-      if (!w.Alive()) return 0;
-      if (r.has && uint32_t(r.value) == 0) {  // a returned false keeps the window
-        w.closing = false;
-        return 0;
-      }
-      EndModal(w);
-      DestroyWindow(hwnd);
+      OnCloseRequest(*this, w, hwnd);
       return 0;
-    }
     case WM_DESTROY: OnWindowDestroying(w); return 0;
-    case WM_MOVE: {
-      LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
-      *handled = true;
-      if (!w.destroying) RaiseEvent(self, windowevent::kMoved);
-      return r;
-    }
+    case WM_MOVE:
     case WM_SIZE: {
       LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
       *handled = true;
-      if (!w.destroying) RaiseEvent(self, windowevent::kResized);
+      if (!w.destroying)
+        RaiseEvent(UnitRef{w.WindowId(), w.WindowUnitId()},
+                   msg == WM_MOVE ? windowevent::kMoved : windowevent::kResized);
       return r;
     }
-    case WM_ACTIVATE: {
-      bool active = LOWORD(wp) != WA_INACTIVE;
-      if (active && w.activatedOnce && !IsWindowEnabled(hwnd)) {
-        // A modal window owns the activation while it is up.
-        for (const auto& other : loaded_) {
-          if (other.get() == &w || !other->Alive() || !other->modal || GetWindow(other->hwnd, GW_OWNER))
-            continue;
-          if (IsWindowVisible(other->hwnd) && IsWindowEnabled(other->hwnd)) {
-            *handled = true;
-            SetActiveWindow(other->hwnd);
-            return 0;
-          }
-        }
-      }
-      if (!active) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(hwnd, focus)) w.lastFocus = focus;
-      }
-      bool first = active && !w.activatedOnce;
-      if (active) w.activatedOnce = true;
-      if (!inActivationEvent && !w.destroying) {
-        inActivationEvent = true;
-        if (first) RaiseEvent(self, windowevent::kFirstActivation);
-        if (w.Alive()) RaiseEvent(self, active ? windowevent::kActivated : windowevent::kDeactivated);
-        inActivationEvent = false;
-      }
-      return 0;  // not handled: the default procedure moves the focus into the window
-    }
-    case WM_SETFOCUS: {
+    case WM_ACTIVATE: OnActivate(*this, w, hwnd, LOWORD(wp) != WA_INACTIVE, handled); return 0;
+    case WM_SETFOCUS:
       *handled = true;
-      if (w.lastFocus && IsWindow(w.lastFocus) && IsChild(hwnd, w.lastFocus) &&
-          IsWindowVisible(w.lastFocus) && IsWindowEnabled(w.lastFocus)) {
-        SetFocus(w.lastFocus);
-        return 0;
-      }
-      if (LiveUnit* first = w.NextFocusUnit(nullptr, false)) SetFocus(first->hwnd);
+      FocusIntoWindow(w, hwnd);
       return 0;
-    }
     case WM_ERASEBKGND: {
       auto* unit = dynamic_cast<WindowUnit*>(w.units.front().object.get());
       if (!unit) return 0;
@@ -107,26 +128,14 @@ LRESULT RuntimeHost::WindowMessage(LiveWindow& w, HWND hwnd, UINT msg, WPARAM wp
       unit->EraseBackground(reinterpret_cast<HDC>(wp));
       return 1;
     }
-    case WM_SETCURSOR: {
-      HCURSOR cursor = w.units.front().cursor;
-      if (cursor && reinterpret_cast<HWND>(wp) == hwnd && LOWORD(lp) == HTCLIENT) {
-        *handled = true;
-        SetCursor(cursor);
-        return TRUE;
-      }
-      return 0;
-    }
+    case WM_SETCURSOR: *handled = SetUnitPointer(w.units.front().cursor, hwnd, wp, lp); return *handled;
     case WM_COMMAND:
-      if (lp == 0) {
-        int item = w.MenuItemOfCommand(LOWORD(wp));
-        if (item < 0) return 0;
-        *handled = true;
-        RaiseEvent(UnitRef{w.WindowId(), w.menuItems[size_t(item)]->id}, 0);
-        return 0;
-      }
-      break;
+      if (lp != 0) break;  // from a control: routed below
+      *handled = RaiseMenuItemEvent(*this, w, LOWORD(wp));
+      return 0;
     default: break;
   }
+  // 2. Notifications of the controls go to their units.
   if (IsRoutedNotification(msg, wp, lp)) {
     LRESULT r = 0;
     if (RouteToUnit(w, msg, wp, lp, &r)) {
@@ -149,26 +158,15 @@ LRESULT RuntimeHost::UnitWindowMessage(LiveWindow& w, LiveUnit& u, HWND hwnd, UI
                                        bool* handled) {
   UnitRef ref{w.WindowId(), u.tmpl->id};
   switch (msg) {
-    case WM_SETFOCUS: {
-      LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
-      *handled = true;
-      w.lastFocus = hwnd;
-      RaiseEvent(ref, unitevent::kFocusGained);
-      return r;
-    }
+    case WM_SETFOCUS:
     case WM_KILLFOCUS: {
       LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
       *handled = true;
-      RaiseEvent(ref, unitevent::kFocusLost);
+      if (msg == WM_SETFOCUS) w.lastFocus = hwnd;
+      RaiseEvent(ref, msg == WM_SETFOCUS ? unitevent::kFocusGained : unitevent::kFocusLost);
       return r;
     }
-    case WM_SETCURSOR:
-      if (u.cursor && reinterpret_cast<HWND>(wp) == hwnd && LOWORD(lp) == HTCLIENT) {
-        *handled = true;
-        SetCursor(u.cursor);
-        return TRUE;
-      }
-      return 0;
+    case WM_SETCURSOR: *handled = SetUnitPointer(u.cursor, hwnd, wp, lp); return *handled;
     default: break;
   }
   // A container (group box) passes its units' notifications on to them.
@@ -213,10 +211,7 @@ void RuntimeHost::OnWindowDestroying(LiveWindow& w) {
 }
 
 void RuntimeHost::ForgetUnit(LiveWindow& w, LiveUnit& u) {
-  if (u.cursor && u.ownsCursor) DestroyCursor(u.cursor);
-  u.cursor = nullptr;
-  u.ownsCursor = false;
-  u.tmpl->cursor = nullptr;
+  u.DropCursor();
   u.tmpl->unitObject = nullptr;
   u.hwnd = nullptr;
   if (u.object) retiredUnits_.push_back(std::move(u.object));

@@ -1,5 +1,7 @@
 #include "runtime/win/WindowUnit.h"
 
+#include <iterator>
+
 #include "runtime/core/Blocks.h"
 #include "runtime/core/IconDirectory.h"
 #include "runtime/win/Gbk.h"
@@ -16,11 +18,9 @@ constexpr int kCaptionIndex = 0;  // own property 0 (property 8 of the window)
 struct WindowKinds {
   int kinds[kWindowPropertyCount];
   constexpr WindowKinds() : kinds() {
-    const int common[8] = {propkind::kInteger, propkind::kInteger, propkind::kInteger, propkind::kInteger,
-                           propkind::kText,    propkind::kLogic,   propkind::kLogic,   propkind::kPointer};
-    for (int i = 0; i < 8; ++i) kinds[i] = common[i];
-    for (int i = 8; i < kWindowPropertyCount; ++i) kinds[i] = propkind::kInteger;
-    kinds[8 + kCaptionIndex] = propkind::kText;
+    for (int i = 0; i < kCommonPropertyCount; ++i) kinds[i] = kCommonPropertyKinds[i];
+    for (int i = kCommonPropertyCount; i < kWindowPropertyCount; ++i) kinds[i] = propkind::kInteger;
+    kinds[kCommonPropertyCount + kCaptionIndex] = propkind::kText;
   }
 };
 constexpr WindowKinds kWindowKinds;
@@ -32,7 +32,8 @@ std::wstring CaptionOf(const WindowProps& p) { return GbkToWide(p.caption); }
 
 const UnitTypeInfo kWindowType = {
     "窗口", "window", 0x800000D0, kWindowPropertyCount, kWindowKinds.kinds, &WindowUnit::Create};
-const UnitTypeInfo kMenuItemType = {"菜单", "menu", 0x80000004, 4, kMenuItemKinds, nullptr};
+const UnitTypeInfo kMenuItemType = {"菜单",         "menu", 0x80000004, int(std::size(kMenuItemKinds)),
+                                    kMenuItemKinds, nullptr};
 
 bool RegisterWindowClass() {
   static ATOM atom = 0;
@@ -52,12 +53,12 @@ bool RegisterWindowClass() {
 DWORD WindowStyleOf(const WindowProps& p, bool disabled) {
   DWORD style = WS_CLIPCHILDREN;
   switch (p.border) {
-    case 0: style |= WS_POPUP; break;
-    case 1: style |= WS_OVERLAPPED | WS_CAPTION | WS_BORDER; break;
-    case 3: style |= WS_OVERLAPPED | WS_CAPTION | WS_DLGFRAME; break;
-    default: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
+    case WindowProps::kNoFrame: style |= WS_POPUP; break;
+    case WindowProps::kFixedSingleFrame: style |= WS_OVERLAPPED | WS_CAPTION | WS_BORDER; break;
+    case WindowProps::kFixedDialogFrame: style |= WS_OVERLAPPED | WS_CAPTION | WS_DLGFRAME; break;
+    default: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;  // sizable, and unknown codes
   }
-  if (p.border != 0 && p.controlBox) {
+  if (p.border != WindowProps::kNoFrame && p.controlBox) {
     style |= WS_SYSMENU;
     if (p.minButton) style |= WS_MINIMIZEBOX;
     if (p.maxButton) style |= WS_MAXIMIZEBOX;
@@ -74,7 +75,8 @@ HICON IconFromFileBytes(const std::vector<uint8_t>& file, int size) {
   const IconImage& img = dir.images[size_t(best)];
   // The image bytes are read, not written, despite the platform's signature.
   auto* bits = const_cast<uint8_t*>(file.data() + img.offset);
-  return CreateIconFromResourceEx(bits, DWORD(img.size), TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
+  return CreateIconFromResourceEx(bits, DWORD(img.size), TRUE, kIconResourceVersion, size, size,
+                                  LR_DEFAULTCOLOR);
 }
 
 std::unique_ptr<Unit> WindowUnit::Create(const UnitCreateParams& params) {
