@@ -73,11 +73,37 @@ void CellSelection::AddBlock(const CellBlock& block) {
 }
 
 void CellSelection::RemoveCell(int row, int col) {
-  singles_.erase(Key(row, col));
-  CellBlock cell{row, col, row, col};
-  std::vector<CellBlock> kept;
-  for (const CellBlock& b : blocks_) Subtract(b, cell, &kept);
-  blocks_ = std::move(kept);
+  if (!singles_.empty()) singles_.erase(Key(row, col));
+  for (size_t i = 0; i < blocks_.size(); ++i) {
+    if (!blocks_[i].Contains(row, col)) continue;
+    CellBlock block = blocks_[i];
+    blocks_[i] = blocks_.back();
+    blocks_.pop_back();
+    std::vector<CellBlock> pieces;
+    Subtract(block, CellBlock{row, col, row, col}, &pieces);
+    for (const CellBlock& piece : pieces) Insert(piece);
+    return;  // blocks do not overlap: no other one holds the cell
+  }
+}
+
+// Cells taken out one by one (pasting over a selection does this row by row) would
+// leave a sliver per row; a piece that continues a block exactly joins it instead.
+void CellSelection::Insert(const CellBlock& piece) {
+  for (CellBlock& b : blocks_) {
+    bool sameCols = b.left == piece.left && b.right == piece.right;
+    bool sameRows = b.top == piece.top && b.bottom == piece.bottom;
+    if (sameCols && (b.bottom + 1 == piece.top || piece.bottom + 1 == b.top)) {
+      b.top = std::min(b.top, piece.top);
+      b.bottom = std::max(b.bottom, piece.bottom);
+      return;
+    }
+    if (sameRows && (b.right + 1 == piece.left || piece.right + 1 == b.left)) {
+      b.left = std::min(b.left, piece.left);
+      b.right = std::max(b.right, piece.right);
+      return;
+    }
+  }
+  blocks_.push_back(piece);
 }
 
 void CellSelection::Clear() {

@@ -46,6 +46,8 @@ class CellSelection {
   }
 
  private:
+  void Insert(const CellBlock& piece);
+
   std::vector<CellBlock> blocks_;
   std::unordered_set<uint64_t> singles_;  // (row << 32) | column
 };

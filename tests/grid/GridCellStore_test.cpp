@@ -129,6 +129,18 @@ TEST_F(SelectionTest, ABlockCountsItsCellsAndSplitsAroundACellTakenOut) {
   EXPECT_FALSE(grid_.SelectBlock(6, 0, 9, 3));  // wholly outside
 }
 
+TEST_F(SelectionTest, CellsTakenOutRowByRowLeaveFewBlocks) {
+  // Pasting over a selection deselects what it fills, cell by cell.
+  ASSERT_TRUE(grid_.SetRowCount(1000));
+  grid_.SelectBlock(0, 0, 999, 3);
+  for (int r = 10; r < 900; ++r)
+    for (int c = 1; c <= 2; ++c) grid_.SelectCell(r, c, false);
+  EXPECT_EQ(grid_.SelectionCount(), size_t(4000 - 890 * 2));
+  EXPECT_LE(grid_.Selection().Blocks().size(), 4u);
+  EXPECT_FALSE(grid_.IsSelected(500, 2));
+  EXPECT_TRUE(grid_.IsSelected(500, 3) && grid_.IsSelected(500, 0) && grid_.IsSelected(900, 1));
+}
+
 TEST_F(SelectionTest, ShrinkingCutsBlocksAndAMillionRowsAreOneBlock) {
   grid_.SelectBlock(0, 0, 5, 3);
   grid_.SelectCell(5, 3, true);  // already inside: no second count
