@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "grid/core/GridClipboard.h"
 #include "grid/win/GridCtrl.h"
 
 using grid::win::CGridCtrl;
@@ -148,6 +149,14 @@ void TimeSelectAll(CGridCtrl& g) {
   std::printf(
       "  Ctrl+A, 1,000,000 rows (%zu cells):       %7.2f ms, repaint after it %.2f ms, memory +%.1f MB\n",
       count, selected - start, painted - selected, after - before);
+  // The text Ctrl+C would put on the clipboard.
+  before = PrivateMb();
+  start = Now();
+  std::string text = grid::BuildClipboardText(g.Model());
+  double copyMs = Now() - start;
+  std::printf("  copy text of it (%.1f MB):                  %7.2f ms, memory +%.1f MB with the text\n",
+              double(text.size()) / (1024.0 * 1024.0), copyMs, PrivateMb() - before);
+  std::string().swap(text);
   start = Now();
   g.Model().ClearSelection();
   UpdateWindow(g.Hwnd());
