@@ -1,15 +1,19 @@
 // The cells of the grid. CGridCellBase carries only the state word and answers
 // every other question with the empty default; CGridCell is the cell the grid uses.
 //
-// Cells are created by their grid, which owns them; a cell owns its bitmap (released
-// through the picture service) and points at its font in the grid's font pool.
-// Setting fields on a cell does not repaint: go through GridModel for that.
+// Cells are created by their grid, which owns them. A cell record holds the state
+// word, the check value and the text; every other setting lives in the grid's sparse
+// side tables (CellAttributes), where a cell at its defaults has no entry. Its bitmap
+// is owned there (released through the picture service), its font interned in the
+// grid's font pool. Setting fields on a cell does not repaint: go through GridModel.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "grid/core/CellAttributes.h"
+#include "grid/core/CellText.h"
 #include "grid/core/GridTypes.h"
 #include "grid/core/LogFont.h"
 
@@ -28,7 +32,7 @@ class CGridCellBase {
   virtual uint32_t GetState() const { return state_; }
 
   virtual void SetText(std::string_view) {}
-  virtual const std::string& GetText() const;
+  virtual std::string GetText() const { return std::string(); }
   virtual void SetImage(int) {}
   virtual int GetImage() const { return 0; }
   virtual void SetBitmap(Bitmap) {}
@@ -68,45 +72,53 @@ class CGridCellBase {
 
 class CGridCell : public CGridCellBase {
  public:
-  // A cell with the defaults, taking its font from the grid (or the built-in font).
-  explicit CGridCell(GridModel* grid = nullptr);
-  CGridCell(CGridCell&& other) noexcept;
-  CGridCell& operator=(CGridCell&& other) noexcept;
+  // A cell with the defaults. The grid keeps its cells in one array and finds a
+  // cell's settings by its place in it; a cell outside that array (or without a grid)
+  // holds only its text, state and check value and answers the rest with defaults.
+  explicit CGridCell(GridModel* grid = nullptr) : grid_(grid) {}
+  CGridCell(CGridCell&& other) noexcept = default;
+  CGridCell& operator=(CGridCell&& other) noexcept = default;
   CGridCell(const CGridCell&) = delete;
   CGridCell& operator=(const CGridCell&) = delete;
-  ~CGridCell() override;
+  ~CGridCell() override = default;
 
-  void SetText(std::string_view text) override { text_.assign(text.data(), text.size()); }
-  const std::string& GetText() const override { return text_; }
-  void SetImage(int image) override { image_ = image; }
-  int GetImage() const override { return image_; }
+  // The selected bit is not kept in the cell: the grid's selection answers for it.
+  void SetState(uint32_t state) override { CGridCellBase::SetState(state & ~state::kSelected); }
+  uint32_t GetState() const override;
+  void SetText(std::string_view text) override { text_.Assign(text); }
+  std::string GetText() const override { return std::string(text_.View()); }
+  std::string_view TextView() const { return text_.View(); }
+  bool HasText() const { return !text_.Empty(); }
+  void SetImage(int image) override;
+  int GetImage() const override;
   // Takes ownership; a different previous bitmap is destroyed.
   void SetBitmap(Bitmap bitmap) override;
-  Bitmap GetBitmap() const override { return bitmap_; }
+  Bitmap GetBitmap() const override;
   void SetCheck(int value) override { check_ = value; }
   int GetCheck() const override { return check_; }
-  void SetDiagonal(int style) override { diagonal_ = style; }
-  int GetDiagonal() const override { return diagonal_; }
-  void SetSpareFlag(int flag) override { spareFlag_ = flag; }
-  int GetSpareFlag() const override { return spareFlag_; }
-  void SetMergeMaster(int master) override { mergeMaster_ = master; }
-  int GetMergeMaster() const override { return mergeMaster_; }
-  void SetSpareValue(int value) override { spareValue_ = value; }
-  int GetSpareValue() const override { return spareValue_; }
-  void SetFormat(uint32_t format) override { format_ = format; }
-  uint32_t GetFormat() const override { return format_; }
-  void SetTextColor(Colour colour) override { textColor_ = colour; }
-  Colour GetTextColor() const override { return textColor_; }
-  void SetBkColor(Colour colour) override { bkColor_ = colour; }
-  Colour GetBkColor() const override { return bkColor_; }
+  void SetDiagonal(int style) override;
+  int GetDiagonal() const override;
+  void SetSpareFlag(int flag) override;
+  int GetSpareFlag() const override;
+  void SetMergeMaster(int master) override;
+  int GetMergeMaster() const override;
+  void SetSpareValue(int value) override;
+  int GetSpareValue() const override;
+  void SetFormat(uint32_t format) override;
+  uint32_t GetFormat() const override;
+  void SetTextColor(Colour colour) override;
+  Colour GetTextColor() const override;
+  void SetBkColor(Colour colour) override;
+  Colour GetBkColor() const override;
   void SetFont(const LogFont& font) override;
-  const LogFont* GetFont() const override { return font_; }
-  void SetMargin(int margin) override { margin_ = margin; }
-  int GetMargin() const override { return margin_; }
-  void SetGrid(GridModel* grid) override { grid_ = grid; }
+  const LogFont* GetFont() const override;
+  void SetMargin(int margin) override;
+  int GetMargin() const override;
+  // The grid is where the cell lives; a cell does not move between grids.
+  void SetGrid(GridModel*) override {}
   GridModel* GetGrid() const override { return grid_; }
-  void SetEditing(int editing) override { editing_ = editing; }
-  int GetEditing() const override { return editing_; }
+  void SetEditing(int editing) override;
+  int GetEditing() const override;
 
   // A copy of the other cell's bitmap is made through the picture service, so both
   // cells own one.
@@ -115,23 +127,13 @@ class CGridCell : public CGridCellBase {
   void Reset() override;
 
  private:
-  void ReleaseBitmap();
+  // The grid's side tables and this cell's key in them; null when the cell is not
+  // one of the grid's.
+  CellAttributes* Attributes(uint64_t* key) const;
 
-  std::string text_;
-  uint32_t format_ = kDefaultCellFormat;
-  Bitmap bitmap_ = 0;
-  const LogFont* font_ = nullptr;
+  int32_t check_ = 0;  // sits beside the base's state word
+  CellText text_;
   GridModel* grid_ = nullptr;
-  int32_t image_ = -1;
-  int32_t check_ = 0;
-  int32_t spareFlag_ = 0;
-  int32_t mergeMaster_ = 0;
-  int32_t diagonal_ = 0;
-  Colour bkColor_ = kNoColor;
-  Colour textColor_ = kNoColor;
-  int32_t spareValue_ = 0;
-  int32_t margin_ = kDefaultCellMargin;
-  int32_t editing_ = 0;
 };
 
 }  // namespace grid

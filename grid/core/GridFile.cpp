@@ -21,27 +21,31 @@ void Say(std::string* error, const char* what) {
 void CaptureCell(const GridModel& grid, int r, int c, const CGridCell& cell, GridFileImage* g,
                  std::vector<uint8_t>* picture) {
   const GridSettings& s = grid.Settings();
+  const CellAttributes& a = grid.Attributes();
+  uint64_t key = CellKey(r, c);
+  Bitmap bitmap = a.bitmap.Get(key);
   picture->clear();
-  if (cell.GetBitmap() != 0) {
+  if (bitmap != 0) {
     PictureService* service = CurrentPictureService();
     // A picture that cannot be turned into bytes is left out; the rest of the cell and
     // of the note is still saved.
-    if (!service || !service->ToBytes(cell.GetBitmap(), picture)) picture->clear();
+    if (!service || !service->ToBytes(bitmap, picture)) picture->clear();
   }
-  if (!cell.GetText().empty() || cell.GetCheck() != 0 || cell.GetBitmap() != 0)
-    g->AddCell(r, c, cell.GetText(), cell.GetCheck(), picture->data(), picture->size());
-  if (cell.GetFont() && !SameVisibleFont(*cell.GetFont(), grid.GridFont()))
-    g->fonts.push_back({r, c, *cell.GetFont()});
+  if (cell.HasText() || cell.GetCheck() != 0 || bitmap != 0)
+    g->AddCell(r, c, cell.TextView(), cell.GetCheck(), picture->data(), picture->size());
+  const LogFont* font = a.font.GetOr(key, grid.DefaultCellFont());
+  if (font && !SameVisibleFont(*font, grid.GridFont())) g->fonts.push_back({r, c, *font});
 
   auto add = [&](int list, int32_t value) { g->values[list].push_back({r, c, value}); };
-  Colour bk = cell.GetBkColor(), text = cell.GetTextColor();
+  Colour bk = a.bkColor.Get(key), text = a.textColor.Get(key);
+  uint32_t format = a.format.Get(key);
   if (bk <= 0x00FFFFFF && bk != s.bkColor) add(GridFileImage::kBackColour, int32_t(bk));
   if (text <= 0x00FFFFFF && text != s.textColor) add(GridFileImage::kTextColour, int32_t(text));
-  if (cell.GetFormat() != kDefaultCellFormat) add(GridFileImage::kFormat, int32_t(cell.GetFormat()));
-  if (cell.GetDiagonal() != 0) add(GridFileImage::kDiagonal, cell.GetDiagonal());
-  if (cell.GetMargin() != kDefaultCellMargin) add(GridFileImage::kMargin, cell.GetMargin());
-  if (cell.GetSpareFlag() != 0) add(GridFileImage::kSpareFlag, 1);
-  if (cell.GetState() != 0) add(GridFileImage::kState, int32_t(cell.GetState()));
+  if (format != kDefaultCellFormat) add(GridFileImage::kFormat, int32_t(format));
+  if (int diagonal = a.diagonal.Get(key)) add(GridFileImage::kDiagonal, diagonal);
+  if (int margin = a.margin.Get(key); margin != kDefaultCellMargin) add(GridFileImage::kMargin, margin);
+  if (a.spareFlag.Get(key) != 0) add(GridFileImage::kSpareFlag, 1);
+  if (uint32_t state = cell.GetState()) add(GridFileImage::kState, int32_t(state));
 }
 
 }  // namespace

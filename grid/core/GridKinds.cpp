@@ -100,8 +100,8 @@ bool GridModel::SetColumnKind(int col, int kindIndex) {
       places = old.decimalPlaces;
     }
     for (int r = headRows_; r < RowCount(); ++r) {
-      if (old.kind == kind::kCheck) rows_[r][col].SetCheck(0);
-      if (old.kind == kind::kPicture) rows_[r][col].SetBitmap(0);
+      if (old.kind == kind::kCheck) cells_[Index(r, col)].SetCheck(0);
+      if (old.kind == kind::kPicture) cells_[Index(r, col)].SetBitmap(0);
     }
     kinds_.erase(kinds_.begin() + index);
     RebuildKindIndex();
@@ -120,7 +120,7 @@ bool GridModel::SetColumnKind(int col, int kindIndex) {
             SetCellText(r, col, std::string_view(), true);
             continue;
           }
-          double value = LeadingNumber(rows_[r][col].GetText());
+          double value = LeadingNumber(cells_[Index(r, col)].TextView());
           if (value != 0)
             SetCellText(r, col, FormatFixed(value, places), true);
           else if (!settings_.showZeroInNumCell)

@@ -24,7 +24,7 @@ int GridModel::FindMergedBlock(int row, int col) const {
 void GridModel::MarkBlock(const MergedBlock& block) {
   for (int r = block.firstRow; r <= block.lastRow; ++r)
     for (int c = block.firstCol; c <= block.lastCol; ++c) {
-      CGridCell& cell = rows_[r][c];
+      CGridCell& cell = cells_[Index(r, c)];
       if (r == block.masterRow && c == block.masterCol)
         cell.SetMergeMaster(1);
       else
@@ -50,11 +50,11 @@ void GridModel::MergeCells(int r1, int c1, int r2, int c2) {
       return;
     }
   }
-  const CGridCell& master = rows_[r1][c1];
+  const CGridCell& master = cells_[Index(r1, c1)];
   const LogFont* font = master.GetFont();
   for (int r = r1; r <= r2; ++r)
     for (int c = c1; c <= c2; ++c) {
-      CGridCell& cell = rows_[r][c];
+      CGridCell& cell = cells_[Index(r, c)];
       if (r == r1 && c == c1) {
         cell.SetMergeMaster(1);
         continue;

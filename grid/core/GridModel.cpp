@@ -1,14 +1,9 @@
 #include "grid/core/GridModel.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace grid {
-
-namespace {
-
-uint64_t SelectionKey(int row, int col) { return (uint64_t(uint32_t(col)) << 32) | uint32_t(row); }
-
-}  // namespace
 
 GridModel::GridModel(const SystemDefaults& system) : gridFont_(system.font) {
   settings_.textColor = system.windowText;
@@ -18,38 +13,56 @@ GridModel::GridModel(const SystemDefaults& system) : gridFont_(system.font) {
   settings_.shadowColor = system.buttonShadow;
   settings_.selectBkColor = system.highlight;
   defaultCellFont_ = fonts_.Intern(gridFont_);
-  selection_.reserve(17);
 }
 
 GridModel::~GridModel() = default;
 
 //--- Counts -----------------------------------------------------------------------
 
-void GridModel::MakeRow(std::vector<CGridCell>& row, int cols) {
-  row.reserve(size_t(cols));
-  while (int(row.size()) < cols) row.emplace_back(this);
+bool GridModel::Locate(const CGridCell* cell, int* row, int* col) const {
+  if (cells_.empty() || colCount_ == 0) return false;
+  std::less<const CGridCell*> before;
+  if (before(cell, cells_.data()) || !before(cell, cells_.data() + cells_.size())) return false;
+  size_t index = size_t(cell - cells_.data());
+  *row = int(index / size_t(colCount_));
+  *col = int(index % size_t(colCount_));
+  return true;
 }
 
 bool GridModel::SetRowCount(int count) {
   if (count < 0 || count > kMaxRows || int64_t(count) * colCount_ > kMaxCells) return false;
   int old = RowCount();
+  size_t cells = size_t(count) * size_t(colCount_);
   if (count < old) {
     CutMergedBlocks(count, colCount_);
     DropSelectionOutside(count, colCount_);
     if (focusRow_ >= count) ClearFocus();
-    rows_.resize(size_t(count));
+    attrs_.DropOutside(count, colCount_);
+    cells_.erase(cells_.begin() + std::ptrdiff_t(cells), cells_.end());
     rowHeights_.resize(size_t(count));
     headRows_ = std::min(headRows_, count);
   } else if (count > old) {
-    rows_.reserve(size_t(count));
-    for (int r = old; r < count; ++r) {
-      rows_.emplace_back();
-      MakeRow(rows_.back(), colCount_);
-    }
+    // Exact for a jump from nothing (loading), growing by half for row-by-row adding.
+    if (cells_.capacity() < cells) cells_.reserve(std::max(cells, cells_.capacity() + cells_.capacity() / 2));
+    while (cells_.size() < cells) cells_.emplace_back(this);
     rowHeights_.resize(size_t(count), defaultRowHeight_);
   }
+  rowCount_ = count;
   LayoutChanged();
   return true;
+}
+
+// Moves every row's cells to their place in rows of `count` columns; new columns get
+// new cells.
+void GridModel::RelayoutColumns(int count) {
+  std::vector<CGridCell> cells;
+  cells.reserve(size_t(rowCount_) * size_t(count));
+  int kept = std::min(count, colCount_);
+  for (int r = 0; r < rowCount_; ++r) {
+    for (int c = 0; c < kept; ++c) cells.push_back(std::move(cells_[Index(r, c)]));
+    for (int c = kept; c < count; ++c) cells.emplace_back(this);
+  }
+  cells_ = std::move(cells);
 }
 
 bool GridModel::SetColCount(int count) {
@@ -58,17 +71,13 @@ bool GridModel::SetColCount(int count) {
     CutMergedBlocks(RowCount(), count);
     DropSelectionOutside(RowCount(), count);
     if (focusCol_ >= count) ClearFocus();
-    for (auto& row : rows_) {
-      // Erase from the end, not resize: CGridCell has no default constructor use here.
-      row.erase(row.begin() + count, row.end());
-      row.shrink_to_fit();
-    }
+    attrs_.DropOutside(RowCount(), count);
     colWidths_.resize(size_t(count));
     headCols_ = std::min(headCols_, count);
   } else if (count > colCount_) {
-    for (auto& row : rows_) MakeRow(row, count);
     colWidths_.resize(size_t(count), defaultColWidth_);
   }
+  if (count != colCount_) RelayoutColumns(count);
   colCount_ = count;
   RebuildKindIndex();
   LayoutChanged();
@@ -93,7 +102,9 @@ void GridModel::ClearAll() {
   ClearSelection();
   ClearFocus();
   merged_.clear();
-  rows_.clear();
+  attrs_.Clear();
+  std::vector<CGridCell>().swap(cells_);
+  rowCount_ = 0;
   rowHeights_.clear();
   colWidths_.clear();
   colCount_ = headRows_ = headCols_ = 0;
@@ -164,8 +175,20 @@ bool GridModel::SetDefaultColWidth(int width) {
 
 void GridModel::SetGridFont(const LogFont& font) {
   gridFont_ = font;
+  const LogFont* old = defaultCellFont_;
   defaultCellFont_ = fonts_.Intern(gridFont_);
+  if (defaultCellFont_ != old) PinDefaultFont(old);
   RepaintAll();
+}
+
+// A cell takes the grid font when it is made or reset, not later: cells made before
+// the change keep the old one.
+void GridModel::PinDefaultFont(const LogFont* font) {
+  for (int r = 0; r < rowCount_; ++r)
+    for (int c = 0; c < colCount_; ++c) {
+      uint64_t key = CellKey(r, c);
+      if (!attrs_.font.Has(key)) attrs_.font.Set(key, font);
+    }
 }
 
 void GridModel::SetCanSelection(int value) {
@@ -184,16 +207,16 @@ void GridModel::SetSelectRow(int value) {
 void GridModel::ApplyAlternateColours(Colour odd, Colour even, bool byRows) {
   alternate_ = AlternateColours{odd, even, byRows ? 1 : 0, 1};
   for (int r = headRows_; r < RowCount(); ++r)
-    for (int c = headCols_; c < colCount_; ++c) rows_[r][c].SetBkColor(((byRows ? r : c) % 2) ? odd : even);
+    for (int c = headCols_; c < colCount_; ++c)
+      attrs_.bkColor.Set(CellKey(r, c), ((byRows ? r : c) % 2) ? odd : even);
   RepaintAll();
 }
 
 //--- Cell fields ------------------------------------------------------------------
 
-const std::string& GridModel::CellText(int row, int col) const {
-  static const std::string empty;
+std::string GridModel::CellText(int row, int col) const {
   const CGridCell* cell = Cell(row, col);
-  return cell ? cell->GetText() : empty;
+  return cell ? cell->GetText() : std::string();
 }
 
 bool GridModel::SetCellCheck(int row, int col, int value) {
@@ -221,9 +244,9 @@ bool GridModel::SetCellState(int row, int col, uint32_t newState) {
   if (!cell) return false;
   cell->SetState(newState);
   if (newState & state::kSelected)
-    selection_.insert(SelectionKey(row, col));
+    selection_.AddCell(row, col);
   else
-    selection_.erase(SelectionKey(row, col));
+    selection_.RemoveCell(row, col);
   RepaintCell(row, col);
   return true;
 }
@@ -275,44 +298,40 @@ bool GridModel::SelectCell(int row, int col, bool selected) {
                       selected ? cell->GetState() | state::kSelected : cell->GetState() & ~state::kSelected);
 }
 
-void GridModel::ClearSelection() {
-  for (uint64_t key : selection_) {
-    int row = int(uint32_t(key)), col = int(uint32_t(key >> 32));
-    if (CGridCell* cell = Cell(row, col)) {
-      cell->SetState(cell->GetState() & ~state::kSelected);
-      RepaintCell(row, col);
-    }
-  }
-  selection_.clear();
+bool GridModel::SelectBlock(int r1, int c1, int r2, int c2) {
+  CellBlock block{std::max(r1, 0), std::max(c1, 0), std::min(r2, rowCount_ - 1), std::min(c2, colCount_ - 1)};
+  if (block.bottom < block.top || block.right < block.left) return false;
+  selection_.AddBlock(block);
+  RepaintBlock(block);
+  return true;
 }
 
-bool GridModel::IsSelected(int row, int col) const { return selection_.count(SelectionKey(row, col)) != 0; }
+// Small blocks cell by cell, large ones as a whole.
+void GridModel::RepaintBlock(const CellBlock& block) {
+  if (block.Area() > kRepaintCellLimit) return RepaintAll();
+  for (int r = block.top; r <= block.bottom; ++r)
+    for (int c = block.left; c <= block.right; ++c) RepaintCell(r, c);
+}
+
+void GridModel::ClearSelection() {
+  if (selection_.Empty()) return;
+  selection_.ForEachSingle([this](int row, int col) { RepaintCell(row, col); });
+  for (const CellBlock& block : selection_.Blocks()) RepaintBlock(block);
+  selection_.Clear();
+}
 
 bool GridModel::SelectionBounds(int* firstRow, int* firstCol, int* lastRow, int* lastCol) const {
-  if (selection_.empty()) return false;
-  int r1 = INT32_MAX, c1 = INT32_MAX, r2 = -1, c2 = -1;
-  for (uint64_t key : selection_) {
-    int row = int(uint32_t(key)), col = int(uint32_t(key >> 32));
-    r1 = std::min(r1, row);
-    r2 = std::max(r2, row);
-    c1 = std::min(c1, col);
-    c2 = std::max(c2, col);
-  }
-  *firstRow = r1;
-  *firstCol = c1;
-  *lastRow = r2;
-  *lastCol = c2;
+  CellBlock bounds;
+  if (!selection_.Bounds(&bounds)) return false;
+  *firstRow = bounds.top;
+  *firstCol = bounds.left;
+  *lastRow = bounds.bottom;
+  *lastCol = bounds.right;
   return true;
 }
 
 void GridModel::DropSelectionOutside(int rowCount, int colCount) {
-  for (auto it = selection_.begin(); it != selection_.end();) {
-    int row = int(uint32_t(*it)), col = int(uint32_t(*it >> 32));
-    if (row >= rowCount || col >= colCount)
-      it = selection_.erase(it);
-    else
-      ++it;
-  }
+  selection_.DropOutside(rowCount, colCount);
 }
 
 }  // namespace grid

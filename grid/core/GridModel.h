@@ -11,9 +11,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
+#include "grid/core/CellAttributes.h"
+#include "grid/core/CellSelection.h"
 #include "grid/core/GridCell.h"
 #include "grid/core/GridTypes.h"
 #include "grid/core/LogFont.h"
@@ -81,7 +82,7 @@ class GridModel {
   GridRepaint* Repaint() const { return repaint_; }
 
   //--- Counts and cells
-  int RowCount() const { return int(rows_.size()); }
+  int RowCount() const { return rowCount_; }
   int ColCount() const { return colCount_; }
   int HeadRowCount() const { return headRows_; }
   int HeadColCount() const { return headCols_; }
@@ -96,8 +97,15 @@ class GridModel {
 
   bool IsCell(int row, int col) const { return row >= 0 && col >= 0 && row < RowCount() && col < colCount_; }
   bool IsBodyCell(int row, int col) const { return IsCell(row, col) && row >= headRows_ && col >= headCols_; }
-  CGridCell* Cell(int row, int col) { return IsCell(row, col) ? &rows_[row][col] : nullptr; }
-  const CGridCell* Cell(int row, int col) const { return IsCell(row, col) ? &rows_[row][col] : nullptr; }
+  CGridCell* Cell(int row, int col) { return IsCell(row, col) ? &cells_[Index(row, col)] : nullptr; }
+  const CGridCell* Cell(int row, int col) const {
+    return IsCell(row, col) ? &cells_[Index(row, col)] : nullptr;
+  }
+  // The place of one of this grid's cells; false for any other cell.
+  bool Locate(const CGridCell* cell, int* row, int* col) const;
+  // The settings most cells leave at their defaults, keyed by (row, column).
+  CellAttributes& Attributes() { return attrs_; }
+  const CellAttributes& Attributes() const { return attrs_; }
 
   // Selection and focus cleared, cells, rows and sizes gone, merged blocks gone, all
   // four counts 0. Kinds, formulas, sums and settings stay.
@@ -148,7 +156,7 @@ class GridModel {
   // The text setter: formats number and currency columns below the header rows and,
   // with `recalc`, recomputes the row formulas and column sums that depend on the cell.
   bool SetCellText(int row, int col, std::string_view text, bool recalc = true);
-  const std::string& CellText(int row, int col) const;
+  std::string CellText(int row, int col) const;
   bool SetCellCheck(int row, int col, int value);
   bool SetCellBitmap(int row, int col, Bitmap bitmap);  // takes ownership even when refused
   bool SetCellState(int row, int col, uint32_t state);  // keeps the selection in step
@@ -168,9 +176,13 @@ class GridModel {
   void SetFocusCell(int row, int col);
   void ClearFocus();
   bool SelectCell(int row, int col, bool selected);
+  // Selects the block r1..r2 x c1..c2 (inclusive, cut to the grid) as one rectangle,
+  // however many cells it holds. False when nothing of it lies in the grid.
+  bool SelectBlock(int r1, int c1, int r2, int c2);
   void ClearSelection();
-  size_t SelectionCount() const { return selection_.size(); }
-  bool IsSelected(int row, int col) const;
+  size_t SelectionCount() const { return selection_.Count(); }
+  bool IsSelected(int row, int col) const { return selection_.Contains(row, col); }
+  const CellSelection& Selection() const { return selection_; }
   // The rectangle bounding the selected cells (inclusive); false when none is selected.
   bool SelectionBounds(int* firstRow, int* firstCol, int* lastRow, int* lastCol) const;
 
@@ -245,12 +257,20 @@ class GridModel {
   void CutMergedBlocks(int rowCount, int colCount);
   void MarkBlock(const MergedBlock& block);
   void DropSelectionOutside(int rowCount, int colCount);
+  void RepaintBlock(const CellBlock& block);
+  static constexpr int64_t kRepaintCellLimit = 64;
 
   void RebuildKindIndex();
-  void MakeRow(std::vector<CGridCell>& row, int cols);
+  size_t Index(int row, int col) const { return size_t(row) * size_t(colCount_) + size_t(col); }
+  void RelayoutColumns(int count);
+  // Existing cells without a font of their own keep `font` when the default changes.
+  void PinDefaultFont(const LogFont* font);
 
   GridRepaint* repaint_ = nullptr;
-  std::vector<std::vector<CGridCell>> rows_;
+  // All cells in one array, row by row: no allocation per row.
+  std::vector<CGridCell> cells_;
+  CellAttributes attrs_;
+  int rowCount_ = 0;
   int colCount_ = 0;
   int headRows_ = 0;
   int headCols_ = 0;
@@ -270,7 +290,7 @@ class GridModel {
 
   int focusRow_ = -1;
   int focusCol_ = -1;
-  std::unordered_set<uint64_t> selection_;  // (column << 32) | row
+  CellSelection selection_;
 
   std::vector<ColumnKindEntry> kinds_;
   std::vector<int> kindIndex_;  // per column: index into kinds_, or -1

@@ -62,8 +62,8 @@ void GridModel::RecalcFormulas(int row, int col) {
     recalcBudget_ -= kFormulaCost;
     if (recalcBudget_ < 0) return;
     recalcRan_ = true;
-    const std::string& a = CellText(row, f.firstCol);
-    const std::string& b = CellText(row, f.secondCol);
+    std::string a = CellText(row, f.firstCol);
+    std::string b = CellText(row, f.secondCol);
     if (a.empty() && b.empty()) {
       StoreText(row, f.resultCol, std::string_view(), true);
       continue;
@@ -93,7 +93,7 @@ void GridModel::RecalcSums(int row, int col, int exceptSum) {
     if (recalcBudget_ < 0) return;
     recalcRan_ = true;
     double total = 0;
-    for (int r = first; r <= last; ++r) total += LeadingNumber(rows_[r][col].GetText());
+    for (int r = first; r <= last; ++r) total += LeadingNumber(cells_[Index(r, col)].TextView());
     if (!StoreText(s.resultRow, col, FormatResult(col, total), false)) continue;
     if (recalcDepth_ >= kMaxRecalcDepth) continue;
     ++recalcDepth_;

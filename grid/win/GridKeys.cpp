@@ -26,8 +26,8 @@ void CGridCtrl::OnKeyDown(UINT key) {
   if ((ctrl && key == 'V') || (shift && key == VK_INSERT)) return PasteFromClipboard();
   if (ctrl && key == 'A') {
     if (!model_.CanSelection()) return;
-    for (int r = model_.HeadRowCount(); r < model_.RowCount(); ++r)
-      for (int c = model_.HeadColCount(); c < model_.ColCount(); ++c) model_.SelectCell(r, c, true);
+    model_.SelectBlock(model_.HeadRowCount(), model_.HeadColCount(), model_.RowCount() - 1,
+                       model_.ColCount() - 1);
     RepaintAll();
     return;
   }
@@ -88,8 +88,7 @@ void CGridCtrl::SelectRange(CellPos from, CellPos to) {
     c1 = model_.HeadColCount();
     c2 = model_.ColCount() - 1;
   }
-  for (int r = r1; r <= r2; ++r)
-    for (int c = c1; c <= c2; ++c) model_.SelectCell(r, c, true);
+  model_.SelectBlock(r1, c1, r2, c2);
 }
 
 void CGridCtrl::MoveFocusTo(CellPos cell, UINT key) {

@@ -90,9 +90,9 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
   if (IsHeader(model_, pressed)) {
     if (!s.processClickFixed) return;
     if (pressed.row < model_.HeadRowCount() && pressed.col >= model_.HeadColCount()) {
-      for (int r = model_.HeadRowCount(); r < model_.RowCount(); ++r) model_.SelectCell(r, pressed.col, true);
+      model_.SelectBlock(model_.HeadRowCount(), pressed.col, model_.RowCount() - 1, pressed.col);
     } else if (pressed.col < model_.HeadColCount() && pressed.row >= model_.HeadRowCount()) {
-      for (int c = model_.HeadColCount(); c < model_.ColCount(); ++c) model_.SelectCell(pressed.row, c, true);
+      model_.SelectBlock(pressed.row, model_.HeadColCount(), pressed.row, model_.ColCount() - 1);
     }
     RepaintAll();
     return;
