@@ -72,7 +72,7 @@ if build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_B
   if bash tools/wine-run.sh --can-run-32; then
     wine_tests build/win32
   else
-    echo "32-bit tests not run: this machine cannot run 32-bit programs (built only)"
+    echo "32-bit tests not run: no working 32-bit Wine loader here (not installed, or the machine cannot run 32-bit programs); built only"
   fi
 else
   fail=1
