@@ -16,6 +16,7 @@
 #include "app/core/ProgramTemplates.h"
 #include "app/core/StatementSheet.h"
 #include "book/core/BookDate.h"
+#include "book/core/GbkScan.h"
 #include "book/core/StatementCsv.h"
 #include "grid/core/GridCommands.h"
 #include "grid/core/PlatformFile.h"
@@ -64,13 +65,12 @@ std::string CapitalOf(book::Money amount) {
 // The statement the window's inputs ask for, shown in the grid; none after saying why.
 std::optional<book::Statement> MakeAndShow() {
   // The book keeps names trimmed, as the notes' title cells give them.
-  std::string customer = ReadUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent);
-  size_t first = customer.find_first_not_of(' ');
-  if (first == std::string::npos) {
+  std::string customer =
+      book::TrimGbk(ReadUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent));
+  if (customer.empty()) {
     Tell("请输入客户名称。", kInformationIcon);
     return std::nullopt;
   }
-  customer = customer.substr(first, customer.find_last_not_of(' ') + 1 - first);
   std::string why;
   book::NoteBook* notes = OpenNoteBook(&why);
   book::Statement statement;
@@ -131,8 +131,8 @@ rt::HandlerResult OnStatementShown(const rt::EventArgs&) {
   SetDateBox(kStatementWindowId, kStatementFromBoxId, today - (std::atoi(TodayText().c_str() + 8) - 1));
   SetDateBox(kStatementWindowId, kStatementToBoxId, MonthEnd());
   for (int c = 0; c < kStatementColumns; ++c) SetCell(kStatementHeadRows - 1, c, kStatementColumnNames[c]);
-  std::string customer = ReadMainUnitText(kCustomerEditId, prop::kEditContent);
-  if (customer.find_first_not_of(' ') != std::string::npos) {
+  std::string customer = book::TrimGbk(ReadMainUnitText(kCustomerEditId, prop::kEditContent));
+  if (!customer.empty()) {
     WriteUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent, customer);
     MakeAndShow();
   }
