@@ -23,27 +23,9 @@ std::string Today(const char* format) {
   return text;
 }
 
-std::string Utf8(const std::string& gbk) {
-  std::wstring wide = rt::win::GbkToWide(gbk);
-  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(size_t(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
-class NoteBookProgram : public NoteProgram {
+class NoteBookProgram : public BookProgram {
  protected:
-  void SetUp() override {
-    bookPath = TempPath("账本测试.db");
-    for (const char* suffix : {"", "-journal", "-wal", "-shm", ".bak"})
-      DeleteFileW(rt::win::GbkToWide(bookPath + suffix).c_str());
-    app::SetNoteBookPath(Utf8(bookPath));
-    NoteProgram::SetUp();
-  }
-  void TearDown() override {
-    NoteProgram::TearDown();
-    app::SetNoteBookPath("");
-  }
+  NoteBookProgram() : BookProgram("账本测试.db") {}
 
   void TypeCustomer(const std::wstring& name) {
     SetFocus(UnitHwnd(app::kCustomerEditId));
@@ -60,8 +42,6 @@ class NoteBookProgram : public NoteProgram {
     std::snprintf(tail, sizeof tail, "%03d", serial);
     return "NO." + Today("%Y%m%d") + tail;
   }
-
-  std::string bookPath;
 };
 
 // While the history window is open (modal), `body` runs on it from a timer.
@@ -209,7 +189,8 @@ TEST_F(NoteBookProgram, BackupAndRestoreThroughTheMenu) {
   Menu(app::kMenuRestoreBookId);
   EXPECT_EQ(prompts.boxes.back().text, "恢复账本失败：这个文件不是账本");
   EXPECT_EQ(app::OpenNoteBook(&why)->List({}).size(), 1u);
-  for (const std::string& f : {first, second, copy, bookPath + ".bak"}) DeleteFileW(rt::win::GbkToWide(f).c_str());
+  for (const std::string& f : {first, second, copy, bookPath + ".bak"})
+    DeleteFileW(rt::win::GbkToWide(f).c_str());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/core/Handlers.h"
+#include "app/core/NoteBookAccess.h"
 #include "app/core/ProgramTemplates.h"
 #include "app/win/ProgramDescriptor.h"
 #include "runtime/win/CoreControls.h"
@@ -179,6 +180,27 @@ std::string TempPath(const char* name) {
   wchar_t dir[MAX_PATH];
   GetTempPathW(MAX_PATH, dir);
   return rt::win::WideToGbk(std::wstring(dir) + rt::win::GbkToWide(name));
+}
+
+std::string Utf8(const std::string& gbk) {
+  std::wstring wide = rt::win::GbkToWide(gbk);
+  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(size_t(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), &out[0], n, nullptr, nullptr);
+  return out;
+}
+
+void BookProgram::SetUp() {
+  bookPath = TempPath(bookName_);
+  for (const char* suffix : {"", "-journal", "-wal", "-shm", ".bak"})
+    DeleteFileW(rt::win::GbkToWide(bookPath + suffix).c_str());
+  app::SetNoteBookPath(Utf8(bookPath));
+  NoteProgram::SetUp();
+}
+
+void BookProgram::TearDown() {
+  NoteProgram::TearDown();
+  app::SetNoteBookPath("");
 }
 
 }  // namespace appwin_test

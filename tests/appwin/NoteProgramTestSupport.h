@@ -51,6 +51,19 @@ class NoteProgram : public ::testing::Test {
   std::unique_ptr<rt::win::RuntimeHost> host_;
 };
 
+// The program with a book of its own in the temporary folder, new for every test.
+class BookProgram : public NoteProgram {
+ protected:
+  explicit BookProgram(const char* bookName) : bookName_(bookName) {}
+  void SetUp() override;
+  void TearDown() override;
+
+  std::string bookPath;  // GBK
+
+ private:
+  const char* bookName_;
+};
+
 // The directory of the test program (with a trailing backslash), wide.
 std::wstring ProgramDirectory();
 // Runs a program, waits for it (at most `ms`), returns its exit code; its standard
@@ -58,5 +71,7 @@ std::wstring ProgramDirectory();
 int RunAndWait(const std::wstring& commandLine, DWORD ms, std::string* output = nullptr);
 // A file path in the temporary directory, GBK and wide.
 std::string TempPath(const char* name);
+// GBK text as UTF-8, as the book takes its path.
+std::string Utf8(const std::string& gbk);
 
 }  // namespace appwin_test

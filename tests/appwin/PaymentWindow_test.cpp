@@ -14,14 +14,6 @@
 namespace appwin_test {
 namespace {
 
-std::string Utf8(const std::string& gbk) {
-  std::wstring wide = rt::win::GbkToWide(gbk);
-  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(size_t(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
 std::string Today() {
   std::time_t now = std::time(nullptr);
   char text[16];
@@ -29,20 +21,9 @@ std::string Today() {
   return text;
 }
 
-class PaymentProgram : public NoteProgram {
+class PaymentProgram : public BookProgram {
  protected:
-  void SetUp() override {
-    bookPath = TempPath("收款测试.db");
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
-      DeleteFileW(rt::win::GbkToWide(bookPath + suffix).c_str());
-    app::SetNoteBookPath(Utf8(bookPath));
-    NoteProgram::SetUp();
-  }
-  void TearDown() override {
-    NoteProgram::TearDown();
-    app::SetNoteBookPath("");
-  }
-  std::string bookPath;
+  PaymentProgram() : BookProgram("收款测试.db") {}
 };
 
 // While the payments window is open (modal), `body` runs on it from a timer.

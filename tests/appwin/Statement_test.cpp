@@ -19,31 +19,13 @@
 namespace appwin_test {
 namespace {
 
-std::string Utf8(const std::string& gbk) {
-  std::wstring wide = rt::win::GbkToWide(gbk);
-  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(size_t(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
 book::NoteItem Item(int row, const std::string& dimensions, const std::string& amount) {
   return book::NoteItem{row, dimensions, "1", "块", amount, amount, ""};
 }
 
-class StatementWindow : public NoteProgram {
+class StatementWindow : public BookProgram {
  protected:
-  void SetUp() override {
-    bookPath = TempPath("对账单测试.db");
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
-      DeleteFileW(rt::win::GbkToWide(bookPath + suffix).c_str());
-    app::SetNoteBookPath(Utf8(bookPath));
-    NoteProgram::SetUp();
-  }
-  void TearDown() override {
-    NoteProgram::TearDown();
-    app::SetNoteBookPath("");
-  }
+  StatementWindow() : BookProgram("对账单测试.db") {}
 
   book::NoteBook& Book() {
     std::string why;
@@ -83,8 +65,6 @@ class StatementWindow : public NoteProgram {
     SendMessageW(WindowUnit(buttonId), BM_CLICK, 0, 0);
     Pump();
   }
-
-  std::string bookPath;
 
  private:
   struct Visit {
