@@ -9,28 +9,28 @@
 
 namespace app {
 
-namespace {
-
 using namespace tpl;
 namespace tag = rt::tag;
 
-// The history list: one header row of five columns, rows filled in by the handlers;
+// A list of records: one header row of `columns`, rows filled in by the handlers;
 // nothing can be edited, a click selects the whole row.
-std::vector<uint8_t> HistoryGridBlock() {
+std::vector<uint8_t> RecordListGridBlock(int columns, int colWidth) {
   GridUnitProps p;
   p.rowCount = 1;
-  p.colCount = 5;
+  p.colCount = columns;
   p.headRowCount = 1;
   p.headColCount = 0;
   p.isEdit = false;
   p.isResizeHeight = false;
   p.rowHeight = 22;
-  p.colWidth = 90;
+  p.colWidth = colWidth;
   p.selectRow = true;
   p.canSelection = true;
   p.selectColor = 0xFFFFFF;
   return WriteGridUnitBlock(p);
 }
+
+namespace {
 
 // The statement: its head rows (titles and column names) are fixed, so that printing
 // repeats them on every page, with the page number centred below; nothing is edited.
@@ -103,7 +103,8 @@ rt::WindowTemplate HistoryWindow() {
               ButtonBlock("查询"))),
       // Event 10: a body cell double-clicked.
       On(10, HandlerId::OnHistoryOpenNote,
-         Unit(kHistoryGridId, tag::kGrid, "历史表格", {8, 40, 676, 376}, kInputState, HistoryGridBlock())),
+         Unit(kHistoryGridId, tag::kGrid, "历史表格", {8, 40, 676, 376}, kInputState,
+              RecordListGridBlock(5, 90))),
       Unit(kHistoryCountLabelId, tag::kLabel, "数量标签", {8, 422, 676, 20}, kShownState, LabelBlock("")),
   };
   return w;

@@ -9,30 +9,8 @@
 
 namespace app {
 
-namespace {
-
 using namespace tpl;
 namespace tag = rt::tag;
-
-// The payments: a header row of three columns, rows filled in by the handlers; nothing
-// can be edited, a click chooses the whole row.
-std::vector<uint8_t> PaymentGridBlock() {
-  GridUnitProps p;
-  p.rowCount = 1;
-  p.colCount = 3;
-  p.headRowCount = 1;
-  p.headColCount = 0;
-  p.isEdit = false;
-  p.isResizeHeight = false;
-  p.rowHeight = 22;
-  p.colWidth = 100;
-  p.selectRow = true;
-  p.canSelection = true;
-  p.selectColor = 0xFFFFFF;
-  return WriteGridUnitBlock(p);
-}
-
-}  // namespace
 
 rt::WindowTemplate PaymentWindow() {
   rt::WindowTemplate w;
@@ -60,7 +38,8 @@ rt::WindowTemplate PaymentWindow() {
               ButtonBlock("删除"))),
       // Event 11: the focus moved to another row.
       On(11, HandlerId::OnPaymentChosen,
-         Unit(kPaymentGridId, tag::kGrid, "收款表格", {8, 72, 452, 270}, kInputState, PaymentGridBlock())),
+         Unit(kPaymentGridId, tag::kGrid, "收款表格", {8, 72, 452, 270}, kInputState,
+              RecordListGridBlock(3, 100))),
       Unit(kPaymentCountLabelId, tag::kLabel, "合计标签", {8, 354, 360, 20}, kShownState, LabelBlock("")),
       On(0, HandlerId::OnClosePayments,
          Unit(kClosePaymentsButtonId, tag::kButton, "关闭按钮", {388, 350, 72, 26}, kInputState,
