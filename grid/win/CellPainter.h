@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "grid/core/GridModel.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
@@ -27,7 +28,7 @@ class FontCache {
 
  private:
   double heightScale_;
-  std::unordered_map<std::string, HFONT> fonts_;
+  std::unordered_map<std::string, rt::win::ScopedFont> fonts_;
 };
 
 // The logical font record (GBK face) as the wide API's, and back.

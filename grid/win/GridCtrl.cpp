@@ -10,6 +10,7 @@
 #include "grid/win/GridEditors.h"
 #include "grid/win/TitleTip.h"
 #include "runtime/win/Font.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
@@ -65,7 +66,6 @@ CGridCtrl::~CGridCtrl() {
     SetWindowLongPtrW(hwnd_, 0, 0);
     DestroyWindow(hwnd_);
   }
-  if (backBuffer_) DeleteObject(backBuffer_);
 }
 
 bool CGridCtrl::CreateWnd(HWND parent, DWORD style, const RECT& rect, int childId) {
@@ -90,9 +90,7 @@ bool CGridCtrl::CreateWnd(HWND parent, DWORD style, const RECT& rect, int childI
                               reinterpret_cast<HMENU>(INT_PTR(childId)), GetModuleHandleW(nullptr), this);
   if (!hwnd) return false;
   // The screen's scale for printing, and the font's default sizes.
-  HDC dc = GetDC(hwnd);
-  model_.SetScreenScale(float(254.0 / GetDeviceCaps(dc, LOGPIXELSX)));
-  ReleaseDC(hwnd, dc);
+  model_.SetScreenScale(float(254.0 / GetDeviceCaps(rt::win::WindowDc(hwnd).Get(), LOGPIXELSX)));
   SetGridFont(model_.GridFont());
   RECT client;
   GetClientRect(hwnd, &client);
@@ -201,14 +199,14 @@ void CGridCtrl::SetGridFont(const LogFont& font) {
   if (!hwnd_) return;
   // Default sizes follow the font: height + height / 4 + external leading, and room
   // for six average characters and two spaces.
-  HDC dc = GetDC(hwnd_);
-  HGDIOBJ old = SelectObject(dc, fonts_->Get(font));
   TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
   SIZE space{};
-  GetTextExtentPoint32W(dc, L" ", 1, &space);
-  SelectObject(dc, old);
-  ReleaseDC(hwnd_, dc);
+  {
+    rt::win::WindowDc dc(hwnd_);
+    rt::win::SelectedObject selected(dc.Get(), fonts_->Get(font));
+    GetTextMetricsW(dc.Get(), &tm);
+    GetTextExtentPoint32W(dc.Get(), L" ", 1, &space);
+  }
   model_.SetDefaultRowHeight(tm.tmHeight + tm.tmHeight / 4 + tm.tmExternalLeading);
   model_.SetDefaultColWidth(2 * (space.cx + 6 * tm.tmAveCharWidth));
   RepaintAll();

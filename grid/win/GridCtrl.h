@@ -17,6 +17,7 @@
 
 #include "grid/core/GridLayout.h"
 #include "grid/core/GridModel.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
@@ -45,9 +46,9 @@ class GridEventSink {
   virtual void HeaderDoubleClicked(int row, int col) = 0;  // 9
   // 10: a body cell (outside any border's resize zone), before the double-click edits it.
   virtual void CellDoubleClicked(int row, int col) = 0;
-  virtual void CharTypedInDateEditor(int ch) = 0;          // common event -11
-  virtual void FocusGained() = 0;                          // common event -7
-  virtual void FocusLost() = 0;                            // common event -8
+  virtual void CharTypedInDateEditor(int ch) = 0;  // common event -11
+  virtual void FocusGained() = 0;                  // common event -7
+  virtual void FocusLost() = 0;                    // common event -8
 };
 
 // Mouse modes of the input state.
@@ -203,7 +204,7 @@ class CGridCtrl : public GridRepaint {
   CellPos lastReportedFocus_{-1, -1};
   CellPos focusBeforePress_{-1, -1};
   bool releaseEndsDoubleClick_ = false;  // the double-click already moved the focus and edits
-  int grabbedIndex_ = -1;  // row or column whose border is grabbed
+  int grabbedIndex_ = -1;                // row or column whose border is grabbed
   int grabbedStartSize_ = 0;
   int grabbedAt_ = 0;     // client x or y of the press that grabbed the border
   int dragLinePos_ = -1;  // client x or y of the inverted line, -1 none
@@ -213,7 +214,7 @@ class CGridCtrl : public GridRepaint {
   std::map<std::pair<int, int>, std::string> lastListPicks_;
   int wheelRemainder_ = 0;
   SCROLLINFO lastVScroll_{}, lastHScroll_{};
-  HBITMAP backBuffer_ = nullptr;
+  rt::win::ScopedBitmap backBuffer_;
   SIZE backBufferSize_{0, 0};
 };
 

@@ -10,6 +10,7 @@
 #include "grid/win/GridEditors.h"
 #include "grid/win/TitleTip.h"
 #include "runtime/win/Gbk.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
@@ -205,7 +206,8 @@ void CGridCtrl::OnLButtonDblClk(POINT pt) {
 }
 
 void CGridCtrl::AutoFitColumn(int col) {
-  HDC dc = GetDC(hwnd_);
+  rt::win::WindowDc windowDc(hwnd_);
+  HDC dc = windowDc.Get();
   CellPaintOptions options;
   options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
   CellPainter painter(model_, *fonts_, options);
@@ -216,7 +218,6 @@ void CGridCtrl::AutoFitColumn(int col) {
     if (cell->GetText().empty() && !cell->GetBitmap()) continue;
     widest = std::max<int>(widest, painter.ContentExtent(dc, r, col).cx);
   }
-  ReleaseDC(hwnd_, dc);
   int before = model_.ColWidth(col);
   if (widest > 0) model_.SetColWidth(col, widest);
   if (model_.ColWidth(col) != before) {
@@ -226,7 +227,8 @@ void CGridCtrl::AutoFitColumn(int col) {
 }
 
 void CGridCtrl::AutoFitRow(int row) {
-  HDC dc = GetDC(hwnd_);
+  rt::win::WindowDc windowDc(hwnd_);
+  HDC dc = windowDc.Get();
   CellPaintOptions options;
   options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
   CellPainter painter(model_, *fonts_, options);
@@ -237,7 +239,6 @@ void CGridCtrl::AutoFitRow(int row) {
     if (cell->GetText().empty() && !cell->GetBitmap()) continue;
     tallest = std::max<int>(tallest, painter.ContentExtent(dc, row, c).cy);
   }
-  ReleaseDC(hwnd_, dc);
   int before = model_.RowHeight(row);
   if (tallest > 0) model_.SetRowHeight(row, tallest);
   if (model_.RowHeight(row) != before) {
@@ -248,14 +249,13 @@ void CGridCtrl::AutoFitRow(int row) {
 
 void CGridCtrl::DrawDragLine() {
   if (!hwnd_ || dragLinePos_ < 0) return;
-  HDC dc = GetDC(hwnd_);
+  rt::win::WindowDc dc(hwnd_);
   RECT client;
   GetClientRect(hwnd_, &client);
   if (mouseMode_ == mouse::kColDrag || mouseMode_ == mouse::kColBorder)
-    PatBlt(dc, dragLinePos_ - 1, 0, 2, client.bottom, DSTINVERT);
+    PatBlt(dc.Get(), dragLinePos_ - 1, 0, 2, client.bottom, DSTINVERT);
   else
-    PatBlt(dc, 0, dragLinePos_ - 1, client.right, 2, DSTINVERT);
-  ReleaseDC(hwnd_, dc);
+    PatBlt(dc.Get(), 0, dragLinePos_ - 1, client.right, 2, DSTINVERT);
 }
 
 void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
@@ -315,11 +315,13 @@ void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
   if (!cell || cell->GetText().empty() || cell->GetEditing() || GetCapture() == hwnd_) return;
   if (titleTip_->Visible()) return;
   CellPaintOptions options;
-  HDC dc = GetDC(hwnd_);
-  options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
+  SIZE need;
+  {
+    rt::win::WindowDc dc(hwnd_);
+    options.pixelsPerInchX = GetDeviceCaps(dc.Get(), LOGPIXELSX);
+    need = CellPainter(model_, *fonts_, options).ContentExtent(dc.Get(), hit.cell.row, hit.cell.col);
+  }
   CellPainter measuring(model_, *fonts_, options);
-  SIZE need = measuring.ContentExtent(dc, hit.cell.row, hit.cell.col);
-  ReleaseDC(hwnd_, dc);
   Rect r = layout.DrawRect(hit.cell.row, hit.cell.col);
   if (need.cx <= r.Width() && need.cy <= r.Height() + 2) return;
   bool header = IsHeader(model_, hit.cell);

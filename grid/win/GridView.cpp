@@ -7,16 +7,11 @@
 #include "grid/win/GridCtrl.h"
 #include "grid/win/GridEditors.h"
 #include "grid/win/TitleTip.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
 namespace {
-
-void Fill(HDC dc, const RECT& r, COLORREF colour) {
-  COLORREF old = SetBkColor(dc, colour);
-  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-  SetBkColor(dc, old);
-}
 
 struct Pane {
   int firstRow, lastRow, firstCol, lastCol;  // inclusive; empty when first > last
@@ -32,18 +27,15 @@ void CGridCtrl::OnPaint() {
   GetClientRect(hwnd_, &client);
   if (client.right > 0 && client.bottom > 0) {
     if (!backBuffer_ || backBufferSize_.cx < client.right || backBufferSize_.cy < client.bottom) {
-      if (backBuffer_) DeleteObject(backBuffer_);
+      backBuffer_.Reset();
       backBufferSize_ = SIZE{std::max<LONG>(client.right, backBufferSize_.cx),
                              std::max<LONG>(client.bottom, backBufferSize_.cy)};
-      backBuffer_ = CreateCompatibleBitmap(dc, backBufferSize_.cx, backBufferSize_.cy);
+      backBuffer_.Reset(CreateCompatibleBitmap(dc, backBufferSize_.cx, backBufferSize_.cy));
     }
-    HDC mem = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(mem, backBuffer_);
-    PaintTo(mem, ps.rcPaint);
+    rt::win::BitmapDc mem(dc, backBuffer_.Get());
+    PaintTo(mem.Get(), ps.rcPaint);
     BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-           ps.rcPaint.bottom - ps.rcPaint.top, mem, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteDC(mem);
+           ps.rcPaint.bottom - ps.rcPaint.top, mem.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
   }
   EndPaint(hwnd_, &ps);
   // The drag line is drawn over the painted grid.
@@ -54,9 +46,9 @@ void CGridCtrl::PaintTo(HDC dc, const RECT& clip) {
   GridLayout& layout = Layout();
   layout.ClampScroll();
   const GridSettings& s = model_.Settings();
-  int saved = SaveDC(dc);
+  rt::win::SavedDcState saved(dc);
   IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
-  Fill(dc, RECT{0, 0, layout.ClientWidth(), layout.ClientHeight()}, s.bkColor);
+  rt::win::FillSolid(dc, RECT{0, 0, layout.ClientWidth(), layout.ClientHeight()}, s.bkColor);
 
   CellPaintOptions options;
   options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
@@ -79,7 +71,7 @@ void CGridCtrl::PaintTo(HDC dc, const RECT& clip) {
     if (p.firstRow > p.lastRow || p.firstCol > p.lastCol) continue;
     RECT visible;
     if (!IntersectRect(&visible, &p.clip, &clip)) continue;
-    int paneSaved = SaveDC(dc);
+    rt::win::SavedDcState paneSaved(dc);
     IntersectClipRect(dc, p.clip.left, p.clip.top, p.clip.right, p.clip.bottom);
     for (int r = p.firstRow; r <= p.lastRow; ++r) {
       if (model_.RowHeight(r) == 0) continue;
@@ -106,35 +98,31 @@ void CGridCtrl::PaintTo(HDC dc, const RECT& clip) {
       if (model_.Cell(m.masterRow, m.masterCol)->GetState() & (state::kFocus | state::kHighlighted))
         focusCells.push_back({m.masterRow, m.masterCol});
     }
-    RestoreDC(dc, paneSaved);
   }
 
   // Grid lines of the body, then the focus frames once more so no line crosses them.
-  int bodySaved = SaveDC(dc);
-  IntersectClipRect(dc, hw, hh, cw, ch);
-  HPEN pen = CreatePen(PS_SOLID, std::max(1, s.lineWidth), s.lineColor);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  for (const LineSegment& line : layout.BodyLines()) {
-    if (line.vertical) {
-      MoveToEx(dc, line.pos, line.from, nullptr);
-      LineTo(dc, line.pos, line.to);
-    } else {
-      MoveToEx(dc, line.from, line.pos, nullptr);
-      LineTo(dc, line.to, line.pos);
+  {
+    rt::win::ScopedPen pen(CreatePen(PS_SOLID, std::max(1, s.lineWidth), s.lineColor));
+    rt::win::SavedDcState bodySaved(dc);
+    IntersectClipRect(dc, hw, hh, cw, ch);
+    rt::win::SelectedObject selectedPen(dc, pen.Get());
+    for (const LineSegment& line : layout.BodyLines()) {
+      if (line.vertical) {
+        MoveToEx(dc, line.pos, line.from, nullptr);
+        LineTo(dc, line.pos, line.to);
+      } else {
+        MoveToEx(dc, line.from, line.pos, nullptr);
+        LineTo(dc, line.to, line.pos);
+      }
     }
   }
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
-  RestoreDC(dc, bodySaved);
   for (const CellPos& f : focusCells) {
     Rect rc = layout.DrawRect(f.row, f.col);
     bool header = f.row < headRows || f.col < headCols;
-    int fs = SaveDC(dc);
+    rt::win::SavedDcState focusSaved(dc);
     if (!header) IntersectClipRect(dc, hw - 1, hh - 1, cw, ch);
     painter.Paint(dc, f.row, f.col, RECT{rc.left, rc.top, rc.right, rc.bottom});
-    RestoreDC(dc, fs);
   }
-  RestoreDC(dc, saved);
 }
 
 void CGridCtrl::OnSize() {

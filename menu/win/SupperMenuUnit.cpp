@@ -245,12 +245,12 @@ void SupperMenuUnit::DrawBarItemHot(HWND hwnd, int index, const RECT& screenRect
   dis.itemAction = ODA_DRAWENTIRE;
   dis.itemState = ODS_HOTLIGHT | ((mii.fState & MFS_GRAYED) ? ODS_GRAYED : 0);
   dis.hwndItem = reinterpret_cast<HWND>(menu);
-  dis.hDC = GetWindowDC(hwnd);
+  rt::win::WindowDc dc(hwnd, rt::win::WindowDc::kWholeWindow);
+  dis.hDC = dc.Get();
   dis.rcItem = screenRect;
   OffsetRect(&dis.rcItem, -win.left, -win.top);
   dis.itemData = mii.dwItemData;
   menu_.Draw(&dis);
-  ReleaseDC(hwnd, dis.hDC);
 }
 
 void SupperMenuUnit::HotTrack(HWND hwnd, LPARAM lp) {
