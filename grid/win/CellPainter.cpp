@@ -220,18 +220,47 @@ std::string CellPainter::DisplayText(int row, int col) const {
   return text;
 }
 
-void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
-  const CGridCell* cell = model_.Cell(row, col);
-  if (!cell) return;
-  const GridSettings& s = model_.Settings();
-  bool header = row < model_.HeadRowCount() || col < model_.HeadColCount();
-  SavedDcState saved(dc);
-
-  // 1. Colours.
+CellColours ColoursOf(const GridModel& model, int row, int col) {
+  const CGridCell* cell = model.Cell(row, col);
+  const GridSettings& s = model.Settings();
+  bool header = IsHeaderCell(model, row, col);
   Colour text = cell->GetTextColor() != kNoColor ? cell->GetTextColor()
                 : header                         ? s.fixedTextColor
                                                  : s.textColor;
   Colour back = cell->GetBkColor() != kNoColor ? cell->GetBkColor() : header ? s.fixedBkColor : s.bkColor;
+  return CellColours{text, back};
+}
+
+const LogFont& FontOf(const GridModel& model, int row, int col) {
+  const CGridCell* cell = model.Cell(row, col);
+  return cell->GetFont() ? *cell->GetFont() : model.GridFont();
+}
+
+SIZE TextExtentMemo::Measure(HDC dc, HFONT font, const std::string& gbk, UINT format) {
+  std::string key(reinterpret_cast<const char*>(&font), sizeof font);
+  key.append(reinterpret_cast<const char*>(&format), sizeof format);
+  key += gbk;
+  auto it = sizes_.find(key);
+  if (it != sizes_.end()) return it->second;
+  std::wstring wide = rt::win::GbkToWide(gbk);
+  SelectedObject selected(dc, font);
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format | DT_CALCRECT);
+  SIZE size{r.right - r.left, r.bottom - r.top};
+  sizes_.emplace(std::move(key), size);
+  return size;
+}
+
+void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
+  const CGridCell* cell = model_.Cell(row, col);
+  if (!cell) return;
+  const GridSettings& s = model_.Settings();
+  bool header = IsHeaderCell(model_, row, col);
+  SavedDcState saved(dc);
+
+  // 1. Colours.
+  CellColours colours = ColoursOf(model_, row, col);
+  Colour text = colours.text, back = colours.back;
 
   // 2. The fill rectangle.
   Rect fr = grid::FillRect(Rect{rect.left, rect.top, rect.right, rect.bottom}, s.lineWidth);
@@ -280,8 +309,7 @@ void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
   // 7. The content.
   if (weight || !cell->GetText().empty() || cell->GetBitmap() ||
       (row >= model_.HeadRowCount() && model_.IsKindColumn(col, kind::kCheck))) {
-    const LogFont* font = cell->GetFont() ? cell->GetFont() : &model_.GridFont();
-    SelectedObject selectedFont(dc, fonts_.Get(*font, weight));
+    SelectedObject selectedFont(dc, fonts_.Get(FontOf(model_, row, col), weight));
     PaintContent(dc, row, col, content, text);
   }
 }
@@ -306,7 +334,7 @@ void CellPainter::PaintContent(HDC dc, int row, int col, RECT rect, COLORREF tex
   DrawTextW(dc, wide.c_str(), int(wide.size()), &rect, cell->GetFormat() | DT_NOPREFIX);
 }
 
-SIZE CellPainter::ContentExtent(HDC dc, int row, int col) const {
+SIZE CellPainter::ContentExtent(HDC dc, int row, int col, TextExtentMemo* memo) const {
   SIZE size{0, 0};
   const CGridCell* cell = model_.Cell(row, col);
   if (!cell) return size;
@@ -322,13 +350,10 @@ SIZE CellPainter::ContentExtent(HDC dc, int row, int col) const {
   } else {
     std::string shown = DisplayText(row, col);
     if (shown.empty()) return size;
-    std::wstring wide = rt::win::GbkToWide(shown);
-    const LogFont* font = cell->GetFont() ? cell->GetFont() : &model_.GridFont();
-    SelectedObject selected(dc, fonts_.Get(*font));
-    RECT r{0, 0, 0, 0};
-    UINT format = (cell->GetFormat() | DT_NOPREFIX | DT_CALCRECT) & ~UINT(DT_VCENTER | DT_BOTTOM);
-    DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format);
-    size = SIZE{r.right - r.left, r.bottom - r.top};
+    HFONT font = fonts_.Get(FontOf(model_, row, col));
+    UINT format = (cell->GetFormat() | DT_NOPREFIX) & ~UINT(DT_VCENTER | DT_BOTTOM);
+    TextExtentMemo once;
+    size = (memo ? *memo : once).Measure(dc, font, shown, format);
   }
   size.cx += 2 * margin + 2;
   size.cy += 2 * margin + 2;

@@ -35,6 +35,31 @@ class FontCache {
 LOGFONTW ToLogFontW(const LogFont& font);
 LogFont FromLogFontW(const LOGFONTW& font);
 
+// A header cell: in a header row or a header column.
+inline bool IsHeaderCell(const GridModel& model, int row, int col) {
+  return row < model.HeadRowCount() || col < model.HeadColCount();
+}
+
+// A cell's text and background colours: its own, else the grid's for header or body
+// cells.
+struct CellColours {
+  COLORREF text, back;
+};
+CellColours ColoursOf(const GridModel& model, int row, int col);
+// The cell's own font, else the grid's.
+const LogFont& FontOf(const GridModel& model, int row, int col);
+
+// Text extents measured once per text, font and format: fitting a column of a million
+// rows to its content measures each distinct text once.
+class TextExtentMemo {
+ public:
+  // The DrawText extent of `gbk` in `font` with `format` (DT_CALCRECT is added).
+  SIZE Measure(HDC dc, HFONT font, const std::string& gbk, UINT format);
+
+ private:
+  std::unordered_map<std::string, SIZE> sizes_;
+};
+
 struct CellPaintOptions {
   // Device units per inch across, for the cell margin (tenths of a millimetre).
   int pixelsPerInchX = 96;
@@ -59,8 +84,9 @@ class CellPainter {
   void Paint(HDC dc, int row, int col, const RECT& rect) const;
 
   // The extent of the cell's content (text in its font plus margins, or the picture
-  // or check box), used to fit a column or row to its content.
-  SIZE ContentExtent(HDC dc, int row, int col) const;
+  // or check box), used to fit a column or row to its content. A memo, when given,
+  // keeps the text extents for the next cells.
+  SIZE ContentExtent(HDC dc, int row, int col, TextExtentMemo* memo = nullptr) const;
 
   // The text as the cell shows it: currency symbol, date in the column's format.
   std::string DisplayText(int row, int col) const;

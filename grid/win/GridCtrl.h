@@ -64,6 +64,9 @@ constexpr int kPressedFocus = 10;
 constexpr int kPressedSelectedRow = 11;
 }  // namespace mouse
 
+// Rows or columns: which way a border runs, which size a fit changes.
+enum class Axis { kNone, kRow, kColumn };
+
 constexpr UINT_PTR kAutoScrollTimer = 513;
 constexpr UINT kAutoScrollMs = 25;
 
@@ -174,8 +177,9 @@ class CGridCtrl : public GridRepaint {
   void OnTimer();
   bool OnSetCursor();
   void DrawDragLine();
-  void AutoFitColumn(int col);
-  void AutoFitRow(int row);
+  // Fits a column's width (a row's height) to the widest (tallest) content of its
+  // cells; a change is reported on the button's release.
+  void AutoFit(Axis axis, int index);
 
   // Editing (GridEditing.cpp)
   bool BeginEdit(int row, int col, const FirstInput& first);

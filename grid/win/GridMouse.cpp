@@ -16,7 +16,25 @@ namespace grid::win {
 
 namespace {
 
-bool IsHeader(const GridModel& m, CellPos c) { return c.row < m.HeadRowCount() || c.col < m.HeadColCount(); }
+bool IsHeader(const GridModel& m, CellPos c) { return IsHeaderCell(m, c.row, c.col); }
+
+// The border under the mouse that may be dragged: a column's first, then a row's.
+Axis ResizableBorder(const GridSettings& s, const HitResult& hit, int* index) {
+  if (s.isResizeWidth && hit.colBorder >= 0) {
+    *index = hit.colBorder;
+    return Axis::kColumn;
+  }
+  if (s.isResizeHeight && hit.rowBorder >= 0) {
+    *index = hit.rowBorder;
+    return Axis::kRow;
+  }
+  return Axis::kNone;
+}
+
+// Left-right over a column border, up-down over a row border.
+void ShowSizingCursor(Axis axis) {
+  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(axis == Axis::kColumn ? IDC_SIZEWE : IDC_SIZENS)));
+}
 
 }  // namespace
 
@@ -29,13 +47,13 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
   GridLayout& layout = Layout();
   HitResult hit = layout.HitTest(pt.x, pt.y);
   const GridSettings& s = model_.Settings();
-  bool onColBorder = s.isResizeWidth && hit.colBorder >= 0;
-  bool onRowBorder = !onColBorder && s.isResizeHeight && hit.rowBorder >= 0;
+  int borderIndex = -1;
+  Axis border = ResizableBorder(s, hit, &borderIndex);
   CellPos pressed = hit.cell;
   downCell_ = pressed;
 
   // 2. Unless on a border, the press starts afresh.
-  if (!onColBorder && !onRowBorder) {
+  if (border == Axis::kNone) {
     model_.ClearSelection();
     model_.ClearFocus();
   }
@@ -69,20 +87,13 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
 
   // 4. Border grabs.
   SetCapture(hwnd_);
-  if (onColBorder) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
-    grabbedIndex_ = hit.colBorder;
-    grabbedStartSize_ = model_.ColWidth(grabbedIndex_);
-    grabbedAt_ = pt.x;
-    mouseMode_ = mouse::kColBorder;
-    return;
-  }
-  if (onRowBorder) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
-    grabbedIndex_ = hit.rowBorder;
-    grabbedStartSize_ = model_.RowHeight(grabbedIndex_);
-    grabbedAt_ = pt.y;
-    mouseMode_ = mouse::kRowBorder;
+  if (border != Axis::kNone) {
+    bool cols = border == Axis::kColumn;
+    ShowSizingCursor(border);
+    grabbedIndex_ = borderIndex;
+    grabbedStartSize_ = cols ? model_.ColWidth(grabbedIndex_) : model_.RowHeight(grabbedIndex_);
+    grabbedAt_ = cols ? pt.x : pt.y;
+    mouseMode_ = cols ? mouse::kColBorder : mouse::kRowBorder;
     return;
   }
 
@@ -183,12 +194,9 @@ void CGridCtrl::OnLButtonDblClk(POINT pt) {
   const GridSettings& s = model_.Settings();
   if (hit.rawCell.Valid() && IsHeader(model_, hit.rawCell) && sink_)
     sink_->HeaderDoubleClicked(hit.rawCell.row, hit.rawCell.col);
-  if (s.isResizeWidth && hit.colBorder >= 0) {
-    AutoFitColumn(hit.colBorder);
-    return;
-  }
-  if (s.isResizeHeight && hit.rowBorder >= 0) {
-    AutoFitRow(hit.rowBorder);
+  int borderIndex = -1;
+  if (Axis border = ResizableBorder(s, hit, &borderIndex); border != Axis::kNone) {
+    AutoFit(border, borderIndex);
     return;
   }
   if (hit.cell.Valid() && !IsHeader(model_, hit.cell)) {
@@ -205,45 +213,39 @@ void CGridCtrl::OnLButtonDblClk(POINT pt) {
   }
 }
 
-void CGridCtrl::AutoFitColumn(int col) {
-  rt::win::WindowDc windowDc(hwnd_);
-  HDC dc = windowDc.Get();
-  CellPaintOptions options;
-  options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
-  CellPainter painter(model_, *fonts_, options);
-  int widest = 0;
-  for (int r = 0; r < model_.RowCount(); ++r) {
-    const CGridCell* cell = model_.Cell(r, col);
-    if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
-    if (cell->GetText().empty() && !cell->GetBitmap()) continue;
-    widest = std::max<int>(widest, painter.ContentExtent(dc, r, col).cx);
+void CGridCtrl::AutoFit(Axis axis, int index) {
+  bool cols = axis == Axis::kColumn;
+  int fitted = 0;
+  {
+    rt::win::WindowDc dc(hwnd_);
+    CellPaintOptions options;
+    options.pixelsPerInchX = GetDeviceCaps(dc.Get(), LOGPIXELSX);
+    CellPainter painter(model_, *fonts_, options);
+    TextExtentMemo measured;
+    int count = cols ? model_.RowCount() : model_.ColCount();
+    for (int i = 0; i < count; ++i) {
+      int row = cols ? i : index, col = cols ? index : i;
+      const CGridCell* cell = model_.Cell(row, col);
+      if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
+      if (cell->GetText().empty() && !cell->GetBitmap()) continue;
+      SIZE extent = painter.ContentExtent(dc.Get(), row, col, &measured);
+      fitted = std::max<int>(fitted, cols ? extent.cx : extent.cy);
+    }
   }
-  int before = model_.ColWidth(col);
-  if (widest > 0) model_.SetColWidth(col, widest);
-  if (model_.ColWidth(col) != before) {
-    colResizePending_ = true;
-    resizedCol_ = col;
-  }
-}
-
-void CGridCtrl::AutoFitRow(int row) {
-  rt::win::WindowDc windowDc(hwnd_);
-  HDC dc = windowDc.Get();
-  CellPaintOptions options;
-  options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
-  CellPainter painter(model_, *fonts_, options);
-  int tallest = 0;
-  for (int c = 0; c < model_.ColCount(); ++c) {
-    const CGridCell* cell = model_.Cell(row, c);
-    if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
-    if (cell->GetText().empty() && !cell->GetBitmap()) continue;
-    tallest = std::max<int>(tallest, painter.ContentExtent(dc, row, c).cy);
-  }
-  int before = model_.RowHeight(row);
-  if (tallest > 0) model_.SetRowHeight(row, tallest);
-  if (model_.RowHeight(row) != before) {
-    rowResizePending_ = true;
-    resizedRow_ = row;
+  if (cols) {
+    int before = model_.ColWidth(index);
+    if (fitted > 0) model_.SetColWidth(index, fitted);
+    if (model_.ColWidth(index) != before) {
+      colResizePending_ = true;
+      resizedCol_ = index;
+    }
+  } else {
+    int before = model_.RowHeight(index);
+    if (fitted > 0) model_.SetRowHeight(index, fitted);
+    if (model_.RowHeight(index) != before) {
+      rowResizePending_ = true;
+      resizedRow_ = index;
+    }
   }
 }
 
@@ -306,7 +308,8 @@ void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
   // No mode: the title tip over a cut-off text.
   HitResult hit = layout.HitTest(pt.x, pt.y);
   const GridSettings& s = model_.Settings();
-  if ((s.isResizeWidth && hit.colBorder >= 0) || (s.isResizeHeight && hit.rowBorder >= 0)) {
+  int borderIndex = -1;
+  if (ResizableBorder(s, hit, &borderIndex) != Axis::kNone) {
     titleTip_->Hide();
     return;
   }
@@ -324,40 +327,28 @@ void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
   CellPainter measuring(model_, *fonts_, options);
   Rect r = layout.DrawRect(hit.cell.row, hit.cell.col);
   if (need.cx <= r.Width() && need.cy <= r.Height() + 2) return;
-  bool header = IsHeader(model_, hit.cell);
-  Colour text = cell->GetTextColor() != kNoColor ? cell->GetTextColor()
-                : header                         ? s.fixedTextColor
-                                                 : s.textColor;
-  Colour back = cell->GetBkColor() != kNoColor ? cell->GetBkColor() : header ? s.fixedBkColor : s.bkColor;
-  const LogFont* font = cell->GetFont() ? cell->GetFont() : &model_.GridFont();
-  titleTip_->Show(hwnd_, RECT{r.left, r.top, r.right, r.bottom},
-                  measuring.DisplayText(hit.cell.row, hit.cell.col), fonts_->Get(*font), text, back,
-                  cell->GetFormat());
+  CellColours colours = ColoursOf(model_, hit.cell.row, hit.cell.col);
+  titleTip_->Show(
+      hwnd_, RECT{r.left, r.top, r.right, r.bottom}, measuring.DisplayText(hit.cell.row, hit.cell.col),
+      fonts_->Get(FontOf(model_, hit.cell.row, hit.cell.col)), colours.text, colours.back, cell->GetFormat());
 }
 
 bool CGridCtrl::OnSetCursor() {
   POINT pt;
   GetCursorPos(&pt);
   ScreenToClient(hwnd_, &pt);
+  Axis border = Axis::kNone;
   if (mouseMode_ == mouse::kColDrag || mouseMode_ == mouse::kColBorder) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
-    return true;
+    border = Axis::kColumn;
+  } else if (mouseMode_ == mouse::kRowDrag || mouseMode_ == mouse::kRowBorder) {
+    border = Axis::kRow;
+  } else {
+    int borderIndex = -1;
+    border = ResizableBorder(model_.Settings(), Layout().HitTest(pt.x, pt.y), &borderIndex);
   }
-  if (mouseMode_ == mouse::kRowDrag || mouseMode_ == mouse::kRowBorder) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
-    return true;
-  }
-  HitResult hit = Layout().HitTest(pt.x, pt.y);
-  const GridSettings& s = model_.Settings();
-  if (s.isResizeWidth && hit.colBorder >= 0) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
-    return true;
-  }
-  if (s.isResizeHeight && hit.rowBorder >= 0) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
-    return true;
-  }
-  return false;
+  if (border == Axis::kNone) return false;
+  ShowSizingCursor(border);
+  return true;
 }
 
 void CGridCtrl::OnMouseWheel(int delta) {
