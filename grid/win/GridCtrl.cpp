@@ -55,12 +55,12 @@ CGridCtrl::CGridCtrl()
       titleTip_(std::make_unique<ZTitleTip>()),
       system_(CurrentSystemDefaults()) {
   model_.SetRepaint(this);
-  wheelLines_ = ReadWheelLines();
+  wheel_.lines = ReadWheelLines();
 }
 
 CGridCtrl::~CGridCtrl() {
   model_.SetRepaint(nullptr);
-  editor_.reset();
+  edit_.editor.reset();
   titleTip_.reset();
   if (hwnd_ && IsWindow(hwnd_)) {
     SetWindowLongPtrW(hwnd_, 0, 0);
@@ -120,7 +120,7 @@ LRESULT CALLBACK CGridCtrl::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* self = reinterpret_cast<CGridCtrl*>(GetWindowLongPtrW(hwnd, 0));
   if (!self || !self->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
-    self->editor_.reset();
+    self->edit_.editor.reset();
     self->hwnd_ = nullptr;
     SetWindowLongPtrW(hwnd, 0, 0);
     return DefWindowProcW(hwnd, msg, wp, lp);
@@ -171,15 +171,15 @@ LRESULT CGridCtrl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOLORCHANGE: FollowSystemColours(); return 0;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lp) != hwnd_) {
-        if (timerRunning_) KillTimer(hwnd_, kAutoScrollTimer);
-        timerRunning_ = false;
+        if (press_.timerRunning) KillTimer(hwnd_, kAutoScrollTimer);
+        press_.timerRunning = false;
       }
       return 0;
     case WM_COMMAND:
     case WM_NOTIFY:
-      if (editor_) {
+      if (edit_.editor) {
         LRESULT result = 0;
-        if (editor_->OnParentMessage(msg, wp, lp, &result)) return result;
+        if (edit_.editor->OnParentMessage(msg, wp, lp, &result)) return result;
       }
       break;
     default:
@@ -282,6 +282,6 @@ RECT CGridCtrl::CellRect(int row, int col) {
   return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-HWND CGridCtrl::EditorHwnd() const { return editor_ ? editor_->Hwnd() : nullptr; }
+HWND CGridCtrl::EditorHwnd() const { return edit_.editor ? edit_.editor->Hwnd() : nullptr; }
 
 }  // namespace grid::win

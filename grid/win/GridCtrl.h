@@ -17,7 +17,7 @@
 
 #include "grid/core/GridLayout.h"
 #include "grid/core/GridModel.h"
-#include "runtime/win/ScopedGdi.h"
+#include "grid/win/GridInputState.h"
 
 namespace grid::win {
 
@@ -50,22 +50,6 @@ class GridEventSink {
   virtual void FocusGained() = 0;                  // common event -7
   virtual void FocusLost() = 0;                    // common event -8
 };
-
-// Mouse modes of the input state.
-namespace mouse {
-constexpr int kNone = 0;
-constexpr int kSelectRows = 3;
-constexpr int kSelectCells = 4;
-constexpr int kRowBorder = 6;
-constexpr int kRowDrag = 7;
-constexpr int kColBorder = 8;
-constexpr int kColDrag = 9;
-constexpr int kPressedFocus = 10;
-constexpr int kPressedSelectedRow = 11;
-}  // namespace mouse
-
-// Rows or columns: which way a border runs, which size a fit changes.
-enum class Axis { kNone, kRow, kColumn };
 
 constexpr UINT_PTR kAutoScrollTimer = 513;
 constexpr UINT kAutoScrollMs = 25;
@@ -116,13 +100,13 @@ class CGridCtrl : public GridRepaint {
   // The cell rectangle in client coordinates (whole block for a master); empty when
   // not visible.
   RECT CellRect(int row, int col);
-  int WheelLines() const { return wheelLines_; }
-  void SetWheelLines(int lines) { wheelLines_ = lines; }  // tests and the unit
-  int MouseMode() const { return mouseMode_; }
+  int WheelLines() const { return wheel_.lines; }
+  void SetWheelLines(int lines) { wheel_.lines = lines; }  // tests and the unit
+  mouse::Mode MouseMode() const { return press_.mode; }
   const ZTitleTip& TitleTip() const { return *titleTip_; }
 
   //--- Editing
-  bool IsEditing() const { return editor_ != nullptr; }
+  bool IsEditing() const { return edit_.editor != nullptr; }
   HWND EditorHwnd() const;
   // Begins editing the focus cell as F2 does.
   void EditFocusCell();
@@ -197,29 +181,15 @@ class CGridCtrl : public GridRepaint {
   GridEventSink* sink_ = nullptr;
   std::unique_ptr<GridLayout> layout_;
   std::unique_ptr<FontCache> fonts_;
-  std::unique_ptr<GridEditor> editor_;
   std::unique_ptr<ZTitleTip> titleTip_;
   SystemDefaults system_;
 
-  int wheelLines_ = 3;
-  int mouseMode_ = mouse::kNone;
-  CellPos downCell_{-1, -1};
-  CellPos anchor_{-1, -1};
-  CellPos lastReportedFocus_{-1, -1};
-  CellPos focusBeforePress_{-1, -1};
-  bool releaseEndsDoubleClick_ = false;  // the double-click already moved the focus and edits
-  int grabbedIndex_ = -1;                // row or column whose border is grabbed
-  int grabbedStartSize_ = 0;
-  int grabbedAt_ = 0;     // client x or y of the press that grabbed the border
-  int dragLinePos_ = -1;  // client x or y of the inverted line, -1 none
-  bool rowResizePending_ = false, colResizePending_ = false;
-  int resizedRow_ = -1, resizedCol_ = -1;
-  bool timerRunning_ = false;
-  std::map<std::pair<int, int>, std::string> lastListPicks_;
-  int wheelRemainder_ = 0;
-  SCROLLINFO lastVScroll_{}, lastHScroll_{};
-  rt::win::ScopedBitmap backBuffer_;
-  SIZE backBufferSize_{0, 0};
+  CellPos anchor_{-1, -1};  // where a Shift-extended selection grows from
+  PressState press_;
+  ResizeState resize_;
+  EditState edit_;
+  WheelState wheel_;
+  PaintState paint_;
 };
 
 }  // namespace grid::win

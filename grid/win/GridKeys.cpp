@@ -95,7 +95,7 @@ void CGridCtrl::SelectRange(CellPos from, CellPos to) {
 void CGridCtrl::MoveFocusTo(CellPos cell, UINT key) {
   CellPos old{model_.FocusRow(), model_.FocusCol()};
   if (!model_.IsCell(cell.row, cell.col) || cell == old) return;
-  if (mouseMode_ == mouse::kNone) model_.ClearSelection();
+  if (press_.mode == mouse::Mode::kNone) model_.ClearSelection();
   // A focus set from outside (commands) leaves no anchor: extend from the old focus.
   if (!anchor_.Valid() || !model_.IsCell(anchor_.row, anchor_.col)) anchor_ = old;
   if (!Held(VK_SHIFT) || key == VK_TAB || !model_.CanSelection()) anchor_ = cell;
@@ -109,8 +109,6 @@ void CGridCtrl::MoveFocusTo(CellPos cell, UINT key) {
 }
 
 void CGridCtrl::RaiseFocusChangedIfMoved() {
-  CellPos now{model_.FocusRow(), model_.FocusCol()};
-  lastReportedFocus_ = now;
   if (sink_) sink_->FocusChanged();
 }
 
@@ -150,7 +148,7 @@ void CGridCtrl::ToggleCheck(int row, int col) {
 }
 
 void CGridCtrl::OnChar(UINT ch) {
-  if (Held(VK_CONTROL) || mouseMode_ != mouse::kNone) return;
+  if (Held(VK_CONTROL) || press_.mode != mouse::Mode::kNone) return;
   if (ch == kEscapeChar || ch == L'\t') return;
   if (ch == L'\r' && model_.Settings().enterFunction != 0) return;
   int fr = model_.FocusRow(), fc = model_.FocusCol();

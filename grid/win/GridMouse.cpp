@@ -31,6 +31,29 @@ Axis ResizableBorder(const GridSettings& s, const HitResult& hit, int* index) {
   return Axis::kNone;
 }
 
+// The border a mode grabbed or drags.
+Axis BorderAxis(mouse::Mode mode) {
+  switch (mode) {
+    case mouse::Mode::kColBorder:
+    case mouse::Mode::kColDrag: return Axis::kColumn;
+    case mouse::Mode::kRowBorder:
+    case mouse::Mode::kRowDrag: return Axis::kRow;
+    default: return Axis::kNone;
+  }
+}
+
+// A column's width or a row's height.
+int SizeAlong(const GridModel& m, Axis axis, int index) {
+  return axis == Axis::kColumn ? m.ColWidth(index) : m.RowHeight(index);
+}
+
+void Resize(GridModel& m, Axis axis, int index, int size) {
+  if (axis == Axis::kColumn)
+    m.SetColWidth(index, size);
+  else
+    m.SetRowHeight(index, size);
+}
+
 // Left-right over a column border, up-down over a row border.
 void ShowSizingCursor(Axis axis) {
   SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(axis == Axis::kColumn ? IDC_SIZEWE : IDC_SIZENS)));
@@ -40,8 +63,8 @@ void ShowSizingCursor(Axis axis) {
 
 void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
   titleTip_->Hide();
-  releaseEndsDoubleClick_ = false;
-  focusBeforePress_ = CellPos{model_.FocusRow(), model_.FocusCol()};
+  press_.releaseEndsDoubleClick = false;
+  press_.focusBefore = CellPos{model_.FocusRow(), model_.FocusCol()};
   SetFocus(hwnd_);
   if (!hwnd_) return;
   GridLayout& layout = Layout();
@@ -50,7 +73,7 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
   int borderIndex = -1;
   Axis border = ResizableBorder(s, hit, &borderIndex);
   CellPos pressed = hit.cell;
-  downCell_ = pressed;
+  press_.downCell = pressed;
 
   // 2. Unless on a border, the press starts afresh.
   if (border == Axis::kNone) {
@@ -60,7 +83,7 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
   CellPos focus{model_.FocusRow(), model_.FocusCol()};
   // 3. The focus cell pressed again, or a selected one.
   if (pressed.Valid() && pressed == focus) {
-    if (CellEditable(pressed.row, pressed.col)) mouseMode_ = mouse::kPressedFocus;
+    if (CellEditable(pressed.row, pressed.col)) press_.mode = mouse::Mode::kPressedFocus;
     return;
   }
   if (pressed.Valid() && model_.IsSelected(pressed.row, pressed.col)) {
@@ -69,7 +92,7 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
       model_.SetFocusCell(pressed.row, pressed.col);
       return;
     }
-    if (model_.SelectRow()) mouseMode_ = mouse::kPressedSelectedRow;
+    if (model_.SelectRow()) press_.mode = mouse::Mode::kPressedSelectedRow;
   } else if (pressed.Valid()) {
     // A press on a border moves the focus too, before the border is grabbed.
     CellPos to = pressed;
@@ -90,10 +113,10 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
   if (border != Axis::kNone) {
     bool cols = border == Axis::kColumn;
     ShowSizingCursor(border);
-    grabbedIndex_ = borderIndex;
-    grabbedStartSize_ = cols ? model_.ColWidth(grabbedIndex_) : model_.RowHeight(grabbedIndex_);
-    grabbedAt_ = cols ? pt.x : pt.y;
-    mouseMode_ = cols ? mouse::kColBorder : mouse::kRowBorder;
+    resize_.index = borderIndex;
+    resize_.startSize = cols ? model_.ColWidth(resize_.index) : model_.RowHeight(resize_.index);
+    resize_.grabbedAt = cols ? pt.x : pt.y;
+    press_.mode = cols ? mouse::Mode::kColBorder : mouse::Mode::kRowBorder;
     return;
   }
 
@@ -109,65 +132,45 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
     RepaintAll();
     return;
   }
-  if (mouseMode_ != mouse::kPressedSelectedRow) {
-    mouseMode_ = model_.SelectRow() ? mouse::kSelectRows : mouse::kSelectCells;
+  if (press_.mode != mouse::Mode::kPressedSelectedRow) {
+    press_.mode = model_.SelectRow() ? mouse::Mode::kSelectRows : mouse::Mode::kSelectCells;
     SelectRange(anchor_, CellPos{model_.FocusRow(), model_.FocusCol()});
     SetTimer(hwnd_, kAutoScrollTimer, kAutoScrollMs, nullptr);
-    timerRunning_ = true;
+    press_.timerRunning = true;
   }
   RepaintAll();
 }
 
 void CGridCtrl::OnLButtonUp(POINT pt) {
-  int mode = mouseMode_;
-  mouseMode_ = mouse::kNone;
-  bool afterDoubleClick = std::exchange(releaseEndsDoubleClick_, false);
-  if (mode == mouse::kColDrag || mode == mouse::kRowDrag) {
+  mouse::Mode mode = std::exchange(press_.mode, mouse::Mode::kNone);
+  bool afterDoubleClick = std::exchange(press_.releaseEndsDoubleClick, false);
+  if (mode == mouse::Mode::kColDrag || mode == mouse::Mode::kRowDrag) {
     // The inverted line goes; the size comes from where the mouse was let go.
-    if (dragLinePos_ >= 0) DrawDragLine();
-    dragLinePos_ = -1;
+    if (resize_.linePos >= 0) DrawDragLine();
+    resize_.linePos = -1;
     ClipCursor(nullptr);
-    if (mode == mouse::kColDrag) {
-      int width = std::max(0, grabbedStartSize_ + int(pt.x) - grabbedAt_);
-      if (width != model_.ColWidth(grabbedIndex_)) {
-        model_.SetColWidth(grabbedIndex_, width);
-      }
-      if (model_.ColWidth(grabbedIndex_) != grabbedStartSize_) {
-        colResizePending_ = true;
-        resizedCol_ = grabbedIndex_;
-      }
-    } else {
-      int height = std::max(0, grabbedStartSize_ + int(pt.y) - grabbedAt_);
-      if (height != model_.RowHeight(grabbedIndex_)) model_.SetRowHeight(grabbedIndex_, height);
-      if (model_.RowHeight(grabbedIndex_) != grabbedStartSize_) {
-        rowResizePending_ = true;
-        resizedRow_ = grabbedIndex_;
-      }
-    }
+    Axis axis = BorderAxis(mode);
+    int moved = (axis == Axis::kColumn ? int(pt.x) : int(pt.y)) - resize_.grabbedAt;
+    int size = std::max(0, resize_.startSize + moved);
+    if (size != SizeAlong(model_, axis, resize_.index)) Resize(model_, axis, resize_.index, size);
+    if (SizeAlong(model_, axis, resize_.index) != resize_.startSize) resize_.Changed(axis, resize_.index);
   }
-  bool endedResize = mode == mouse::kColBorder || mode == mouse::kColDrag || mode == mouse::kRowBorder ||
-                     mode == mouse::kRowDrag || rowResizePending_ || colResizePending_;
-  if (rowResizePending_) {
-    rowResizePending_ = false;
-    if (sink_) sink_->RowHeightChanged(resizedRow_);
-  }
-  if (colResizePending_) {
-    colResizePending_ = false;
-    if (sink_) sink_->ColWidthChanged(resizedCol_);
-  }
+  bool endedResize = BorderAxis(mode) != Axis::kNone || resize_.AnyChanged();
+  if (int row = std::exchange(resize_.changedRow, -1); row >= 0 && sink_) sink_->RowHeightChanged(row);
+  if (int col = std::exchange(resize_.changedCol, -1); col >= 0 && sink_) sink_->ColWidthChanged(col);
   if (!endedResize && hwnd_) {
     HitResult hit = Layout().HitTest(pt.x, pt.y);
     CellPos focus{model_.FocusRow(), model_.FocusCol()};
     bool checkCell = hit.cell.Valid() && model_.IsKindColumn(hit.cell.col, kind::kCheck);
     // 1. A click on a check cell toggles it.
-    if (hit.cell.Valid() && hit.cell == downCell_ && checkCell && hit.cell.row >= model_.HeadRowCount() &&
-        !IsHeader(model_, hit.cell))
+    if (hit.cell.Valid() && hit.cell == press_.downCell && checkCell &&
+        hit.cell.row >= model_.HeadRowCount() && !IsHeader(model_, hit.cell))
       ToggleCheck(hit.cell.row, hit.cell.col);
     // 2. A click on the cell that had the focus edits it. The release that ends a
     // double-click leaves both to the double-click, which has already done them.
     if (afterDoubleClick) {
       // nothing more
-    } else if (focus == focusBeforePress_) {
+    } else if (focus == press_.focusBefore) {
       if (focus.Valid() && !checkCell && hit.cell == focus) {
         Rect r = Layout().DrawRect(focus.row, focus.col);
         if (r.Contains(pt.x, pt.y)) EditFocusCell();
@@ -182,14 +185,14 @@ void CGridCtrl::OnLButtonUp(POINT pt) {
       sink_->HeaderClicked(hit.rawCell.row, hit.rawCell.col);
   }
   // 4. Capture and timer end.
-  if (timerRunning_ && hwnd_) KillTimer(hwnd_, kAutoScrollTimer);
-  timerRunning_ = false;
+  if (press_.timerRunning && hwnd_) KillTimer(hwnd_, kAutoScrollTimer);
+  press_.timerRunning = false;
   if (GetCapture() == hwnd_) ReleaseCapture();
 }
 
 void CGridCtrl::OnLButtonDblClk(POINT pt) {
   titleTip_->Hide();
-  releaseEndsDoubleClick_ = true;
+  press_.releaseEndsDoubleClick = true;
   HitResult hit = Layout().HitTest(pt.x, pt.y);
   const GridSettings& s = model_.Settings();
   if (hit.rawCell.Valid() && IsHeader(model_, hit.rawCell) && sink_)
@@ -232,41 +235,29 @@ void CGridCtrl::AutoFit(Axis axis, int index) {
       fitted = std::max<int>(fitted, cols ? extent.cx : extent.cy);
     }
   }
-  if (cols) {
-    int before = model_.ColWidth(index);
-    if (fitted > 0) model_.SetColWidth(index, fitted);
-    if (model_.ColWidth(index) != before) {
-      colResizePending_ = true;
-      resizedCol_ = index;
-    }
-  } else {
-    int before = model_.RowHeight(index);
-    if (fitted > 0) model_.SetRowHeight(index, fitted);
-    if (model_.RowHeight(index) != before) {
-      rowResizePending_ = true;
-      resizedRow_ = index;
-    }
-  }
+  int before = SizeAlong(model_, axis, index);
+  if (fitted > 0) Resize(model_, axis, index, fitted);
+  if (SizeAlong(model_, axis, index) != before) resize_.Changed(axis, index);
 }
 
 void CGridCtrl::DrawDragLine() {
-  if (!hwnd_ || dragLinePos_ < 0) return;
+  if (!hwnd_ || resize_.linePos < 0) return;
   rt::win::WindowDc dc(hwnd_);
   RECT client;
   GetClientRect(hwnd_, &client);
-  if (mouseMode_ == mouse::kColDrag || mouseMode_ == mouse::kColBorder)
-    PatBlt(dc.Get(), dragLinePos_ - 1, 0, 2, client.bottom, DSTINVERT);
+  if (BorderAxis(press_.mode) == Axis::kColumn)
+    PatBlt(dc.Get(), resize_.linePos - 1, 0, 2, client.bottom, DSTINVERT);
   else
-    PatBlt(dc.Get(), 0, dragLinePos_ - 1, client.right, 2, DSTINVERT);
+    PatBlt(dc.Get(), 0, resize_.linePos - 1, client.right, 2, DSTINVERT);
 }
 
 void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
   GridLayout& layout = Layout();
-  switch (mouseMode_) {
-    case mouse::kColBorder:
-    case mouse::kRowBorder:
+  switch (press_.mode) {
+    case mouse::Mode::kColBorder:
+    case mouse::Mode::kRowBorder:
       if (!(keys & MK_LBUTTON)) return;
-      mouseMode_ = mouseMode_ == mouse::kColBorder ? mouse::kColDrag : mouse::kRowDrag;
+      press_.mode = press_.mode == mouse::Mode::kColBorder ? mouse::Mode::kColDrag : mouse::Mode::kRowDrag;
       {
         // The cursor stays inside the grid while dragging.
         RECT client;
@@ -278,18 +269,18 @@ void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
         ClipCursor(&screen);
       }
       [[fallthrough]];
-    case mouse::kColDrag:
-    case mouse::kRowDrag: {
-      bool cols = mouseMode_ == mouse::kColDrag;
-      int lead = cols ? layout.CellRect(0, grabbedIndex_).left : layout.CellRect(grabbedIndex_, 0).top;
+    case mouse::Mode::kColDrag:
+    case mouse::Mode::kRowDrag: {
+      bool cols = press_.mode == mouse::Mode::kColDrag;
+      int lead = cols ? layout.CellRect(0, resize_.index).left : layout.CellRect(resize_.index, 0).top;
       int pos = std::max<int>(lead, cols ? pt.x : pt.y);
-      if (dragLinePos_ >= 0) DrawDragLine();
-      dragLinePos_ = pos;
+      if (resize_.linePos >= 0) DrawDragLine();
+      resize_.linePos = pos;
       DrawDragLine();
       return;
     }
-    case mouse::kSelectCells:
-    case mouse::kSelectRows: {
+    case mouse::Mode::kSelectCells:
+    case mouse::Mode::kSelectRows: {
       if (!(keys & MK_LBUTTON)) return;
       HitResult hit = layout.HitTest(std::max<int>(pt.x, layout.HeaderWidth()),
                                      std::max<int>(pt.y, layout.HeaderHeight()));
@@ -302,7 +293,7 @@ void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
       RepaintAll();
       return;
     }
-    case mouse::kNone: break;
+    case mouse::Mode::kNone: break;
     default: return;
   }
   // No mode: the title tip over a cut-off text.
@@ -337,15 +328,10 @@ bool CGridCtrl::OnSetCursor() {
   POINT pt;
   GetCursorPos(&pt);
   ScreenToClient(hwnd_, &pt);
-  Axis border = Axis::kNone;
-  if (mouseMode_ == mouse::kColDrag || mouseMode_ == mouse::kColBorder) {
-    border = Axis::kColumn;
-  } else if (mouseMode_ == mouse::kRowDrag || mouseMode_ == mouse::kRowBorder) {
-    border = Axis::kRow;
-  } else {
-    int borderIndex = -1;
+  Axis border = BorderAxis(press_.mode);
+  int borderIndex = -1;
+  if (border == Axis::kNone)
     border = ResizableBorder(model_.Settings(), Layout().HitTest(pt.x, pt.y), &borderIndex);
-  }
   if (border == Axis::kNone) return false;
   ShowSizingCursor(border);
   return true;
@@ -353,23 +339,23 @@ bool CGridCtrl::OnSetCursor() {
 
 void CGridCtrl::OnMouseWheel(int delta) {
   titleTip_->Hide();
-  if (wheelLines_ == -1) {
-    wheelRemainder_ += delta;
-    int notches = wheelRemainder_ / WHEEL_DELTA;
-    wheelRemainder_ -= notches * WHEEL_DELTA;
+  if (wheel_.lines == -1) {
+    wheel_.remainder += delta;
+    int notches = wheel_.remainder / WHEEL_DELTA;
+    wheel_.remainder -= notches * WHEEL_DELTA;
     ScrollBy(-notches * Layout().RowsPerPage(), 0);
     return;
   }
-  wheelRemainder_ += delta * wheelLines_;
-  int lines = wheelRemainder_ / WHEEL_DELTA;
-  wheelRemainder_ -= lines * WHEEL_DELTA;
+  wheel_.remainder += delta * wheel_.lines;
+  int lines = wheel_.remainder / WHEEL_DELTA;
+  wheel_.remainder -= lines * WHEEL_DELTA;
   ScrollBy(-lines, 0);
 }
 
 void CGridCtrl::OnTimer() {
-  if (mouseMode_ != mouse::kSelectCells && mouseMode_ != mouse::kSelectRows) {
+  if (press_.mode != mouse::Mode::kSelectCells && press_.mode != mouse::Mode::kSelectRows) {
     KillTimer(hwnd_, kAutoScrollTimer);
-    timerRunning_ = false;
+    press_.timerRunning = false;
     return;
   }
   POINT pt;

@@ -26,20 +26,21 @@ void CGridCtrl::OnPaint() {
   RECT client;
   GetClientRect(hwnd_, &client);
   if (client.right > 0 && client.bottom > 0) {
-    if (!backBuffer_ || backBufferSize_.cx < client.right || backBufferSize_.cy < client.bottom) {
-      backBuffer_.Reset();
-      backBufferSize_ = SIZE{std::max<LONG>(client.right, backBufferSize_.cx),
-                             std::max<LONG>(client.bottom, backBufferSize_.cy)};
-      backBuffer_.Reset(CreateCompatibleBitmap(dc, backBufferSize_.cx, backBufferSize_.cy));
+    if (!paint_.backBuffer || paint_.backBufferSize.cx < client.right ||
+        paint_.backBufferSize.cy < client.bottom) {
+      paint_.backBuffer.Reset();
+      paint_.backBufferSize = SIZE{std::max<LONG>(client.right, paint_.backBufferSize.cx),
+                                   std::max<LONG>(client.bottom, paint_.backBufferSize.cy)};
+      paint_.backBuffer.Reset(CreateCompatibleBitmap(dc, paint_.backBufferSize.cx, paint_.backBufferSize.cy));
     }
-    rt::win::BitmapDc mem(dc, backBuffer_.Get());
+    rt::win::BitmapDc mem(dc, paint_.backBuffer.Get());
     PaintTo(mem.Get(), ps.rcPaint);
     BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
            ps.rcPaint.bottom - ps.rcPaint.top, mem.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
   }
   EndPaint(hwnd_, &ps);
   // The drag line is drawn over the painted grid.
-  if (dragLinePos_ >= 0) DrawDragLine();
+  if (resize_.linePos >= 0) DrawDragLine();
 }
 
 void CGridCtrl::PaintTo(HDC dc, const RECT& clip) {
@@ -154,7 +155,7 @@ void CGridCtrl::UpdateScrollBars() {
       si.nMax = maxPos + int(si.nPage) - 1;
     }
     si.nPos = std::max(0, pos - heads);
-    SCROLLINFO& last = bar == SB_VERT ? lastVScroll_ : lastHScroll_;
+    SCROLLINFO& last = bar == SB_VERT ? paint_.lastVScroll : paint_.lastHScroll;
     if (last.cbSize && last.nMax == si.nMax && last.nPage == si.nPage && last.nPos == si.nPos) return;
     // Drawing a scroll bar costs as much as painting the grid on some platforms: it is
     // redrawn only when its thumb moves by a pixel or its range changes (a page of a
