@@ -132,7 +132,7 @@ void DrawCheckInCode(HDC dc, const RECT& rect, bool checked) {
       y = rect.top + (rect.bottom - rect.top - kSize) / 2;
   RECT box{x, y, x + kSize, y + kSize};
   ScopedBrush white(CreateSolidBrush(RGB(255, 255, 255))), grey(CreateSolidBrush(RGB(128, 128, 128)));
-  ::FillRect(dc, &box, white.Get());
+  FillRect(dc, &box, white.Get());
   FrameRect(dc, &box, grey.Get());
   if (!checked) return;
   ScopedPen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
@@ -263,8 +263,8 @@ void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
   Colour text = colours.text, back = colours.back;
 
   // 2. The fill rectangle.
-  Rect fr = grid::FillRect(Rect{rect.left, rect.top, rect.right, rect.bottom}, s.lineWidth);
-  RECT fill{fr.left, fr.top, fr.right, fr.bottom};
+  Rect filled = CellFillRect(Rect{rect.left, rect.top, rect.right, rect.bottom}, s.lineWidth);
+  RECT fill{filled.left, filled.top, filled.right, filled.bottom};
 
   // 3. Focus, highlight, selection.
   uint32_t st = cell->GetState();
@@ -292,10 +292,10 @@ void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
         LineTo(dc, rect.left - 1, rect.bottom - 1);
       }
       Span sp = SpanOf(model_, row, col);
-      int fr = model_.FocusRow(), fc = model_.FocusCol();
-      bool inFocusLine = row < model_.HeadRowCount() ? (fc >= sp.firstCol && fc <= sp.lastCol)
-                                                     : (fr >= sp.firstRow && fr <= sp.lastRow);
-      if (show && fr >= 0 && fc >= 0 && inFocusLine) weight = 600;
+      int focusRow = model_.FocusRow(), focusCol = model_.FocusCol();
+      bool inFocusLine = row < model_.HeadRowCount() ? (focusCol >= sp.firstCol && focusCol <= sp.lastCol)
+                                                     : (focusRow >= sp.firstRow && focusRow <= sp.lastRow);
+      if (show && focusRow >= 0 && focusCol >= 0 && inFocusLine) weight = 600;
     }
 
     // 5. Diagonals, in the same pen.

@@ -50,7 +50,7 @@ int ReadWheelLines() {
 
 CGridCtrl::CGridCtrl()
     : model_(CurrentSystemDefaults()),
-      layout_(std::make_unique<GridLayout>(model_)),
+      screenLayout_(std::make_unique<GridLayout>(model_)),
       fonts_(std::make_unique<FontCache>()),
       titleTip_(std::make_unique<ZTitleTip>()),
       system_(CurrentSystemDefaults()) {
@@ -94,7 +94,7 @@ bool CGridCtrl::CreateWnd(HWND parent, DWORD style, const RECT& rect, int childI
   SetGridFont(model_.GridFont());
   RECT client;
   GetClientRect(hwnd, &client);
-  layout_->SetClientSize(client.right, client.bottom);
+  screenLayout_->SetClientSize(client.right, client.bottom);
   UpdateScrollBars();
   return true;
 }
@@ -252,7 +252,7 @@ void CGridCtrl::FollowSystemColours() {
 void CGridCtrl::RepaintCell(int row, int col) {
   if (!hwnd_) return;
   CellPos m = MasterOf(model_, CellPos{row, col});
-  Rect r = Layout().DrawRect(m.row, m.col);
+  Rect r = ScreenLayout().DrawRect(m.row, m.col);
   // The focus frame reaches one pixel beyond the fill, which starts one pixel left.
   RECT rc{r.left - 2, r.top - 2, r.right + 2, r.bottom + 2};
   InvalidateRect(hwnd_, &rc, FALSE);
@@ -263,22 +263,22 @@ void CGridCtrl::RepaintAll() {
 }
 
 void CGridCtrl::LayoutChanged() {
-  layout_->MarkStale();
+  screenLayout_->MarkStale();
   if (!hwnd_) return;
   UpdateScrollBars();
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-GridLayout& CGridCtrl::Layout() {
-  layout_->Refresh();
-  return *layout_;
+GridLayout& CGridCtrl::ScreenLayout() {
+  screenLayout_->Refresh();
+  return *screenLayout_;
 }
 
-int CGridCtrl::TopRow() const { return layout_->Scroll().topRow; }
-int CGridCtrl::LeftCol() const { return layout_->Scroll().leftCol; }
+int CGridCtrl::TopRow() const { return screenLayout_->Scroll().topRow; }
+int CGridCtrl::LeftCol() const { return screenLayout_->Scroll().leftCol; }
 
 RECT CGridCtrl::CellRect(int row, int col) {
-  Rect r = Layout().DrawRect(row, col);
+  Rect r = ScreenLayout().DrawRect(row, col);
   return RECT{r.left, r.top, r.right, r.bottom};
 }
 

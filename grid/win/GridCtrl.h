@@ -141,7 +141,9 @@ class CGridCtrl : public GridRepaint {
   void OnScroll(int bar, int code);
   void UpdateScrollBars();
   void ScrollBy(int rows, int cols);
-  GridLayout& Layout();  // refreshed against the model
+  // The on-screen geometry (scroll position, cell rectangles, hit tests), refreshed
+  // against the model. Not the print layout, which is the model's.
+  GridLayout& ScreenLayout();
 
   // Keyboard and characters (GridKeys.cpp)
   void OnKeyDown(UINT key);
@@ -174,12 +176,12 @@ class CGridCtrl : public GridRepaint {
   void CutToClipboard();
   void PasteFromClipboard();
 
-  void RaiseFocusChangedIfMoved();
+  void RaiseFocusChanged();
 
   HWND hwnd_ = nullptr;
   GridModel model_;
   GridEventSink* sink_ = nullptr;
-  std::unique_ptr<GridLayout> layout_;
+  std::unique_ptr<GridLayout> screenLayout_;
   std::unique_ptr<FontCache> fonts_;
   std::unique_ptr<ZTitleTip> titleTip_;
   SystemDefaults system_;

@@ -56,10 +56,10 @@ void CGridCtrl::OnKeyDown(UINT key) {
     case VK_END: nav = ctrl ? NavKey::CtrlEnd : NavKey::End; break;
     case VK_PRIOR:
     case VK_NEXT: {
-      int before = Layout().Scroll().topRow;
-      int page = Layout().RowsPerPage();
+      int before = ScreenLayout().Scroll().topRow;
+      int page = ScreenLayout().RowsPerPage();
       ScrollBy(key == VK_NEXT ? page : -page, 0);
-      int scrolled = Layout().Scroll().topRow - before;
+      int scrolled = ScreenLayout().Scroll().topRow - before;
       CellPos to = MasterOf(model_, CellPos{PagedRow(model_, focus.row, scrolled), focus.col});
       MoveFocusTo(to, key);
       return;
@@ -75,8 +75,8 @@ void CGridCtrl::OnKeyDown(UINT key) {
   }
   (void)s;
   NavMove move = Navigate(model_, focus, nav);
-  if (move.toLeftEdge) ScrollBy(0, model_.HeadColCount() - Layout().Scroll().leftCol);
-  if (move.toRightEdge) ScrollBy(0, Layout().MaxLeftCol() - Layout().Scroll().leftCol);
+  if (move.toLeftEdge) ScrollBy(0, model_.HeadColCount() - ScreenLayout().Scroll().leftCol);
+  if (move.toRightEdge) ScrollBy(0, ScreenLayout().MaxLeftCol() - ScreenLayout().Scroll().leftCol);
   MoveFocusTo(move.cell, key);
 }
 
@@ -102,13 +102,13 @@ void CGridCtrl::MoveFocusTo(CellPos cell, UINT key) {
   SelectRange(anchor_, cell);
   cell = MasterOf(model_, cell);
   model_.SetFocusCell(cell.row, cell.col);
-  RaiseFocusChangedIfMoved();
+  RaiseFocusChanged();
   if (!hwnd_) return;
   ScrollToCell(cell.row, cell.col);
   RepaintAll();
 }
 
-void CGridCtrl::RaiseFocusChangedIfMoved() {
+void CGridCtrl::RaiseFocusChanged() {
   if (sink_) sink_->FocusChanged();
 }
 

@@ -67,7 +67,7 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
   press_.focusBefore = CellPos{model_.FocusRow(), model_.FocusCol()};
   SetFocus(hwnd_);
   if (!hwnd_) return;
-  GridLayout& layout = Layout();
+  GridLayout& layout = ScreenLayout();
   HitResult hit = layout.HitTest(pt.x, pt.y);
   const GridSettings& s = model_.Settings();
   int borderIndex = -1;
@@ -159,7 +159,7 @@ void CGridCtrl::OnLButtonUp(POINT pt) {
   if (int row = std::exchange(resize_.changedRow, -1); row >= 0 && sink_) sink_->RowHeightChanged(row);
   if (int col = std::exchange(resize_.changedCol, -1); col >= 0 && sink_) sink_->ColWidthChanged(col);
   if (!endedResize && hwnd_) {
-    HitResult hit = Layout().HitTest(pt.x, pt.y);
+    HitResult hit = ScreenLayout().HitTest(pt.x, pt.y);
     CellPos focus{model_.FocusRow(), model_.FocusCol()};
     bool checkCell = hit.cell.Valid() && model_.IsKindColumn(hit.cell.col, kind::kCheck);
     // 1. A click on a check cell toggles it.
@@ -172,12 +172,12 @@ void CGridCtrl::OnLButtonUp(POINT pt) {
       // nothing more
     } else if (focus == press_.focusBefore) {
       if (focus.Valid() && !checkCell && hit.cell == focus) {
-        Rect r = Layout().DrawRect(focus.row, focus.col);
+        Rect r = ScreenLayout().DrawRect(focus.row, focus.col);
         if (r.Contains(pt.x, pt.y)) EditFocusCell();
       }
     } else if (hwnd_) {
       RepaintAll();
-      RaiseFocusChangedIfMoved();
+      RaiseFocusChanged();
     }
     // 3. The click events.
     if (sink_) sink_->Clicked(pt.x, pt.y);
@@ -193,7 +193,7 @@ void CGridCtrl::OnLButtonUp(POINT pt) {
 void CGridCtrl::OnLButtonDblClk(POINT pt) {
   titleTip_->Hide();
   press_.releaseEndsDoubleClick = true;
-  HitResult hit = Layout().HitTest(pt.x, pt.y);
+  HitResult hit = ScreenLayout().HitTest(pt.x, pt.y);
   const GridSettings& s = model_.Settings();
   if (hit.rawCell.Valid() && IsHeader(model_, hit.rawCell) && sink_)
     sink_->HeaderDoubleClicked(hit.rawCell.row, hit.rawCell.col);
@@ -206,7 +206,7 @@ void CGridCtrl::OnLButtonDblClk(POINT pt) {
     if (CellPos{model_.FocusRow(), model_.FocusCol()} != hit.cell) {
       model_.ClearSelection();
       model_.SetFocusCell(hit.cell.row, hit.cell.col);
-      RaiseFocusChangedIfMoved();
+      RaiseFocusChanged();
     }
     if (sink_) sink_->CellDoubleClicked(hit.cell.row, hit.cell.col);
     // The handler may have closed the window or moved the focus (a list that picks
@@ -252,7 +252,7 @@ void CGridCtrl::DrawDragLine() {
 }
 
 void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
-  GridLayout& layout = Layout();
+  GridLayout& layout = ScreenLayout();
   switch (press_.mode) {
     case mouse::Mode::kColBorder:
     case mouse::Mode::kRowBorder:
@@ -331,7 +331,7 @@ bool CGridCtrl::OnSetCursor() {
   Axis border = BorderAxis(press_.mode);
   int borderIndex = -1;
   if (border == Axis::kNone)
-    border = ResizableBorder(model_.Settings(), Layout().HitTest(pt.x, pt.y), &borderIndex);
+    border = ResizableBorder(model_.Settings(), ScreenLayout().HitTest(pt.x, pt.y), &borderIndex);
   if (border == Axis::kNone) return false;
   ShowSizingCursor(border);
   return true;
@@ -343,7 +343,7 @@ void CGridCtrl::OnMouseWheel(int delta) {
     wheel_.remainder += delta;
     int notches = wheel_.remainder / WHEEL_DELTA;
     wheel_.remainder -= notches * WHEEL_DELTA;
-    ScrollBy(-notches * Layout().RowsPerPage(), 0);
+    ScrollBy(-notches * ScreenLayout().RowsPerPage(), 0);
     return;
   }
   wheel_.remainder += delta * wheel_.lines;
@@ -361,7 +361,7 @@ void CGridCtrl::OnTimer() {
   POINT pt;
   GetCursorPos(&pt);
   ScreenToClient(hwnd_, &pt);
-  GridLayout& layout = Layout();
+  GridLayout& layout = ScreenLayout();
   int rows = 0, cols = 0;
   if (pt.y >= layout.ClientHeight()) rows = 1;
   if (pt.y < layout.HeaderHeight()) rows = -1;

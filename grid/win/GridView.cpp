@@ -44,7 +44,7 @@ void CGridCtrl::OnPaint() {
 }
 
 void CGridCtrl::PaintTo(HDC dc, const RECT& clip) {
-  GridLayout& layout = Layout();
+  GridLayout& layout = ScreenLayout();
   layout.ClampScroll();
   const GridSettings& s = model_.Settings();
   rt::win::SavedDcState saved(dc);
@@ -129,15 +129,15 @@ void CGridCtrl::PaintTo(HDC dc, const RECT& clip) {
 void CGridCtrl::OnSize() {
   RECT client;
   GetClientRect(hwnd_, &client);
-  layout_->SetClientSize(client.right, client.bottom);
-  Layout().ClampScroll();
+  screenLayout_->SetClientSize(client.right, client.bottom);
+  ScreenLayout().ClampScroll();
   UpdateScrollBars();
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void CGridCtrl::UpdateScrollBars() {
   if (!hwnd_) return;
-  GridLayout& layout = Layout();
+  GridLayout& layout = ScreenLayout();
   layout.ClampScroll();
   // Positions count body rows (columns) scrolled past; the page is what fits now.
   auto set = [this](int bar, int heads, int count, int maxTop, int pos, int page) {
@@ -176,7 +176,7 @@ void CGridCtrl::UpdateScrollBars() {
 }
 
 void CGridCtrl::ScrollBy(int rows, int cols) {
-  GridLayout& layout = Layout();
+  GridLayout& layout = ScreenLayout();
   ScrollState before = layout.Scroll();
   layout.Scroll().topRow = int(std::max<int64_t>(INT32_MIN / 2, int64_t(before.topRow) + rows));
   layout.Scroll().leftCol = int(std::max<int64_t>(INT32_MIN / 2, int64_t(before.leftCol) + cols));
@@ -188,7 +188,7 @@ void CGridCtrl::ScrollBy(int rows, int cols) {
 }
 
 void CGridCtrl::OnScroll(int bar, int code) {
-  GridLayout& layout = Layout();
+  GridLayout& layout = ScreenLayout();
   bool vertical = bar == SB_VERT;
   int heads = vertical ? model_.HeadRowCount() : model_.HeadColCount();
   int page = vertical ? layout.RowsPerPage() : layout.ColsPerPage();
@@ -219,7 +219,7 @@ void CGridCtrl::OnScroll(int bar, int code) {
 }
 
 void CGridCtrl::ScrollToCell(int row, int col) {
-  GridLayout& layout = Layout();
+  GridLayout& layout = ScreenLayout();
   ScrollState want = layout.ScrollToShow(row, col);
   ScrollBy(want.topRow - layout.Scroll().topRow, want.leftCol - layout.Scroll().leftCol);
 }

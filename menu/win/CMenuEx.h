@@ -54,7 +54,7 @@ class CMenuEx {
   bool Draw(const DRAWITEMSTRUCT* dis);
   // Fills the bar right of its last item with the bar colour.
   void FillBarRemainder();
-  const MenuLayoutCache& Layout() const { return cache_; }
+  const MenuLayoutCache& ItemLayouts() const { return cache_; }
 
  private:
   struct SidePicture {
