@@ -254,64 +254,74 @@ SIZE TextExtentMemo::Measure(HDC dc, HFONT font, const std::string& gbk, UINT fo
 void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
   const CGridCell* cell = model_.Cell(row, col);
   if (!cell) return;
-  const GridSettings& s = model_.Settings();
-  bool header = IsHeaderCell(model_, row, col);
   SavedDcState saved(dc);
 
-  // 1. Colours.
-  CellColours colours = ColoursOf(model_, row, col);
-  Colour text = colours.text, back = colours.back;
+  // 1. The fill, by the cell's state, and the text colour that goes with it.
+  COLORREF text = PaintFill(dc, row, col, rect);
 
-  // 2. The fill rectangle.
-  Rect filled = CellFillRect(Rect{rect.left, rect.top, rect.right, rect.bottom}, s.lineWidth);
-  RECT fill{filled.left, filled.top, filled.right, filled.bottom};
+  // 2. Header borders and diagonals; a header in the focus cell's line is drawn bold.
+  int weight = PaintLines(dc, row, col, rect);
 
-  // 3. Focus, highlight, selection.
-  uint32_t st = cell->GetState();
-  bool show = options_.showFocusAndSelection;
-  if (show && (st & (state::kFocus | state::kHighlighted))) {
-    rt::win::FillSolid(dc, fill, back);
-    rt::win::FrameSolid(dc, RECT{fill.left - 1, fill.top - 1, fill.right + 1, fill.bottom + 1}, s.lightColor);
-    text = s.lightColor;
-  } else if (show && (st & state::kSelected)) {
-    rt::win::FillSolid(dc, fill, s.selectBkColor);
-    text = s.selectColor == s.selectBkColor ? GetSysColor(COLOR_HIGHLIGHTTEXT) : s.selectColor;
-  } else if (cell->GetBkColor() != kNoColor || options_.fillGridBackground) {
-    rt::win::FillSolid(dc, fill, back);
-  }
-
-  // 4. Header borders and the bold focus header.
-  int weight = 0;
-  {
-    ScopedPen pen(CreatePen(PS_SOLID, std::max(options_.lineWidth, 0), s.lineColor));
-    SelectedObject selectedPen(dc, pen.Get());
-    if (header) {
-      if (s.lineType != 0) {
-        MoveToEx(dc, rect.right - 1, rect.top, nullptr);
-        LineTo(dc, rect.right - 1, rect.bottom - 1);
-        LineTo(dc, rect.left - 1, rect.bottom - 1);
-      }
-      Span sp = SpanOf(model_, row, col);
-      int focusRow = model_.FocusRow(), focusCol = model_.FocusCol();
-      bool inFocusLine = row < model_.HeadRowCount() ? (focusCol >= sp.firstCol && focusCol <= sp.lastCol)
-                                                     : (focusRow >= sp.firstRow && focusRow <= sp.lastRow);
-      if (show && focusRow >= 0 && focusCol >= 0 && inFocusLine) weight = 600;
-    }
-
-    // 5. Diagonals, in the same pen.
-    DrawDiagonal(dc, rect, cell->GetDiagonal());
-  }
-
-  // 6. The margin.
+  // 3. The content, inside the margin.
   int margin = MulDiv(cell->GetMargin(), options_.pixelsPerInchX, 254);
   RECT content{rect.left + margin, rect.top + margin, rect.right - margin, rect.bottom - margin};
-
-  // 7. The content.
   if (weight || !cell->GetText().empty() || cell->GetBitmap() ||
       (row >= model_.HeadRowCount() && model_.IsKindColumn(col, kind::kCheck))) {
     SelectedObject selectedFont(dc, fonts_.Get(FontOf(model_, row, col), weight));
     PaintContent(dc, row, col, content, text);
   }
+}
+
+COLORREF CellPainter::PaintFill(HDC dc, int row, int col, const RECT& rect) const {
+  const CGridCell* cell = model_.Cell(row, col);
+  const GridSettings& s = model_.Settings();
+  bool show = options_.showFocusAndSelection;
+  uint32_t st = cell->GetState();
+
+  // 1. Colours.
+  CellColours colours = ColoursOf(model_, row, col);
+
+  // 2. The fill rectangle.
+  Rect filled = CellFillRect(Rect{rect.left, rect.top, rect.right, rect.bottom}, s.lineWidth);
+  RECT fill{filled.left, filled.top, filled.right, filled.bottom};
+
+  // 3. Focus or highlight: framed in the light colour; selection; or the background.
+  if (show && (st & (state::kFocus | state::kHighlighted))) {
+    rt::win::FillSolid(dc, fill, colours.back);
+    rt::win::FrameSolid(dc, RECT{fill.left - 1, fill.top - 1, fill.right + 1, fill.bottom + 1}, s.lightColor);
+    return s.lightColor;
+  }
+  if (show && (st & state::kSelected)) {
+    rt::win::FillSolid(dc, fill, s.selectBkColor);
+    return s.selectColor == s.selectBkColor ? GetSysColor(COLOR_HIGHLIGHTTEXT) : s.selectColor;
+  }
+  if (cell->GetBkColor() != kNoColor || options_.fillGridBackground)
+    rt::win::FillSolid(dc, fill, colours.back);
+  return colours.text;
+}
+
+int CellPainter::PaintLines(HDC dc, int row, int col, const RECT& rect) const {
+  const GridSettings& s = model_.Settings();
+  ScopedPen pen(CreatePen(PS_SOLID, std::max(options_.lineWidth, 0), s.lineColor));
+  SelectedObject selectedPen(dc, pen.Get());
+  int weight = 0;
+  if (IsHeaderCell(model_, row, col)) {
+    // 1. A header cell's right and bottom borders.
+    if (s.lineType != 0) {
+      MoveToEx(dc, rect.right - 1, rect.top, nullptr);
+      LineTo(dc, rect.right - 1, rect.bottom - 1);
+      LineTo(dc, rect.left - 1, rect.bottom - 1);
+    }
+    // 2. Bold when its span holds the focus cell's column (header rows) or row.
+    Span sp = SpanOf(model_, row, col);
+    int focusRow = model_.FocusRow(), focusCol = model_.FocusCol();
+    bool inFocusLine = row < model_.HeadRowCount() ? (focusCol >= sp.firstCol && focusCol <= sp.lastCol)
+                                                   : (focusRow >= sp.firstRow && focusRow <= sp.lastRow);
+    if (options_.showFocusAndSelection && focusRow >= 0 && focusCol >= 0 && inFocusLine) weight = 600;
+  }
+  // 3. Diagonals, in the same pen.
+  DrawDiagonal(dc, rect, model_.Cell(row, col)->GetDiagonal());
+  return weight;
 }
 
 void CellPainter::PaintContent(HDC dc, int row, int col, RECT rect, COLORREF textColour) const {

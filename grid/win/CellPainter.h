@@ -92,6 +92,11 @@ class CellPainter {
   std::string DisplayText(int row, int col) const;
 
  private:
+  // Fills the cell by its state (focus frame, selection, background); returns the
+  // text colour.
+  COLORREF PaintFill(HDC dc, int row, int col, const RECT& rect) const;
+  // Header borders and diagonals; returns the font weight (600 for a focus header).
+  int PaintLines(HDC dc, int row, int col, const RECT& rect) const;
   void PaintContent(HDC dc, int row, int col, RECT rect, COLORREF textColour) const;
 
   const GridModel& model_;

@@ -128,29 +128,38 @@ LRESULT CALLBACK CGridCtrl::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return self->HandleMessage(msg, wp, lp);
 }
 
-LRESULT CGridCtrl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+bool CGridCtrl::HandleInputMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
   POINT pt{short(LOWORD(lp)), short(HIWORD(lp))};
+  *result = 0;
+  switch (msg) {
+    case WM_LBUTTONDOWN: OnLButtonDown(pt, wp); return true;
+    case WM_LBUTTONUP: OnLButtonUp(pt); return true;
+    case WM_LBUTTONDBLCLK: OnLButtonDblClk(pt); return true;
+    case WM_RBUTTONUP: return true;
+    case WM_MOUSEMOVE: OnMouseMove(pt, wp); return true;
+    case WM_MOUSEWHEEL: OnMouseWheel(short(HIWORD(wp))); return true;
+    case WM_SETCURSOR: *result = TRUE; return LOWORD(lp) == HTCLIENT && OnSetCursor();
+    case WM_KEYDOWN: OnKeyDown(UINT(wp)); return true;
+    case WM_CHAR: OnChar(UINT(wp)); return true;
+    case WM_TIMER:
+      if (wp == kAutoScrollTimer) OnTimer();
+      return true;
+    case WM_GETDLGCODE:
+      *result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+      return true;
+    default: return false;
+  }
+}
+
+LRESULT CGridCtrl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (HandleInputMessage(msg, wp, lp, &result)) return result;
   switch (msg) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: OnSize(); return 0;
     case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wp)); return 0;
     case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wp)); return 0;
-    case WM_LBUTTONDOWN: OnLButtonDown(pt, wp); return 0;
-    case WM_LBUTTONUP: OnLButtonUp(pt); return 0;
-    case WM_LBUTTONDBLCLK: OnLButtonDblClk(pt); return 0;
-    case WM_RBUTTONUP: return 0;
-    case WM_MOUSEMOVE: OnMouseMove(pt, wp); return 0;
-    case WM_MOUSEWHEEL: OnMouseWheel(short(HIWORD(wp))); return 0;
-    case WM_SETCURSOR:
-      if (LOWORD(lp) == HTCLIENT && OnSetCursor()) return TRUE;
-      break;
-    case WM_KEYDOWN: OnKeyDown(UINT(wp)); return 0;
-    case WM_CHAR: OnChar(UINT(wp)); return 0;
-    case WM_TIMER:
-      if (wp == kAutoScrollTimer) OnTimer();
-      return 0;
-    case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
     case WM_SETFONT: {
       LOGFONTW lf{};
       if (wp && GetObjectW(reinterpret_cast<HFONT>(wp), sizeof lf, &lf)) SetGridFont(FromLogFontW(lf));
@@ -177,10 +186,7 @@ LRESULT CGridCtrl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_COMMAND:
     case WM_NOTIFY:
-      if (edit_.editor) {
-        LRESULT result = 0;
-        if (edit_.editor->OnParentMessage(msg, wp, lp, &result)) return result;
-      }
+      if (edit_.editor && edit_.editor->OnParentMessage(msg, wp, lp, &result)) return result;
       break;
     default:
       if (msg == kEditorFinishedMessage) {

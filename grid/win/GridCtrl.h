@@ -133,6 +133,9 @@ class CGridCtrl : public GridRepaint {
  private:
   friend class GridWindowProc;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  // Mouse and keyboard messages; false for the others and for a set-cursor request
+  // the grid leaves to the default.
+  bool HandleInputMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   // Paint and scroll (GridView.cpp)
@@ -147,6 +150,8 @@ class CGridCtrl : public GridRepaint {
 
   // Keyboard and characters (GridKeys.cpp)
   void OnKeyDown(UINT key);
+  // Paging, Delete, F2 and Space; false for other keys.
+  bool OnCellKey(UINT key, CellPos focus);
   void OnChar(UINT ch);
   void MoveFocusTo(CellPos cell, UINT key);
   // Selects the cells from the anchor to `to` (whole rows while SelectRow is set).
@@ -157,8 +162,18 @@ class CGridCtrl : public GridRepaint {
   // Mouse (GridMouse.cpp)
   void OnLButtonDown(POINT pt, WPARAM keys);
   void OnLButtonUp(POINT pt);
+  void EndBorderDrag(Axis axis, POINT pt);
+  void EndClick(POINT pt, bool afterDoubleClick);
   void OnLButtonDblClk(POINT pt);
   void OnMouseMove(POINT pt, WPARAM keys);
+  // The steps of a press: false from PressCell when the press ends there.
+  bool PressCell(CellPos pressed, WPARAM keys);
+  void GrabBorder(Axis border, int index, POINT pt);
+  void PressHeaderOrBody(CellPos pressed);
+  // Moves by mouse mode: a border's inverted line, the selection, or the title tip.
+  void DragBorder(POINT pt, WPARAM keys);
+  void DragSelection(POINT pt, WPARAM keys);
+  void ShowTitleTipAt(POINT pt);
   void OnMouseWheel(int delta);
   void OnTimer();
   bool OnSetCursor();

@@ -62,16 +62,15 @@ void ShowSizingCursor(Axis axis) {
 }  // namespace
 
 void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
+  // 1. Remember the focus cell, take the keyboard focus, find the cell pressed.
   titleTip_->Hide();
   press_.releaseEndsDoubleClick = false;
   press_.focusBefore = CellPos{model_.FocusRow(), model_.FocusCol()};
   SetFocus(hwnd_);
   if (!hwnd_) return;
-  GridLayout& layout = ScreenLayout();
-  HitResult hit = layout.HitTest(pt.x, pt.y);
-  const GridSettings& s = model_.Settings();
+  HitResult hit = ScreenLayout().HitTest(pt.x, pt.y);
   int borderIndex = -1;
-  Axis border = ResizableBorder(s, hit, &borderIndex);
+  Axis border = ResizableBorder(model_.Settings(), hit, &borderIndex);
   CellPos pressed = hit.cell;
   press_.downCell = pressed;
 
@@ -80,24 +79,36 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
     model_.ClearSelection();
     model_.ClearFocus();
   }
+
+  // 3. The focus cell pressed again, or a selected one; else the focus moves there.
+  if (!PressCell(pressed, keys)) return;
+
+  // 4. Border grabs.
+  SetCapture(hwnd_);
+  if (border != Axis::kNone) return GrabBorder(border, borderIndex, pt);
+
+  // 5. Header presses select a column or row; body presses start a selection drag.
+  if (pressed.Valid()) PressHeaderOrBody(pressed);
+}
+
+bool CGridCtrl::PressCell(CellPos pressed, WPARAM keys) {
   CellPos focus{model_.FocusRow(), model_.FocusCol()};
-  // 3. The focus cell pressed again, or a selected one.
   if (pressed.Valid() && pressed == focus) {
     if (CellEditable(pressed.row, pressed.col)) press_.mode = mouse::Mode::kPressedFocus;
-    return;
+    return false;
   }
   if (pressed.Valid() && model_.IsSelected(pressed.row, pressed.col)) {
     if (keys & MK_CONTROL) {
       model_.SelectCell(pressed.row, pressed.col, false);
       model_.SetFocusCell(pressed.row, pressed.col);
-      return;
+      return false;
     }
     if (model_.SelectRow()) press_.mode = mouse::Mode::kPressedSelectedRow;
   } else if (pressed.Valid()) {
     // A press on a border moves the focus too, before the border is grabbed.
     CellPos to = pressed;
     bool header = IsHeader(model_, pressed);
-    if (!header || s.processClickFixed) {
+    if (!header || model_.Settings().processClickFixed) {
       to.row = std::max(to.row, model_.HeadRowCount());
       to.col = std::max(to.col, model_.HeadColCount());
       to = MasterOf(model_, to);
@@ -107,23 +118,21 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
       }
     }
   }
+  return true;
+}
 
-  // 4. Border grabs.
-  SetCapture(hwnd_);
-  if (border != Axis::kNone) {
-    bool cols = border == Axis::kColumn;
-    ShowSizingCursor(border);
-    resize_.index = borderIndex;
-    resize_.startSize = cols ? model_.ColWidth(resize_.index) : model_.RowHeight(resize_.index);
-    resize_.grabbedAt = cols ? pt.x : pt.y;
-    press_.mode = cols ? mouse::Mode::kColBorder : mouse::Mode::kRowBorder;
-    return;
-  }
+void CGridCtrl::GrabBorder(Axis border, int index, POINT pt) {
+  bool cols = border == Axis::kColumn;
+  ShowSizingCursor(border);
+  resize_.index = index;
+  resize_.startSize = SizeAlong(model_, border, index);
+  resize_.grabbedAt = cols ? pt.x : pt.y;
+  press_.mode = cols ? mouse::Mode::kColBorder : mouse::Mode::kRowBorder;
+}
 
-  // 5. Header presses select a column or row; body presses start a selection drag.
-  if (!pressed.Valid()) return;
+void CGridCtrl::PressHeaderOrBody(CellPos pressed) {
   if (IsHeader(model_, pressed)) {
-    if (!s.processClickFixed) return;
+    if (!model_.Settings().processClickFixed) return;
     if (pressed.row < model_.HeadRowCount() && pressed.col >= model_.HeadColCount()) {
       for (int r = model_.HeadRowCount(); r < model_.RowCount(); ++r) model_.SelectCell(r, pressed.col, true);
     } else if (pressed.col < model_.HeadColCount() && pressed.row >= model_.HeadRowCount()) {
@@ -144,50 +153,60 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
 void CGridCtrl::OnLButtonUp(POINT pt) {
   mouse::Mode mode = std::exchange(press_.mode, mouse::Mode::kNone);
   bool afterDoubleClick = std::exchange(press_.releaseEndsDoubleClick, false);
-  if (mode == mouse::Mode::kColDrag || mode == mouse::Mode::kRowDrag) {
-    // The inverted line goes; the size comes from where the mouse was let go.
-    if (resize_.linePos >= 0) DrawDragLine();
-    resize_.linePos = -1;
-    ClipCursor(nullptr);
-    Axis axis = BorderAxis(mode);
-    int moved = (axis == Axis::kColumn ? int(pt.x) : int(pt.y)) - resize_.grabbedAt;
-    int size = std::max(0, resize_.startSize + moved);
-    if (size != SizeAlong(model_, axis, resize_.index)) Resize(model_, axis, resize_.index, size);
-    if (SizeAlong(model_, axis, resize_.index) != resize_.startSize) resize_.Changed(axis, resize_.index);
-  }
+
+  // 1. A border drag ends where the mouse was let go.
+  if (mode == mouse::Mode::kColDrag || mode == mouse::Mode::kRowDrag) EndBorderDrag(BorderAxis(mode), pt);
+
+  // 2. Sizes the user changed since the last release are reported (events 3 and 4).
   bool endedResize = BorderAxis(mode) != Axis::kNone || resize_.AnyChanged();
   if (int row = std::exchange(resize_.changedRow, -1); row >= 0 && sink_) sink_->RowHeightChanged(row);
   if (int col = std::exchange(resize_.changedCol, -1); col >= 0 && sink_) sink_->ColWidthChanged(col);
-  if (!endedResize && hwnd_) {
-    HitResult hit = ScreenLayout().HitTest(pt.x, pt.y);
-    CellPos focus{model_.FocusRow(), model_.FocusCol()};
-    bool checkCell = hit.cell.Valid() && model_.IsKindColumn(hit.cell.col, kind::kCheck);
-    // 1. A click on a check cell toggles it.
-    if (hit.cell.Valid() && hit.cell == press_.downCell && checkCell &&
-        hit.cell.row >= model_.HeadRowCount() && !IsHeader(model_, hit.cell))
-      ToggleCheck(hit.cell.row, hit.cell.col);
-    // 2. A click on the cell that had the focus edits it. The release that ends a
-    // double-click leaves both to the double-click, which has already done them.
-    if (afterDoubleClick) {
-      // nothing more
-    } else if (focus == press_.focusBefore) {
-      if (focus.Valid() && !checkCell && hit.cell == focus) {
-        Rect r = ScreenLayout().DrawRect(focus.row, focus.col);
-        if (r.Contains(pt.x, pt.y)) EditFocusCell();
-      }
-    } else if (hwnd_) {
-      RepaintAll();
-      RaiseFocusChanged();
-    }
-    // 3. The click events.
-    if (sink_) sink_->Clicked(pt.x, pt.y);
-    if (sink_ && hit.rawCell.Valid() && IsHeader(model_, hit.rawCell))
-      sink_->HeaderClicked(hit.rawCell.row, hit.rawCell.col);
-  }
+
+  // 3. Otherwise the release ends a click.
+  if (!endedResize && hwnd_) EndClick(pt, afterDoubleClick);
+
   // 4. Capture and timer end.
   if (press_.timerRunning && hwnd_) KillTimer(hwnd_, kAutoScrollTimer);
   press_.timerRunning = false;
   if (GetCapture() == hwnd_) ReleaseCapture();
+}
+
+void CGridCtrl::EndBorderDrag(Axis axis, POINT pt) {
+  // The inverted line goes; the size comes from where the mouse was let go.
+  if (resize_.linePos >= 0) DrawDragLine();
+  resize_.linePos = -1;
+  ClipCursor(nullptr);
+  int moved = (axis == Axis::kColumn ? int(pt.x) : int(pt.y)) - resize_.grabbedAt;
+  int size = std::max(0, resize_.startSize + moved);
+  if (size != SizeAlong(model_, axis, resize_.index)) Resize(model_, axis, resize_.index, size);
+  if (SizeAlong(model_, axis, resize_.index) != resize_.startSize) resize_.Changed(axis, resize_.index);
+}
+
+void CGridCtrl::EndClick(POINT pt, bool afterDoubleClick) {
+  HitResult hit = ScreenLayout().HitTest(pt.x, pt.y);
+  CellPos focus{model_.FocusRow(), model_.FocusCol()};
+  bool checkCell = hit.cell.Valid() && model_.IsKindColumn(hit.cell.col, kind::kCheck);
+  // 1. A click on a check cell toggles it.
+  if (hit.cell.Valid() && hit.cell == press_.downCell && checkCell && hit.cell.row >= model_.HeadRowCount() &&
+      !IsHeader(model_, hit.cell))
+    ToggleCheck(hit.cell.row, hit.cell.col);
+  // 2. A click on the cell that had the focus edits it. The release that ends a
+  // double-click leaves both to the double-click, which has already done them.
+  if (afterDoubleClick) {
+    // nothing more
+  } else if (focus == press_.focusBefore) {
+    if (focus.Valid() && !checkCell && hit.cell == focus) {
+      Rect r = ScreenLayout().DrawRect(focus.row, focus.col);
+      if (r.Contains(pt.x, pt.y)) EditFocusCell();
+    }
+  } else if (hwnd_) {
+    RepaintAll();
+    RaiseFocusChanged();
+  }
+  // 3. The click events.
+  if (sink_) sink_->Clicked(pt.x, pt.y);
+  if (sink_ && hit.rawCell.Valid() && IsHeader(model_, hit.rawCell))
+    sink_->HeaderClicked(hit.rawCell.row, hit.rawCell.col);
 }
 
 void CGridCtrl::OnLButtonDblClk(POINT pt) {
@@ -252,55 +271,61 @@ void CGridCtrl::DrawDragLine() {
 }
 
 void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
-  GridLayout& layout = ScreenLayout();
   switch (press_.mode) {
     case mouse::Mode::kColBorder:
     case mouse::Mode::kRowBorder:
-      if (!(keys & MK_LBUTTON)) return;
-      press_.mode = press_.mode == mouse::Mode::kColBorder ? mouse::Mode::kColDrag : mouse::Mode::kRowDrag;
-      {
-        // The cursor stays inside the grid while dragging.
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        POINT tl{0, 0}, br{client.right, client.bottom};
-        ClientToScreen(hwnd_, &tl);
-        ClientToScreen(hwnd_, &br);
-        RECT screen{tl.x, tl.y, br.x, br.y};
-        ClipCursor(&screen);
-      }
-      [[fallthrough]];
     case mouse::Mode::kColDrag:
-    case mouse::Mode::kRowDrag: {
-      bool cols = press_.mode == mouse::Mode::kColDrag;
-      int lead = cols ? layout.CellRect(0, resize_.index).left : layout.CellRect(resize_.index, 0).top;
-      int pos = std::max<int>(lead, cols ? pt.x : pt.y);
-      if (resize_.linePos >= 0) DrawDragLine();
-      resize_.linePos = pos;
-      DrawDragLine();
-      return;
-    }
+    case mouse::Mode::kRowDrag: DragBorder(pt, keys); return;
     case mouse::Mode::kSelectCells:
-    case mouse::Mode::kSelectRows: {
-      if (!(keys & MK_LBUTTON)) return;
-      HitResult hit = layout.HitTest(std::max<int>(pt.x, layout.HeaderWidth()),
-                                     std::max<int>(pt.y, layout.HeaderHeight()));
-      if (!hit.cell.Valid() || !model_.CanSelection()) return;
-      CellPos to = hit.cell;
-      to.row = std::max(to.row, model_.HeadRowCount());
-      to.col = std::max(to.col, model_.HeadColCount());
-      model_.ClearSelection();
-      SelectRange(anchor_, to);
-      RepaintAll();
-      return;
-    }
-    case mouse::Mode::kNone: break;
+    case mouse::Mode::kSelectRows: DragSelection(pt, keys); return;
+    case mouse::Mode::kNone: ShowTitleTipAt(pt); return;
     default: return;
   }
-  // No mode: the title tip over a cut-off text.
+}
+
+void CGridCtrl::DragBorder(POINT pt, WPARAM keys) {
+  // 1. A grabbed border starts to move with the button held; the cursor stays inside
+  // the grid while dragging.
+  if (press_.mode == mouse::Mode::kColBorder || press_.mode == mouse::Mode::kRowBorder) {
+    if (!(keys & MK_LBUTTON)) return;
+    press_.mode = press_.mode == mouse::Mode::kColBorder ? mouse::Mode::kColDrag : mouse::Mode::kRowDrag;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    POINT tl{0, 0}, br{client.right, client.bottom};
+    ClientToScreen(hwnd_, &tl);
+    ClientToScreen(hwnd_, &br);
+    RECT screen{tl.x, tl.y, br.x, br.y};
+    ClipCursor(&screen);
+  }
+  // 2. The inverted line follows the mouse, never before the row's or column's start.
+  GridLayout& layout = ScreenLayout();
+  bool cols = press_.mode == mouse::Mode::kColDrag;
+  int lead = cols ? layout.CellRect(0, resize_.index).left : layout.CellRect(resize_.index, 0).top;
+  int pos = std::max<int>(lead, cols ? pt.x : pt.y);
+  if (resize_.linePos >= 0) DrawDragLine();
+  resize_.linePos = pos;
+  DrawDragLine();
+}
+
+void CGridCtrl::DragSelection(POINT pt, WPARAM keys) {
+  if (!(keys & MK_LBUTTON)) return;
+  GridLayout& layout = ScreenLayout();
+  HitResult hit =
+      layout.HitTest(std::max<int>(pt.x, layout.HeaderWidth()), std::max<int>(pt.y, layout.HeaderHeight()));
+  if (!hit.cell.Valid() || !model_.CanSelection()) return;
+  CellPos to = hit.cell;
+  to.row = std::max(to.row, model_.HeadRowCount());
+  to.col = std::max(to.col, model_.HeadColCount());
+  model_.ClearSelection();
+  SelectRange(anchor_, to);
+  RepaintAll();
+}
+
+void CGridCtrl::ShowTitleTipAt(POINT pt) {
+  GridLayout& layout = ScreenLayout();
   HitResult hit = layout.HitTest(pt.x, pt.y);
-  const GridSettings& s = model_.Settings();
   int borderIndex = -1;
-  if (ResizableBorder(s, hit, &borderIndex) != Axis::kNone) {
+  if (ResizableBorder(model_.Settings(), hit, &borderIndex) != Axis::kNone) {
     titleTip_->Hide();
     return;
   }
@@ -315,13 +340,13 @@ void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
     options.pixelsPerInchX = GetDeviceCaps(dc.Get(), LOGPIXELSX);
     need = CellPainter(model_, *fonts_, options).ContentExtent(dc.Get(), hit.cell.row, hit.cell.col);
   }
-  CellPainter measuring(model_, *fonts_, options);
   Rect r = layout.DrawRect(hit.cell.row, hit.cell.col);
   if (need.cx <= r.Width() && need.cy <= r.Height() + 2) return;
   CellColours colours = ColoursOf(model_, hit.cell.row, hit.cell.col);
-  titleTip_->Show(
-      hwnd_, RECT{r.left, r.top, r.right, r.bottom}, measuring.DisplayText(hit.cell.row, hit.cell.col),
-      fonts_->Get(FontOf(model_, hit.cell.row, hit.cell.col)), colours.text, colours.back, cell->GetFormat());
+  std::string shown = CellPainter(model_, *fonts_, options).DisplayText(hit.cell.row, hit.cell.col);
+  titleTip_->Show(hwnd_, RECT{r.left, r.top, r.right, r.bottom}, shown,
+                  fonts_->Get(FontOf(model_, hit.cell.row, hit.cell.col)), colours.text, colours.back,
+                  cell->GetFormat());
 }
 
 bool CGridCtrl::OnSetCursor() {

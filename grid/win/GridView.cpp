@@ -1,6 +1,7 @@
 // Painting through a back buffer (only the visible cells, pane by pane), the body's
 // grid lines, scroll bars and scrolling.
 #include <algorithm>
+#include <vector>
 
 #include "grid/core/GridNavigation.h"
 #include "grid/win/CellPainter.h"
@@ -17,6 +18,73 @@ struct Pane {
   int firstRow, lastRow, firstCol, lastCol;  // inclusive; empty when first > last
   RECT clip;
 };
+
+// Header corner, header rows, header columns, body: the fill rectangles reach one
+// pixel left of a cell, so each pane's clip starts one pixel early.
+std::vector<Pane> PanesOf(const GridModel& model, GridLayout& layout) {
+  int headRows = model.HeadRowCount(), headCols = model.HeadColCount();
+  int lastRow = layout.LastVisibleRow(), lastCol = layout.LastVisibleCol();
+  int top = layout.Scroll().topRow, left = layout.Scroll().leftCol;
+  int hh = layout.HeaderHeight(), hw = layout.HeaderWidth();
+  int cw = layout.ClientWidth(), ch = layout.ClientHeight();
+  return {{0, headRows - 1, 0, headCols - 1, {0, 0, hw, hh}},
+          {0, headRows - 1, left, lastCol, {hw - 1, 0, cw, hh}},
+          {top, lastRow, 0, headCols - 1, {0, hh - 1, hw, ch}},
+          {top, lastRow, left, lastCol, {hw - 1, hh - 1, cw, ch}}};
+}
+
+bool IsFocusOrHighlighted(const GridModel& model, int row, int col) {
+  return model.Cell(row, col)->GetState() & (state::kFocus | state::kHighlighted);
+}
+
+// The cells of one pane within `clip`, then the merged blocks reaching into it, each
+// drawn once over its whole rectangle. Focus and highlighted cells are noted.
+void PaintPane(HDC dc, const GridModel& model, GridLayout& layout, const CellPainter& painter, const Pane& p,
+               const RECT& clip, std::vector<CellPos>* focusCells) {
+  rt::win::SavedDcState paneSaved(dc);
+  IntersectClipRect(dc, p.clip.left, p.clip.top, p.clip.right, p.clip.bottom);
+  for (int r = p.firstRow; r <= p.lastRow; ++r) {
+    if (model.RowHeight(r) == 0) continue;
+    for (int c = p.firstCol; c <= p.lastCol; ++c) {
+      if (model.ColWidth(c) == 0) continue;
+      const CGridCell* cell = model.Cell(r, c);
+      if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
+      Rect rc = layout.CellRect(r, c);
+      RECT rr{rc.left, rc.top, rc.right, rc.bottom};
+      RECT hit;
+      RECT grown{rr.left - 2, rr.top - 1, rr.right + 1, rr.bottom + 1};
+      if (!IntersectRect(&hit, &grown, &clip)) continue;
+      painter.Paint(dc, r, c, rr);
+      if (IsFocusOrHighlighted(model, r, c)) focusCells->push_back({r, c});
+    }
+  }
+  for (const MergedBlock& m : model.MergedBlocks()) {
+    if (m.lastRow < p.firstRow || m.firstRow > p.lastRow || m.lastCol < p.firstCol || m.firstCol > p.lastCol)
+      continue;
+    Rect rc = layout.DrawRect(m.masterRow, m.masterCol);
+    painter.Paint(dc, m.masterRow, m.masterCol, RECT{rc.left, rc.top, rc.right, rc.bottom});
+    if (IsFocusOrHighlighted(model, m.masterRow, m.masterCol))
+      focusCells->push_back({m.masterRow, m.masterCol});
+  }
+}
+
+// The body's grid lines, clipped to the body.
+void PaintBodyLines(HDC dc, const GridSettings& s, GridLayout& layout) {
+  rt::win::ScopedPen pen(CreatePen(PS_SOLID, std::max(1, s.lineWidth), s.lineColor));
+  rt::win::SavedDcState bodySaved(dc);
+  IntersectClipRect(dc, layout.HeaderWidth(), layout.HeaderHeight(), layout.ClientWidth(),
+                    layout.ClientHeight());
+  rt::win::SelectedObject selectedPen(dc, pen.Get());
+  for (const LineSegment& line : layout.BodyLines()) {
+    if (line.vertical) {
+      MoveToEx(dc, line.pos, line.from, nullptr);
+      LineTo(dc, line.pos, line.to);
+    } else {
+      MoveToEx(dc, line.from, line.pos, nullptr);
+      LineTo(dc, line.to, line.pos);
+    }
+  }
+}
 
 }  // namespace
 
@@ -49,79 +117,32 @@ void CGridCtrl::PaintTo(HDC dc, const RECT& clip) {
   const GridSettings& s = model_.Settings();
   rt::win::SavedDcState saved(dc);
   IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+
+  // 1. The grid's background.
   rt::win::FillSolid(dc, RECT{0, 0, layout.ClientWidth(), layout.ClientHeight()}, s.bkColor);
 
+  // 2. The visible cells, pane by pane.
   CellPaintOptions options;
   options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
   options.lineWidth = s.lineWidth;
   CellPainter painter(model_, *fonts_, options);
-
-  int headRows = model_.HeadRowCount(), headCols = model_.HeadColCount();
-  int lastRow = layout.LastVisibleRow(), lastCol = layout.LastVisibleCol();
-  int top = layout.Scroll().topRow, left = layout.Scroll().leftCol;
-  int hh = layout.HeaderHeight(), hw = layout.HeaderWidth();
-  int cw = layout.ClientWidth(), ch = layout.ClientHeight();
-  // Header corner, header rows, header columns, body: the fill rectangles reach one
-  // pixel left of a cell, so each pane's clip starts one pixel early.
-  Pane panes[4] = {{0, headRows - 1, 0, headCols - 1, {0, 0, hw, hh}},
-                   {0, headRows - 1, left, lastCol, {hw - 1, 0, cw, hh}},
-                   {top, lastRow, 0, headCols - 1, {0, hh - 1, hw, ch}},
-                   {top, lastRow, left, lastCol, {hw - 1, hh - 1, cw, ch}}};
   std::vector<CellPos> focusCells;
-  for (const Pane& p : panes) {
+  for (const Pane& p : PanesOf(model_, layout)) {
     if (p.firstRow > p.lastRow || p.firstCol > p.lastCol) continue;
     RECT visible;
-    if (!IntersectRect(&visible, &p.clip, &clip)) continue;
-    rt::win::SavedDcState paneSaved(dc);
-    IntersectClipRect(dc, p.clip.left, p.clip.top, p.clip.right, p.clip.bottom);
-    for (int r = p.firstRow; r <= p.lastRow; ++r) {
-      if (model_.RowHeight(r) == 0) continue;
-      for (int c = p.firstCol; c <= p.lastCol; ++c) {
-        if (model_.ColWidth(c) == 0) continue;
-        const CGridCell* cell = model_.Cell(r, c);
-        if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
-        Rect rc = layout.CellRect(r, c);
-        RECT rr{rc.left, rc.top, rc.right, rc.bottom};
-        RECT hit;
-        RECT grown{rr.left - 2, rr.top - 1, rr.right + 1, rr.bottom + 1};
-        if (!IntersectRect(&hit, &grown, &clip)) continue;
-        painter.Paint(dc, r, c, rr);
-        if (cell->GetState() & (state::kFocus | state::kHighlighted)) focusCells.push_back({r, c});
-      }
-    }
-    // Merged blocks reaching into the pane, drawn once over their whole rectangle.
-    for (const MergedBlock& m : model_.MergedBlocks()) {
-      if (m.lastRow < p.firstRow || m.firstRow > p.lastRow || m.lastCol < p.firstCol ||
-          m.firstCol > p.lastCol)
-        continue;
-      Rect rc = layout.DrawRect(m.masterRow, m.masterCol);
-      painter.Paint(dc, m.masterRow, m.masterCol, RECT{rc.left, rc.top, rc.right, rc.bottom});
-      if (model_.Cell(m.masterRow, m.masterCol)->GetState() & (state::kFocus | state::kHighlighted))
-        focusCells.push_back({m.masterRow, m.masterCol});
-    }
+    if (IntersectRect(&visible, &p.clip, &clip)) PaintPane(dc, model_, layout, painter, p, clip, &focusCells);
   }
 
-  // Grid lines of the body, then the focus frames once more so no line crosses them.
-  {
-    rt::win::ScopedPen pen(CreatePen(PS_SOLID, std::max(1, s.lineWidth), s.lineColor));
-    rt::win::SavedDcState bodySaved(dc);
-    IntersectClipRect(dc, hw, hh, cw, ch);
-    rt::win::SelectedObject selectedPen(dc, pen.Get());
-    for (const LineSegment& line : layout.BodyLines()) {
-      if (line.vertical) {
-        MoveToEx(dc, line.pos, line.from, nullptr);
-        LineTo(dc, line.pos, line.to);
-      } else {
-        MoveToEx(dc, line.from, line.pos, nullptr);
-        LineTo(dc, line.to, line.pos);
-      }
-    }
-  }
+  // 3. Grid lines of the body.
+  PaintBodyLines(dc, s, layout);
+
+  // 4. The focus cells once more, so no line crosses their frames.
   for (const CellPos& f : focusCells) {
     Rect rc = layout.DrawRect(f.row, f.col);
-    bool header = f.row < headRows || f.col < headCols;
     rt::win::SavedDcState focusSaved(dc);
-    if (!header) IntersectClipRect(dc, hw - 1, hh - 1, cw, ch);
+    if (!IsHeaderCell(model_, f.row, f.col))
+      IntersectClipRect(dc, layout.HeaderWidth() - 1, layout.HeaderHeight() - 1, layout.ClientWidth(),
+                        layout.ClientHeight());
     painter.Paint(dc, f.row, f.col, RECT{rc.left, rc.top, rc.right, rc.bottom});
   }
 }
