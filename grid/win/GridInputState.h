@@ -49,12 +49,13 @@ struct PressState {
 // A row or column border being dragged, and sizes the user changed that the button's
 // release has not reported yet.
 struct ResizeState {
-  int index = -1;       // row or column whose border is grabbed
-  int startSize = 0;    // its size when grabbed
-  int grabbedAt = 0;    // client x or y of the press that grabbed the border
-  int linePos = -1;     // client x or y of the inverted line, -1 none
-  int changedRow = -1;  // row whose height changed, -1 none
-  int changedCol = -1;  // column whose width changed, -1 none
+  Axis axis = Axis::kNone;  // which kind of border is grabbed
+  int index = -1;           // row or column whose border is grabbed
+  int startSize = 0;        // its size when grabbed
+  int grabbedAt = 0;        // client x or y of the press that grabbed the border
+  int linePos = -1;         // client x or y of the inverted line, -1 none
+  int changedRow = -1;      // row whose height changed, -1 none
+  int changedCol = -1;      // column whose width changed, -1 none
 
   void Changed(Axis axis, int changed) { (axis == Axis::kColumn ? changedCol : changedRow) = changed; }
   bool AnyChanged() const { return changedRow >= 0 || changedCol >= 0; }

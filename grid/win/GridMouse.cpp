@@ -124,6 +124,7 @@ bool CGridCtrl::PressCell(CellPos pressed, WPARAM keys) {
 void CGridCtrl::GrabBorder(Axis border, int index, POINT pt) {
   bool cols = border == Axis::kColumn;
   ShowSizingCursor(border);
+  resize_.axis = border;
   resize_.index = index;
   resize_.startSize = SizeAlong(model_, border, index);
   resize_.grabbedAt = cols ? pt.x : pt.y;
@@ -264,7 +265,7 @@ void CGridCtrl::DrawDragLine() {
   rt::win::WindowDc dc(hwnd_);
   RECT client;
   GetClientRect(hwnd_, &client);
-  if (BorderAxis(press_.mode) == Axis::kColumn)
+  if (resize_.axis == Axis::kColumn)
     PatBlt(dc.Get(), resize_.linePos - 1, 0, 2, client.bottom, DSTINVERT);
   else
     PatBlt(dc.Get(), 0, resize_.linePos - 1, client.right, 2, DSTINVERT);
