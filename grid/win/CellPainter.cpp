@@ -236,18 +236,23 @@ const LogFont& FontOf(const GridModel& model, int row, int col) {
   return cell->GetFont() ? *cell->GetFont() : model.GridFont();
 }
 
-SIZE TextExtentMemo::Measure(HDC dc, HFONT font, const std::string& gbk, UINT format) {
-  std::string key(reinterpret_cast<const char*>(&font), sizeof font);
-  key.append(reinterpret_cast<const char*>(&format), sizeof format);
-  key += gbk;
-  auto it = sizes_.find(key);
-  if (it != sizes_.end()) return it->second;
+SIZE MeasureText(HDC dc, HFONT font, const std::string& gbk, UINT format) {
   std::wstring wide = rt::win::GbkToWide(gbk);
   SelectedObject selected(dc, font);
   RECT r{0, 0, 0, 0};
   DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format | DT_CALCRECT);
-  SIZE size{r.right - r.left, r.bottom - r.top};
-  sizes_.emplace(std::move(key), size);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+SIZE TextExtentMemo::Measure(HDC dc, HFONT font, const std::string& gbk, UINT format) {
+  std::unordered_map<std::string, SIZE>& byText = sizes_[{reinterpret_cast<uintptr_t>(font), format}];
+  auto it = byText.find(gbk);
+  if (it != byText.end()) return it->second;
+  SIZE size = MeasureText(dc, font, gbk, format);
+  if (count_ < kMaxTexts) {
+    byText.emplace(gbk, size);
+    ++count_;
+  }
   return size;
 }
 
@@ -362,8 +367,7 @@ SIZE CellPainter::ContentExtent(HDC dc, int row, int col, TextExtentMemo* memo) 
     if (shown.empty()) return size;
     HFONT font = fonts_.Get(FontOf(model_, row, col));
     UINT format = (cell->GetFormat() | DT_NOPREFIX) & ~UINT(DT_VCENTER | DT_BOTTOM);
-    TextExtentMemo once;
-    size = (memo ? *memo : once).Measure(dc, font, shown, format);
+    size = memo ? memo->Measure(dc, font, shown, format) : MeasureText(dc, font, shown, format);
   }
   size.cx += 2 * margin + 2;
   size.cy += 2 * margin + 2;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <unordered_map>
 
@@ -49,15 +50,22 @@ CellColours ColoursOf(const GridModel& model, int row, int col);
 // The cell's own font, else the grid's.
 const LogFont& FontOf(const GridModel& model, int row, int col);
 
+// The DrawText extent of `gbk` in `font` with `format` (DT_CALCRECT is added).
+SIZE MeasureText(HDC dc, HFONT font, const std::string& gbk, UINT format);
+
 // Text extents measured once per text, font and format: fitting a column of a million
-// rows to its content measures each distinct text once.
+// rows to its content measures each distinct text once. It keeps at most kMaxTexts
+// texts, so a column of all different texts costs no more memory than that.
 class TextExtentMemo {
  public:
-  // The DrawText extent of `gbk` in `font` with `format` (DT_CALCRECT is added).
   SIZE Measure(HDC dc, HFONT font, const std::string& gbk, UINT format);
 
+  static constexpr size_t kMaxTexts = 1 << 16;
+
  private:
-  std::unordered_map<std::string, SIZE> sizes_;
+  // By font and format, then by text: a lookup builds no key of its own.
+  std::map<std::pair<uintptr_t, UINT>, std::unordered_map<std::string, SIZE>> sizes_;
+  size_t count_ = 0;
 };
 
 struct CellPaintOptions {
