@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "menu/core/MenuItemText.h"
 #include "menu/core/SidePicture.h"
@@ -63,37 +64,27 @@ LOGFONTW SystemMenuFont() {
 
 CMenuEx::CMenuEx() {
   rt::win::WindowDc screen(nullptr);
-  screen_ =
-      CreateCompatibleBitmap(screen.Get(), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  screen_.Reset(
+      CreateCompatibleBitmap(screen.Get(), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
   SetFont(SystemMenuFont());
 }
 
-CMenuEx::~CMenuEx() {
-  if (font_) DeleteObject(font_);
-  if (screen_) DeleteObject(screen_);
-  for (auto& [id, pic] : sidePictures_)
-    if (pic.bitmap) DeleteObject(pic.bitmap);
-}
+CMenuEx::~CMenuEx() = default;
 
 void CMenuEx::SetFont(const LOGFONTW& font) {
   HFONT made = CreateFontIndirectW(&font);
   if (!made) return;
-  if (font_) DeleteObject(font_);
-  font_ = made;
+  font_.Reset(made);
   logFont_ = font;
 }
 
 void CMenuEx::SetSidePictures(const std::vector<SidePictureData>& pictures) {
   for (const SidePictureData& d : pictures) {
-    HBITMAP bmp = PictureToBitmap(d.bitmap.data(), d.bitmap.size());
+    rt::win::ScopedBitmap bmp(PictureToBitmap(d.bitmap.data(), d.bitmap.size()));
     BITMAP info{};
-    if (!bmp || !GetObjectW(bmp, sizeof(info), &info)) {
-      if (bmp) DeleteObject(bmp);
-      continue;
-    }
-    SidePicture& pic = sidePictures_[d.barItem];
-    if (pic.bitmap) DeleteObject(pic.bitmap);
-    pic = SidePicture{bmp, d.stretch, false, int(info.bmWidth), int(info.bmHeight)};
+    if (!bmp || !GetObjectW(bmp.Get(), sizeof(info), &info)) continue;
+    sidePictures_[d.barItem] =
+        SidePicture{std::move(bmp), d.stretch, false, int(info.bmWidth), int(info.bmHeight)};
   }
 }
 
@@ -118,7 +109,7 @@ void CMenuEx::RebuildLayout() {
     if (!rec) break;
     items.push_back(MenuItemView{id, rec->level, rec->visible != 0, rec->text ? rec->text : ""});
   }
-  cache_.Rebuild(items, FontMeasurer(font_), icons.Height());
+  cache_.Rebuild(items, FontMeasurer(font_.Get()), icons.Height());
 }
 
 MeasureContext CMenuEx::Context(const PopupItemLayout* layout) const {
@@ -126,7 +117,7 @@ MeasureContext CMenuEx::Context(const PopupItemLayout* layout) const {
   ctx.iconWidth = icons.Width();
   ctx.iconHeight = icons.Height();
   ctx.sidePictureWidth = layout ? SidePictureWidth(*layout) : 0;
-  ctx.twoSpacesWidth = FontMeasurer(font_).Measure("  ").width;
+  ctx.twoSpacesWidth = FontMeasurer(font_.Get()).Measure("  ").width;
   ctx.oldFamily = oldFamily;
   return ctx;
 }
@@ -151,7 +142,7 @@ bool CMenuEx::Measure(MEASUREITEMSTRUCT* mis) {
     RebuildLayout();
 
   ItemText t = SplitItemText(text);
-  FontMeasurer measure(font_);
+  FontMeasurer measure(font_.Get());
   if (info.IsSeparator()) {
     mis->itemWidth = 0;
     mis->itemHeight = kSeparatorHeight;
@@ -180,7 +171,7 @@ bool CMenuEx::Draw(const DRAWITEMSTRUCT* dis) {
   if (info.IsBarItem()) OffsetRect(&target, 1, 0);
   int w = target.right - target.left, h = target.bottom - target.top;
   if (w <= 0 || h <= 0) return true;
-  BitmapDc mem(dis->hDC, screen_);
+  BitmapDc mem(dis->hDC, screen_.Get());
   if (!mem.Ok()) return true;
   RECT r{0, 0, w, h};
   if (info.IsBarItem())
@@ -194,7 +185,7 @@ bool CMenuEx::Draw(const DRAWITEMSTRUCT* dis) {
 
 void CMenuEx::DrawText(HDC dc, const std::string& text, RECT r, UINT format, uint32_t color) {
   std::wstring w = rt::win::GbkToWide(text);
-  rt::win::SelectedObject selected(dc, font_);
+  rt::win::SelectedObject selected(dc, font_.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, color);
   DrawTextW(dc, w.c_str(), int(w.size()), &r, format | DT_SINGLELINE | DT_VCENTER);
@@ -299,7 +290,7 @@ void CMenuEx::DrawSidePicture(HDC dc, const RECT& strip, const PopupItemLayout& 
     HBITMAP made = CreateCompatibleBitmap(dc, pic.width, std::max(1, plan.height));
     if (!made) return;
     {
-      BitmapDc src(dc, pic.bitmap), dst(dc, made);
+      BitmapDc src(dc, pic.bitmap.Get()), dst(dc, made);
       if (plan.stretched) {
         SetStretchBltMode(dst.Get(), COLORONCOLOR);
         StretchBlt(dst.Get(), 0, 0, pic.width, plan.height, src.Get(), 0, 0, pic.width, pic.height, SRCCOPY);
@@ -309,12 +300,11 @@ void CMenuEx::DrawSidePicture(HDC dc, const RECT& strip, const PopupItemLayout& 
                  SRCCOPY);
       }
     }
-    DeleteObject(pic.bitmap);
-    pic.bitmap = made;
+    pic.bitmap.Reset(made);
     pic.height = plan.height;
     pic.prepared = true;
   }
-  BitmapDc src(dc, pic.bitmap);
+  BitmapDc src(dc, pic.bitmap.Get());
   int srcY = SidePictureSliceTop(pic.height, layout.popupHeight, itemTop, pic.stretch);
   BitBlt(dc, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top, src.Get(), 0, srcY,
          SRCCOPY);
