@@ -280,7 +280,7 @@ std::vector<LineSegment> GridLayout::BodyLines() const {
   return lines;
 }
 
-Rect FillRect(const Rect& cell, int lineWidth) {
+Rect CellFillRect(const Rect& cell, int lineWidth) {
   Rect r = cell;
   if (lineWidth < 2) {
     r.left -= 1;

@@ -146,6 +146,6 @@ class GridLayout {
 // The rectangle filled with a cell's background: with LineWidth below 2 the cell's
 // left and right edges move one pixel left; otherwise left and top move in by
 // LineWidth - 2 and right and bottom by 1 (LineWidth 2) or LineWidth - 2.
-Rect FillRect(const Rect& cell, int lineWidth);
+Rect CellFillRect(const Rect& cell, int lineWidth);
 
 }  // namespace grid

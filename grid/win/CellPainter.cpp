@@ -9,8 +9,15 @@
 #include "grid/core/GridLayout.h"
 #include "runtime/win/Font.h"
 #include "runtime/win/Gbk.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
+
+using rt::win::BitmapDc;
+using rt::win::SavedDcState;
+using rt::win::ScopedBrush;
+using rt::win::ScopedPen;
+using rt::win::SelectedObject;
 
 //--- Fonts -------------------------------------------------------------------------
 
@@ -55,22 +62,19 @@ LogFont FromLogFontW(const LOGFONTW& w) {
 
 FontCache::~FontCache() { Clear(); }
 
-void FontCache::Clear() {
-  for (auto& entry : fonts_) DeleteObject(entry.second);
-  fonts_.clear();
-}
+void FontCache::Clear() { fonts_.clear(); }
 
 HFONT FontCache::Get(const LogFont& font, int weight) {
   std::string key(reinterpret_cast<const char*>(&font), sizeof font);
   key.append(reinterpret_cast<const char*>(&weight), sizeof weight);
   auto it = fonts_.find(key);
-  if (it != fonts_.end()) return it->second;
+  if (it != fonts_.end()) return it->second.Get();
   LOGFONTW w = ToLogFontW(font);
   if (weight) w.lfWeight = weight;
   if (heightScale_ != 1.0) w.lfHeight = LONG(w.lfHeight * heightScale_);
   HFONT made = CreateFontIndirectW(&w);
   if (!made) return rt::win::DefaultGuiFont();
-  fonts_.emplace(std::move(key), made);
+  fonts_.emplace(std::move(key), rt::win::ScopedFont(made));
   return made;
 }
 
@@ -81,9 +85,9 @@ void DrawPicture(HDC dc, HBITMAP bitmap, const RECT& rect, int mode) {
   if (!bitmap || !GetObjectW(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return;
   int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  HDC mem = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(mem, bitmap);
-  int saved = SaveDC(dc);
+  BitmapDc source(dc, bitmap);
+  HDC mem = source.Get();
+  SavedDcState saved(dc);
   IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
@@ -110,9 +114,6 @@ void DrawPicture(HDC dc, HBITMAP bitmap, const RECT& rect, int mode) {
     }
     default: BitBlt(dc, rect.left, rect.top, std::min(w, bw), std::min(h, bh), mem, 0, 0, SRCCOPY); break;
   }
-  RestoreDC(dc, saved);
-  SelectObject(mem, old);
-  DeleteDC(mem);
 }
 
 namespace {
@@ -130,21 +131,17 @@ void DrawCheckInCode(HDC dc, const RECT& rect, bool checked) {
   int x = rect.left + (rect.right - rect.left - kSize) / 2,
       y = rect.top + (rect.bottom - rect.top - kSize) / 2;
   RECT box{x, y, x + kSize, y + kSize};
-  HBRUSH white = CreateSolidBrush(RGB(255, 255, 255)), grey = CreateSolidBrush(RGB(128, 128, 128));
-  FillRect(dc, &box, white);
-  FrameRect(dc, &box, grey);
-  DeleteObject(white);
-  DeleteObject(grey);
+  ScopedBrush white(CreateSolidBrush(RGB(255, 255, 255))), grey(CreateSolidBrush(RGB(128, 128, 128)));
+  FillRect(dc, &box, white.Get());
+  FrameRect(dc, &box, grey.Get());
   if (!checked) return;
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-  HGDIOBJ old = SelectObject(dc, pen);
+  ScopedPen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+  SelectedObject selected(dc, pen.Get());
   for (int t = 0; t < 3; ++t) {
     MoveToEx(dc, x + 3, y + 5 + t, nullptr);
     LineTo(dc, x + 5, y + 7 + t);
     LineTo(dc, x + 10, y + 2 + t);
   }
-  SelectObject(dc, old);
-  DeleteObject(pen);
 }
 
 }  // namespace
@@ -193,21 +190,6 @@ void DrawDiagonal(HDC dc, const RECT& rect, int style) {
 
 namespace {
 
-void FillColour(HDC dc, const RECT& r, COLORREF colour) {
-  if (r.right <= r.left || r.bottom <= r.top) return;
-  // ExtTextOut with an opaque rectangle fills without making a brush.
-  COLORREF old = SetBkColor(dc, colour);
-  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-  SetBkColor(dc, old);
-}
-
-void FrameColour(HDC dc, const RECT& r, COLORREF colour) {
-  FillColour(dc, RECT{r.left, r.top, r.right, r.top + 1}, colour);
-  FillColour(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, colour);
-  FillColour(dc, RECT{r.left, r.top, r.left + 1, r.bottom}, colour);
-  FillColour(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, colour);
-}
-
 // Does the drawn span of (row, col) - the whole block for a master - cover the index?
 struct Span {
   int firstRow, lastRow, firstCol, lastCol;
@@ -238,71 +220,113 @@ std::string CellPainter::DisplayText(int row, int col) const {
   return text;
 }
 
-void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
-  const CGridCell* cell = model_.Cell(row, col);
-  if (!cell) return;
-  const GridSettings& s = model_.Settings();
-  bool header = row < model_.HeadRowCount() || col < model_.HeadColCount();
-  int saved = SaveDC(dc);
-
-  // 1. Colours.
+CellColours ColoursOf(const GridModel& model, int row, int col) {
+  const CGridCell* cell = model.Cell(row, col);
+  const GridSettings& s = model.Settings();
+  bool header = IsHeaderCell(model, row, col);
   Colour text = cell->GetTextColor() != kNoColor ? cell->GetTextColor()
                 : header                         ? s.fixedTextColor
                                                  : s.textColor;
   Colour back = cell->GetBkColor() != kNoColor ? cell->GetBkColor() : header ? s.fixedBkColor : s.bkColor;
+  return CellColours{text, back};
+}
+
+const LogFont& FontOf(const GridModel& model, int row, int col) {
+  const CGridCell* cell = model.Cell(row, col);
+  return cell->GetFont() ? *cell->GetFont() : model.GridFont();
+}
+
+SIZE MeasureText(HDC dc, HFONT font, const std::string& gbk, UINT format) {
+  std::wstring wide = rt::win::GbkToWide(gbk);
+  SelectedObject selected(dc, font);
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format | DT_CALCRECT);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+SIZE TextExtentMemo::Measure(HDC dc, HFONT font, const std::string& gbk, UINT format) {
+  std::unordered_map<std::string, SIZE>& byText = sizes_[{reinterpret_cast<uintptr_t>(font), format}];
+  auto it = byText.find(gbk);
+  if (it != byText.end()) return it->second;
+  SIZE size = MeasureText(dc, font, gbk, format);
+  if (count_ < kMaxTexts) {
+    byText.emplace(gbk, size);
+    ++count_;
+  }
+  return size;
+}
+
+void CellPainter::Paint(HDC dc, int row, int col, const RECT& rect) const {
+  const CGridCell* cell = model_.Cell(row, col);
+  if (!cell) return;
+  SavedDcState saved(dc);
+
+  // 1. The fill, by the cell's state, and the text colour that goes with it.
+  COLORREF text = PaintFill(dc, row, col, rect);
+
+  // 2. Header borders and diagonals; a header in the focus cell's line is drawn bold.
+  int weight = PaintLines(dc, row, col, rect);
+
+  // 3. The content, inside the margin.
+  int margin = MulDiv(cell->GetMargin(), options_.pixelsPerInchX, 254);
+  RECT content{rect.left + margin, rect.top + margin, rect.right - margin, rect.bottom - margin};
+  if (weight || !cell->GetText().empty() || cell->GetBitmap() ||
+      (row >= model_.HeadRowCount() && model_.IsKindColumn(col, kind::kCheck))) {
+    SelectedObject selectedFont(dc, fonts_.Get(FontOf(model_, row, col), weight));
+    PaintContent(dc, row, col, content, text);
+  }
+}
+
+COLORREF CellPainter::PaintFill(HDC dc, int row, int col, const RECT& rect) const {
+  const CGridCell* cell = model_.Cell(row, col);
+  const GridSettings& s = model_.Settings();
+  bool show = options_.showFocusAndSelection;
+  uint32_t st = cell->GetState();
+
+  // 1. Colours.
+  CellColours colours = ColoursOf(model_, row, col);
 
   // 2. The fill rectangle.
-  Rect fr = grid::FillRect(Rect{rect.left, rect.top, rect.right, rect.bottom}, s.lineWidth);
-  RECT fill{fr.left, fr.top, fr.right, fr.bottom};
+  Rect filled = CellFillRect(Rect{rect.left, rect.top, rect.right, rect.bottom}, s.lineWidth);
+  RECT fill{filled.left, filled.top, filled.right, filled.bottom};
 
-  // 3. Focus, highlight, selection.
-  uint32_t st = cell->GetState();
-  bool show = options_.showFocusAndSelection;
+  // 3. Focus or highlight: framed in the light colour; selection; or the background.
   if (show && (st & (state::kFocus | state::kHighlighted))) {
-    FillColour(dc, fill, back);
-    FrameColour(dc, RECT{fill.left - 1, fill.top - 1, fill.right + 1, fill.bottom + 1}, s.lightColor);
-    text = s.lightColor;
-  } else if (show && (st & state::kSelected)) {
-    FillColour(dc, fill, s.selectBkColor);
-    text = s.selectColor == s.selectBkColor ? GetSysColor(COLOR_HIGHLIGHTTEXT) : s.selectColor;
-  } else if (cell->GetBkColor() != kNoColor || options_.fillGridBackground) {
-    FillColour(dc, fill, back);
+    rt::win::FillSolid(dc, fill, colours.back);
+    rt::win::FrameSolid(dc, RECT{fill.left - 1, fill.top - 1, fill.right + 1, fill.bottom + 1}, s.lightColor);
+    return s.lightColor;
   }
+  if (show && (st & state::kSelected)) {
+    rt::win::FillSolid(dc, fill, s.selectBkColor);
+    return s.selectColor == s.selectBkColor ? GetSysColor(COLOR_HIGHLIGHTTEXT) : s.selectColor;
+  }
+  if (cell->GetBkColor() != kNoColor || options_.fillGridBackground)
+    rt::win::FillSolid(dc, fill, colours.back);
+  return colours.text;
+}
 
-  // 4. Header borders and the bold focus header.
+int CellPainter::PaintLines(HDC dc, int row, int col, const RECT& rect) const {
+  const GridSettings& s = model_.Settings();
+  ScopedPen pen(CreatePen(PS_SOLID, std::max(options_.lineWidth, 0), s.lineColor));
+  SelectedObject selectedPen(dc, pen.Get());
   int weight = 0;
-  HPEN pen = CreatePen(PS_SOLID, std::max(options_.lineWidth, 0), s.lineColor);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  if (header) {
+  if (IsHeaderCell(model_, row, col)) {
+    // 1. A header cell's right and bottom borders.
     if (s.lineType != 0) {
       MoveToEx(dc, rect.right - 1, rect.top, nullptr);
       LineTo(dc, rect.right - 1, rect.bottom - 1);
       LineTo(dc, rect.left - 1, rect.bottom - 1);
     }
+    // 2. Bold when its span holds the focus cell's column (header rows) or row.
     Span sp = SpanOf(model_, row, col);
-    int fr = model_.FocusRow(), fc = model_.FocusCol();
-    bool inFocusLine = row < model_.HeadRowCount() ? (fc >= sp.firstCol && fc <= sp.lastCol)
-                                                   : (fr >= sp.firstRow && fr <= sp.lastRow);
-    if (show && fr >= 0 && fc >= 0 && inFocusLine) weight = 600;
+    int focusRow = model_.FocusRow(), focusCol = model_.FocusCol();
+    bool inFocusLine = row < model_.HeadRowCount() ? (focusCol >= sp.firstCol && focusCol <= sp.lastCol)
+                                                   : (focusRow >= sp.firstRow && focusRow <= sp.lastRow);
+    if (options_.showFocusAndSelection && focusRow >= 0 && focusCol >= 0 && inFocusLine) weight = 600;
   }
-
-  // 5. Diagonals, in the same pen.
-  DrawDiagonal(dc, rect, cell->GetDiagonal());
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
-
-  // 6. The margin.
-  int margin = MulDiv(cell->GetMargin(), options_.pixelsPerInchX, 254);
-  RECT content{rect.left + margin, rect.top + margin, rect.right - margin, rect.bottom - margin};
-
-  // 7. The content.
-  if (weight || !cell->GetText().empty() || cell->GetBitmap() ||
-      (row >= model_.HeadRowCount() && model_.IsKindColumn(col, kind::kCheck))) {
-    const LogFont* font = cell->GetFont() ? cell->GetFont() : &model_.GridFont();
-    SelectObject(dc, fonts_.Get(*font, weight));
-    PaintContent(dc, row, col, content, text);
-  }
-  RestoreDC(dc, saved);
+  // 3. Diagonals, in the same pen.
+  DrawDiagonal(dc, rect, model_.Cell(row, col)->GetDiagonal());
+  return weight;
 }
 
 void CellPainter::PaintContent(HDC dc, int row, int col, RECT rect, COLORREF textColour) const {
@@ -325,7 +349,7 @@ void CellPainter::PaintContent(HDC dc, int row, int col, RECT rect, COLORREF tex
   DrawTextW(dc, wide.c_str(), int(wide.size()), &rect, cell->GetFormat() | DT_NOPREFIX);
 }
 
-SIZE CellPainter::ContentExtent(HDC dc, int row, int col) const {
+SIZE CellPainter::ContentExtent(HDC dc, int row, int col, TextExtentMemo* memo) const {
   SIZE size{0, 0};
   const CGridCell* cell = model_.Cell(row, col);
   if (!cell) return size;
@@ -341,14 +365,9 @@ SIZE CellPainter::ContentExtent(HDC dc, int row, int col) const {
   } else {
     std::string shown = DisplayText(row, col);
     if (shown.empty()) return size;
-    std::wstring wide = rt::win::GbkToWide(shown);
-    const LogFont* font = cell->GetFont() ? cell->GetFont() : &model_.GridFont();
-    HGDIOBJ old = SelectObject(dc, fonts_.Get(*font));
-    RECT r{0, 0, 0, 0};
-    UINT format = (cell->GetFormat() | DT_NOPREFIX | DT_CALCRECT) & ~UINT(DT_VCENTER | DT_BOTTOM);
-    DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format);
-    SelectObject(dc, old);
-    size = SIZE{r.right - r.left, r.bottom - r.top};
+    HFONT font = fonts_.Get(FontOf(model_, row, col));
+    UINT format = (cell->GetFormat() | DT_NOPREFIX) & ~UINT(DT_VCENTER | DT_BOTTOM);
+    size = memo ? memo->Measure(dc, font, shown, format) : MeasureText(dc, font, shown, format);
   }
   size.cx += 2 * margin + 2;
   size.cy += 2 * margin + 2;

@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <unordered_map>
 
 #include "grid/core/GridModel.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
@@ -27,12 +29,44 @@ class FontCache {
 
  private:
   double heightScale_;
-  std::unordered_map<std::string, HFONT> fonts_;
+  std::unordered_map<std::string, rt::win::ScopedFont> fonts_;
 };
 
 // The logical font record (GBK face) as the wide API's, and back.
 LOGFONTW ToLogFontW(const LogFont& font);
 LogFont FromLogFontW(const LOGFONTW& font);
+
+// A header cell: in a header row or a header column.
+inline bool IsHeaderCell(const GridModel& model, int row, int col) {
+  return row < model.HeadRowCount() || col < model.HeadColCount();
+}
+
+// A cell's text and background colours: its own, else the grid's for header or body
+// cells.
+struct CellColours {
+  COLORREF text, back;
+};
+CellColours ColoursOf(const GridModel& model, int row, int col);
+// The cell's own font, else the grid's.
+const LogFont& FontOf(const GridModel& model, int row, int col);
+
+// The DrawText extent of `gbk` in `font` with `format` (DT_CALCRECT is added).
+SIZE MeasureText(HDC dc, HFONT font, const std::string& gbk, UINT format);
+
+// Text extents measured once per text, font and format: fitting a column of a million
+// rows to its content measures each distinct text once. It keeps at most kMaxTexts
+// texts, so a column of all different texts costs no more memory than that.
+class TextExtentMemo {
+ public:
+  SIZE Measure(HDC dc, HFONT font, const std::string& gbk, UINT format);
+
+  static constexpr size_t kMaxTexts = 1 << 16;
+
+ private:
+  // By font and format, then by text: a lookup builds no key of its own.
+  std::map<std::pair<uintptr_t, UINT>, std::unordered_map<std::string, SIZE>> sizes_;
+  size_t count_ = 0;
+};
 
 struct CellPaintOptions {
   // Device units per inch across, for the cell margin (tenths of a millimetre).
@@ -58,13 +92,19 @@ class CellPainter {
   void Paint(HDC dc, int row, int col, const RECT& rect) const;
 
   // The extent of the cell's content (text in its font plus margins, or the picture
-  // or check box), used to fit a column or row to its content.
-  SIZE ContentExtent(HDC dc, int row, int col) const;
+  // or check box), used to fit a column or row to its content. A memo, when given,
+  // keeps the text extents for the next cells.
+  SIZE ContentExtent(HDC dc, int row, int col, TextExtentMemo* memo = nullptr) const;
 
   // The text as the cell shows it: currency symbol, date in the column's format.
   std::string DisplayText(int row, int col) const;
 
  private:
+  // Fills the cell by its state (focus frame, selection, background); returns the
+  // text colour.
+  COLORREF PaintFill(HDC dc, int row, int col, const RECT& rect) const;
+  // Header borders and diagonals; returns the font weight (600 for a focus header).
+  int PaintLines(HDC dc, int row, int col, const RECT& rect) const;
   void PaintContent(HDC dc, int row, int col, RECT rect, COLORREF textColour) const;
 
   const GridModel& model_;

@@ -10,6 +10,7 @@
 #include "grid/win/GridEditors.h"
 #include "grid/win/TitleTip.h"
 #include "runtime/win/Font.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
@@ -49,23 +50,22 @@ int ReadWheelLines() {
 
 CGridCtrl::CGridCtrl()
     : model_(CurrentSystemDefaults()),
-      layout_(std::make_unique<GridLayout>(model_)),
+      screenLayout_(std::make_unique<GridLayout>(model_)),
       fonts_(std::make_unique<FontCache>()),
       titleTip_(std::make_unique<ZTitleTip>()),
       system_(CurrentSystemDefaults()) {
   model_.SetRepaint(this);
-  wheelLines_ = ReadWheelLines();
+  wheel_.lines = ReadWheelLines();
 }
 
 CGridCtrl::~CGridCtrl() {
   model_.SetRepaint(nullptr);
-  editor_.reset();
+  edit_.editor.reset();
   titleTip_.reset();
   if (hwnd_ && IsWindow(hwnd_)) {
     SetWindowLongPtrW(hwnd_, 0, 0);
     DestroyWindow(hwnd_);
   }
-  if (backBuffer_) DeleteObject(backBuffer_);
 }
 
 bool CGridCtrl::CreateWnd(HWND parent, DWORD style, const RECT& rect, int childId) {
@@ -90,13 +90,11 @@ bool CGridCtrl::CreateWnd(HWND parent, DWORD style, const RECT& rect, int childI
                               reinterpret_cast<HMENU>(INT_PTR(childId)), GetModuleHandleW(nullptr), this);
   if (!hwnd) return false;
   // The screen's scale for printing, and the font's default sizes.
-  HDC dc = GetDC(hwnd);
-  model_.SetScreenScale(float(254.0 / GetDeviceCaps(dc, LOGPIXELSX)));
-  ReleaseDC(hwnd, dc);
+  model_.SetScreenScale(float(254.0 / GetDeviceCaps(rt::win::WindowDc(hwnd).Get(), LOGPIXELSX)));
   SetGridFont(model_.GridFont());
   RECT client;
   GetClientRect(hwnd, &client);
-  layout_->SetClientSize(client.right, client.bottom);
+  screenLayout_->SetClientSize(client.right, client.bottom);
   UpdateScrollBars();
   return true;
 }
@@ -122,7 +120,7 @@ LRESULT CALLBACK CGridCtrl::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* self = reinterpret_cast<CGridCtrl*>(GetWindowLongPtrW(hwnd, 0));
   if (!self || !self->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
-    self->editor_.reset();
+    self->edit_.editor.reset();
     self->hwnd_ = nullptr;
     SetWindowLongPtrW(hwnd, 0, 0);
     return DefWindowProcW(hwnd, msg, wp, lp);
@@ -130,29 +128,38 @@ LRESULT CALLBACK CGridCtrl::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return self->HandleMessage(msg, wp, lp);
 }
 
-LRESULT CGridCtrl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+bool CGridCtrl::HandleInputMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
   POINT pt{short(LOWORD(lp)), short(HIWORD(lp))};
+  *result = 0;
+  switch (msg) {
+    case WM_LBUTTONDOWN: OnLButtonDown(pt, wp); return true;
+    case WM_LBUTTONUP: OnLButtonUp(pt); return true;
+    case WM_LBUTTONDBLCLK: OnLButtonDblClk(pt); return true;
+    case WM_RBUTTONUP: return true;
+    case WM_MOUSEMOVE: OnMouseMove(pt, wp); return true;
+    case WM_MOUSEWHEEL: OnMouseWheel(short(HIWORD(wp))); return true;
+    case WM_SETCURSOR: *result = TRUE; return LOWORD(lp) == HTCLIENT && OnSetCursor();
+    case WM_KEYDOWN: OnKeyDown(UINT(wp)); return true;
+    case WM_CHAR: OnChar(UINT(wp)); return true;
+    case WM_TIMER:
+      if (wp == kAutoScrollTimer) OnTimer();
+      return true;
+    case WM_GETDLGCODE:
+      *result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+      return true;
+    default: return false;
+  }
+}
+
+LRESULT CGridCtrl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (HandleInputMessage(msg, wp, lp, &result)) return result;
   switch (msg) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: OnSize(); return 0;
     case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wp)); return 0;
     case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wp)); return 0;
-    case WM_LBUTTONDOWN: OnLButtonDown(pt, wp); return 0;
-    case WM_LBUTTONUP: OnLButtonUp(pt); return 0;
-    case WM_LBUTTONDBLCLK: OnLButtonDblClk(pt); return 0;
-    case WM_RBUTTONUP: return 0;
-    case WM_MOUSEMOVE: OnMouseMove(pt, wp); return 0;
-    case WM_MOUSEWHEEL: OnMouseWheel(short(HIWORD(wp))); return 0;
-    case WM_SETCURSOR:
-      if (LOWORD(lp) == HTCLIENT && OnSetCursor()) return TRUE;
-      break;
-    case WM_KEYDOWN: OnKeyDown(UINT(wp)); return 0;
-    case WM_CHAR: OnChar(UINT(wp)); return 0;
-    case WM_TIMER:
-      if (wp == kAutoScrollTimer) OnTimer();
-      return 0;
-    case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
     case WM_SETFONT: {
       LOGFONTW lf{};
       if (wp && GetObjectW(reinterpret_cast<HFONT>(wp), sizeof lf, &lf)) SetGridFont(FromLogFontW(lf));
@@ -173,16 +180,13 @@ LRESULT CGridCtrl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOLORCHANGE: FollowSystemColours(); return 0;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lp) != hwnd_) {
-        if (timerRunning_) KillTimer(hwnd_, kAutoScrollTimer);
-        timerRunning_ = false;
+        if (press_.timerRunning) KillTimer(hwnd_, kAutoScrollTimer);
+        press_.timerRunning = false;
       }
       return 0;
     case WM_COMMAND:
     case WM_NOTIFY:
-      if (editor_) {
-        LRESULT result = 0;
-        if (editor_->OnParentMessage(msg, wp, lp, &result)) return result;
-      }
+      if (edit_.editor && edit_.editor->OnParentMessage(msg, wp, lp, &result)) return result;
       break;
     default:
       if (msg == kEditorFinishedMessage) {
@@ -201,14 +205,14 @@ void CGridCtrl::SetGridFont(const LogFont& font) {
   if (!hwnd_) return;
   // Default sizes follow the font: height + height / 4 + external leading, and room
   // for six average characters and two spaces.
-  HDC dc = GetDC(hwnd_);
-  HGDIOBJ old = SelectObject(dc, fonts_->Get(font));
   TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
   SIZE space{};
-  GetTextExtentPoint32W(dc, L" ", 1, &space);
-  SelectObject(dc, old);
-  ReleaseDC(hwnd_, dc);
+  {
+    rt::win::WindowDc dc(hwnd_);
+    rt::win::SelectedObject selected(dc.Get(), fonts_->Get(font));
+    GetTextMetricsW(dc.Get(), &tm);
+    GetTextExtentPoint32W(dc.Get(), L" ", 1, &space);
+  }
   model_.SetDefaultRowHeight(tm.tmHeight + tm.tmHeight / 4 + tm.tmExternalLeading);
   model_.SetDefaultColWidth(2 * (space.cx + 6 * tm.tmAveCharWidth));
   RepaintAll();
@@ -254,7 +258,7 @@ void CGridCtrl::FollowSystemColours() {
 void CGridCtrl::RepaintCell(int row, int col) {
   if (!hwnd_) return;
   CellPos m = MasterOf(model_, CellPos{row, col});
-  Rect r = Layout().DrawRect(m.row, m.col);
+  Rect r = ScreenLayout().DrawRect(m.row, m.col);
   // The focus frame reaches one pixel beyond the fill, which starts one pixel left.
   RECT rc{r.left - 2, r.top - 2, r.right + 2, r.bottom + 2};
   InvalidateRect(hwnd_, &rc, FALSE);
@@ -265,25 +269,25 @@ void CGridCtrl::RepaintAll() {
 }
 
 void CGridCtrl::LayoutChanged() {
-  layout_->MarkStale();
+  screenLayout_->MarkStale();
   if (!hwnd_) return;
   UpdateScrollBars();
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-GridLayout& CGridCtrl::Layout() {
-  layout_->Refresh();
-  return *layout_;
+GridLayout& CGridCtrl::ScreenLayout() {
+  screenLayout_->Refresh();
+  return *screenLayout_;
 }
 
-int CGridCtrl::TopRow() const { return layout_->Scroll().topRow; }
-int CGridCtrl::LeftCol() const { return layout_->Scroll().leftCol; }
+int CGridCtrl::TopRow() const { return screenLayout_->Scroll().topRow; }
+int CGridCtrl::LeftCol() const { return screenLayout_->Scroll().leftCol; }
 
 RECT CGridCtrl::CellRect(int row, int col) {
-  Rect r = Layout().DrawRect(row, col);
+  Rect r = ScreenLayout().DrawRect(row, col);
   return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-HWND CGridCtrl::EditorHwnd() const { return editor_ ? editor_->Hwnd() : nullptr; }
+HWND CGridCtrl::EditorHwnd() const { return edit_.editor ? edit_.editor->Hwnd() : nullptr; }
 
 }  // namespace grid::win

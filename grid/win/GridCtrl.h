@@ -17,6 +17,7 @@
 
 #include "grid/core/GridLayout.h"
 #include "grid/core/GridModel.h"
+#include "grid/win/GridInputState.h"
 
 namespace grid::win {
 
@@ -45,23 +46,10 @@ class GridEventSink {
   virtual void HeaderDoubleClicked(int row, int col) = 0;  // 9
   // 10: a body cell (outside any border's resize zone), before the double-click edits it.
   virtual void CellDoubleClicked(int row, int col) = 0;
-  virtual void CharTypedInDateEditor(int ch) = 0;          // common event -11
-  virtual void FocusGained() = 0;                          // common event -7
-  virtual void FocusLost() = 0;                            // common event -8
+  virtual void CharTypedInDateEditor(int ch) = 0;  // common event -11
+  virtual void FocusGained() = 0;                  // common event -7
+  virtual void FocusLost() = 0;                    // common event -8
 };
-
-// Mouse modes of the input state.
-namespace mouse {
-constexpr int kNone = 0;
-constexpr int kSelectRows = 3;
-constexpr int kSelectCells = 4;
-constexpr int kRowBorder = 6;
-constexpr int kRowDrag = 7;
-constexpr int kColBorder = 8;
-constexpr int kColDrag = 9;
-constexpr int kPressedFocus = 10;
-constexpr int kPressedSelectedRow = 11;
-}  // namespace mouse
 
 constexpr UINT_PTR kAutoScrollTimer = 513;
 constexpr UINT kAutoScrollMs = 25;
@@ -112,13 +100,13 @@ class CGridCtrl : public GridRepaint {
   // The cell rectangle in client coordinates (whole block for a master); empty when
   // not visible.
   RECT CellRect(int row, int col);
-  int WheelLines() const { return wheelLines_; }
-  void SetWheelLines(int lines) { wheelLines_ = lines; }  // tests and the unit
-  int MouseMode() const { return mouseMode_; }
+  int WheelLines() const { return wheel_.lines; }
+  void SetWheelLines(int lines) { wheel_.lines = lines; }  // tests and the unit
+  mouse::Mode MouseMode() const { return press_.mode; }
   const ZTitleTip& TitleTip() const { return *titleTip_; }
 
   //--- Editing
-  bool IsEditing() const { return editor_ != nullptr; }
+  bool IsEditing() const { return edit_.editor != nullptr; }
   HWND EditorHwnd() const;
   // Begins editing the focus cell as F2 does.
   void EditFocusCell();
@@ -145,6 +133,9 @@ class CGridCtrl : public GridRepaint {
  private:
   friend class GridWindowProc;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  // Mouse and keyboard messages; false for the others and for a set-cursor request
+  // the grid leaves to the default.
+  bool HandleInputMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   // Paint and scroll (GridView.cpp)
@@ -153,10 +144,14 @@ class CGridCtrl : public GridRepaint {
   void OnScroll(int bar, int code);
   void UpdateScrollBars();
   void ScrollBy(int rows, int cols);
-  GridLayout& Layout();  // refreshed against the model
+  // The on-screen geometry (scroll position, cell rectangles, hit tests), refreshed
+  // against the model. Not the print layout, which is the model's.
+  GridLayout& ScreenLayout();
 
   // Keyboard and characters (GridKeys.cpp)
   void OnKeyDown(UINT key);
+  // Paging, Delete, F2 and Space; false for other keys.
+  bool OnCellKey(UINT key, CellPos focus);
   void OnChar(UINT ch);
   void MoveFocusTo(CellPos cell, UINT key);
   // Selects the cells from the anchor to `to` (whole rows while SelectRow is set).
@@ -167,14 +162,25 @@ class CGridCtrl : public GridRepaint {
   // Mouse (GridMouse.cpp)
   void OnLButtonDown(POINT pt, WPARAM keys);
   void OnLButtonUp(POINT pt);
+  void EndBorderDrag(Axis axis, POINT pt);
+  void EndClick(POINT pt, bool afterDoubleClick);
   void OnLButtonDblClk(POINT pt);
   void OnMouseMove(POINT pt, WPARAM keys);
+  // The steps of a press: false from PressCell when the press ends there.
+  bool PressCell(CellPos pressed, WPARAM keys);
+  void GrabBorder(Axis border, int index, POINT pt);
+  void PressHeaderOrBody(CellPos pressed);
+  // Moves by mouse mode: a border's inverted line, the selection, or the title tip.
+  void DragBorder(POINT pt, WPARAM keys);
+  void DragSelection(POINT pt, WPARAM keys);
+  void ShowTitleTipAt(POINT pt);
   void OnMouseWheel(int delta);
   void OnTimer();
   bool OnSetCursor();
   void DrawDragLine();
-  void AutoFitColumn(int col);
-  void AutoFitRow(int row);
+  // Fits a column's width (a row's height) to the widest (tallest) content of its
+  // cells; a change is reported on the button's release.
+  void AutoFit(Axis axis, int index);
 
   // Editing (GridEditing.cpp)
   bool BeginEdit(int row, int col, const FirstInput& first);
@@ -185,36 +191,22 @@ class CGridCtrl : public GridRepaint {
   void CutToClipboard();
   void PasteFromClipboard();
 
-  void RaiseFocusChangedIfMoved();
+  void RaiseFocusChanged();
 
   HWND hwnd_ = nullptr;
   GridModel model_;
   GridEventSink* sink_ = nullptr;
-  std::unique_ptr<GridLayout> layout_;
+  std::unique_ptr<GridLayout> screenLayout_;
   std::unique_ptr<FontCache> fonts_;
-  std::unique_ptr<GridEditor> editor_;
   std::unique_ptr<ZTitleTip> titleTip_;
   SystemDefaults system_;
 
-  int wheelLines_ = 3;
-  int mouseMode_ = mouse::kNone;
-  CellPos downCell_{-1, -1};
-  CellPos anchor_{-1, -1};
-  CellPos lastReportedFocus_{-1, -1};
-  CellPos focusBeforePress_{-1, -1};
-  bool releaseEndsDoubleClick_ = false;  // the double-click already moved the focus and edits
-  int grabbedIndex_ = -1;  // row or column whose border is grabbed
-  int grabbedStartSize_ = 0;
-  int grabbedAt_ = 0;     // client x or y of the press that grabbed the border
-  int dragLinePos_ = -1;  // client x or y of the inverted line, -1 none
-  bool rowResizePending_ = false, colResizePending_ = false;
-  int resizedRow_ = -1, resizedCol_ = -1;
-  bool timerRunning_ = false;
-  std::map<std::pair<int, int>, std::string> lastListPicks_;
-  int wheelRemainder_ = 0;
-  SCROLLINFO lastVScroll_{}, lastHScroll_{};
-  HBITMAP backBuffer_ = nullptr;
-  SIZE backBufferSize_{0, 0};
+  CellPos anchor_{-1, -1};  // where a Shift-extended selection grows from
+  PressState press_;
+  ResizeState resize_;
+  EditState edit_;
+  WheelState wheel_;
+  PaintState paint_;
 };
 
 }  // namespace grid::win

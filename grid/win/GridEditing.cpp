@@ -20,8 +20,8 @@ void CGridCtrl::EditFocusCell() {
 
 bool CGridCtrl::BeginEdit(int row, int col, const FirstInput& first) {
   if (!CellEditable(row, col)) return false;
-  if (editor_) {
-    editor_->TypeInput(first);
+  if (edit_.editor) {
+    edit_.editor->TypeInput(first);
     return true;
   }
   if (sink_ && !sink_->CanEdit()) return false;
@@ -33,17 +33,17 @@ bool CGridCtrl::BeginEdit(int row, int col, const FirstInput& first) {
   RECT rect = CellRect(row, col);
   std::unique_ptr<GridEditor> editor = MakeGridEditor(*this, row, col, rect, first);
   if (!editor) return false;
-  editor_ = std::move(editor);
+  edit_.editor = std::move(editor);
   model_.Cell(row, col)->SetEditing(1);
   return true;
 }
 
 void CGridCtrl::EndEditing() {
-  if (editor_) OnEditorFinished(0, true);
+  if (edit_.editor) OnEditorFinished(0, true);
 }
 
 void CGridCtrl::OnEditorFinished(UINT endKey, bool keepText) {
-  GridEditor* editor = editor_.get();
+  GridEditor* editor = edit_.editor.get();
   if (!editor || editor->finishing) return;
   editor->finishing = true;
   int row = editor->Row(), col = editor->Col();
@@ -59,7 +59,7 @@ void CGridCtrl::OnEditorFinished(UINT endKey, bool keepText) {
     if (text != model_.CellText(row, col)) model_.SetCellText(row, col, text, true);
   }
   if (CGridCell* cell = model_.Cell(row, col)) cell->SetEditing(0);
-  editor_.reset();
+  edit_.editor.reset();
   RepaintCell(row, col);
   if (sink_) sink_->EditEnded();
   if (!hwnd_ || !IsWindow(hwnd_)) return;
@@ -77,7 +77,7 @@ void CGridCtrl::OnEditorFinished(UINT endKey, bool keepText) {
 }
 
 void CGridCtrl::ReportListPick(int row, int col, const std::string& gbkItem) {
-  std::string& last = lastListPicks_[{row, col}];
+  std::string& last = edit_.lastListPicks[{row, col}];
   if (last == gbkItem && !last.empty()) return;
   last = gbkItem;
   if (sink_) sink_->ListItemPicked(row, col, gbkItem);

@@ -13,6 +13,7 @@
 #include "grid/win/CellPainter.h"
 #include "grid/win/GridCtrl.h"
 #include "runtime/win/Gbk.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
@@ -229,12 +230,12 @@ class TextEditor : public GridEditor {
     int length = GetWindowTextLengthW(hwnd_);
     std::wstring wide(size_t(length) + 1, L'\0');
     GetWindowTextW(hwnd_, &wide[0], length + 1);
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
     SIZE size{};
-    GetTextExtentPoint32W(dc, wide.c_str(), length, &size);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
+    {
+      rt::win::WindowDc dc(hwnd_);
+      rt::win::SelectedObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+      GetTextExtentPoint32W(dc.Get(), wide.c_str(), length, &size);
+    }
     RECT client;
     GetClientRect(grid_.Hwnd(), &client);
     int want = std::max<int>(cellRect_.right - cellRect_.left, size.cx + 12);

@@ -10,7 +10,25 @@
 namespace grid::win {
 
 namespace {
+
 bool Held(int key) { return GetKeyState(key) < 0; }
+
+// The navigation a key asks for; false for other keys, and for the sideways keys,
+// Tab and Enter while whole rows are selected.
+bool NavKeyOf(UINT key, bool ctrl, bool shift, bool selectRow, NavKey* nav) {
+  switch (key) {
+    case VK_TAB: *nav = shift ? NavKey::ShiftTab : NavKey::Tab; return !selectRow;
+    case VK_RETURN: *nav = NavKey::Enter; return !selectRow;
+    case VK_LEFT: *nav = NavKey::Left; return !selectRow;
+    case VK_RIGHT: *nav = NavKey::Right; return !selectRow;
+    case VK_UP: *nav = NavKey::Up; return true;
+    case VK_DOWN: *nav = NavKey::Down; return true;
+    case VK_HOME: *nav = ctrl ? NavKey::CtrlHome : NavKey::Home; return true;
+    case VK_END: *nav = ctrl ? NavKey::CtrlEnd : NavKey::End; return true;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 void CGridCtrl::OnKeyDown(UINT key) {
@@ -18,9 +36,8 @@ void CGridCtrl::OnKeyDown(UINT key) {
   CellPos focus{model_.FocusRow(), model_.FocusCol()};
   if (!model_.IsCell(focus.row, focus.col)) return;
   bool ctrl = Held(VK_CONTROL), shift = Held(VK_SHIFT);
-  const GridSettings& s = model_.Settings();
-  bool selectRow = model_.SelectRow() != 0;
 
+  // 1. Clipboard keys and select-all.
   if (ctrl && (key == 'C' || key == VK_INSERT)) return CopyToClipboard();
   if (ctrl && key == 'X') return CutToClipboard();
   if ((ctrl && key == 'V') || (shift && key == VK_INSERT)) return PasteFromClipboard();
@@ -32,52 +49,40 @@ void CGridCtrl::OnKeyDown(UINT key) {
     return;
   }
 
+  // 2. Keys that act on the focus cell: paging, Delete, F2, Space.
+  if (OnCellKey(key, focus)) return;
+
+  // 3. Navigation keys move the focus.
   NavKey nav;
+  if (!NavKeyOf(key, ctrl, shift, model_.SelectRow() != 0, &nav)) return;
+  NavMove move = Navigate(model_, focus, nav);
+  if (move.toLeftEdge) ScrollBy(0, model_.HeadColCount() - ScreenLayout().Scroll().leftCol);
+  if (move.toRightEdge) ScrollBy(0, ScreenLayout().MaxLeftCol() - ScreenLayout().Scroll().leftCol);
+  MoveFocusTo(move.cell, key);
+}
+
+bool CGridCtrl::OnCellKey(UINT key, CellPos focus) {
+  bool selectRow = model_.SelectRow() != 0;
   switch (key) {
-    case VK_TAB:
-      if (selectRow) return;
-      nav = shift ? NavKey::ShiftTab : NavKey::Tab;
-      break;
-    case VK_RETURN:
-      if (selectRow) return;
-      nav = NavKey::Enter;
-      break;
-    case VK_LEFT:
-      if (selectRow) return;
-      nav = NavKey::Left;
-      break;
-    case VK_RIGHT:
-      if (selectRow) return;
-      nav = NavKey::Right;
-      break;
-    case VK_UP: nav = NavKey::Up; break;
-    case VK_DOWN: nav = NavKey::Down; break;
-    case VK_HOME: nav = ctrl ? NavKey::CtrlHome : NavKey::Home; break;
-    case VK_END: nav = ctrl ? NavKey::CtrlEnd : NavKey::End; break;
     case VK_PRIOR:
     case VK_NEXT: {
-      int before = Layout().Scroll().topRow;
-      int page = Layout().RowsPerPage();
+      int before = ScreenLayout().Scroll().topRow;
+      int page = ScreenLayout().RowsPerPage();
       ScrollBy(key == VK_NEXT ? page : -page, 0);
-      int scrolled = Layout().Scroll().topRow - before;
+      int scrolled = ScreenLayout().Scroll().topRow - before;
       CellPos to = MasterOf(model_, CellPos{PagedRow(model_, focus.row, scrolled), focus.col});
       MoveFocusTo(to, key);
-      return;
+      return true;
     }
     case VK_DELETE:
       if (!selectRow) DeleteSelection();
-      return;
-    case VK_F2: EditFocusCell(); return;
+      return true;
+    case VK_F2: EditFocusCell(); return true;
     case VK_SPACE:
       if (model_.IsKindColumn(focus.col, kind::kCheck)) ToggleCheck(focus.row, focus.col);
-      return;
-    default: return;
+      return true;
+    default: return false;
   }
-  (void)s;
-  NavMove move = Navigate(model_, focus, nav);
-  if (move.toLeftEdge) ScrollBy(0, model_.HeadColCount() - Layout().Scroll().leftCol);
-  if (move.toRightEdge) ScrollBy(0, Layout().MaxLeftCol() - Layout().Scroll().leftCol);
-  MoveFocusTo(move.cell, key);
 }
 
 void CGridCtrl::SelectRange(CellPos from, CellPos to) {
@@ -94,22 +99,20 @@ void CGridCtrl::SelectRange(CellPos from, CellPos to) {
 void CGridCtrl::MoveFocusTo(CellPos cell, UINT key) {
   CellPos old{model_.FocusRow(), model_.FocusCol()};
   if (!model_.IsCell(cell.row, cell.col) || cell == old) return;
-  if (mouseMode_ == mouse::kNone) model_.ClearSelection();
+  if (press_.mode == mouse::Mode::kNone) model_.ClearSelection();
   // A focus set from outside (commands) leaves no anchor: extend from the old focus.
   if (!anchor_.Valid() || !model_.IsCell(anchor_.row, anchor_.col)) anchor_ = old;
   if (!Held(VK_SHIFT) || key == VK_TAB || !model_.CanSelection()) anchor_ = cell;
   SelectRange(anchor_, cell);
   cell = MasterOf(model_, cell);
   model_.SetFocusCell(cell.row, cell.col);
-  RaiseFocusChangedIfMoved();
+  RaiseFocusChanged();
   if (!hwnd_) return;
   ScrollToCell(cell.row, cell.col);
   RepaintAll();
 }
 
-void CGridCtrl::RaiseFocusChangedIfMoved() {
-  CellPos now{model_.FocusRow(), model_.FocusCol()};
-  lastReportedFocus_ = now;
+void CGridCtrl::RaiseFocusChanged() {
   if (sink_) sink_->FocusChanged();
 }
 
@@ -149,7 +152,7 @@ void CGridCtrl::ToggleCheck(int row, int col) {
 }
 
 void CGridCtrl::OnChar(UINT ch) {
-  if (Held(VK_CONTROL) || mouseMode_ != mouse::kNone) return;
+  if (Held(VK_CONTROL) || press_.mode != mouse::Mode::kNone) return;
   if (ch == kEscapeChar || ch == L'\t') return;
   if (ch == L'\r' && model_.Settings().enterFunction != 0) return;
   int fr = model_.FocusRow(), fc = model_.FocusCol();

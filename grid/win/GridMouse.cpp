@@ -10,52 +10,105 @@
 #include "grid/win/GridEditors.h"
 #include "grid/win/TitleTip.h"
 #include "runtime/win/Gbk.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
 namespace {
 
-bool IsHeader(const GridModel& m, CellPos c) { return c.row < m.HeadRowCount() || c.col < m.HeadColCount(); }
+bool IsHeader(const GridModel& m, CellPos c) { return IsHeaderCell(m, c.row, c.col); }
+
+// The border under the mouse that may be dragged: a column's first, then a row's.
+Axis ResizableBorder(const GridSettings& s, const HitResult& hit, int* index) {
+  if (s.isResizeWidth && hit.colBorder >= 0) {
+    *index = hit.colBorder;
+    return Axis::kColumn;
+  }
+  if (s.isResizeHeight && hit.rowBorder >= 0) {
+    *index = hit.rowBorder;
+    return Axis::kRow;
+  }
+  return Axis::kNone;
+}
+
+// The border a mode grabbed or drags.
+Axis BorderAxis(mouse::Mode mode) {
+  switch (mode) {
+    case mouse::Mode::kColBorder:
+    case mouse::Mode::kColDrag: return Axis::kColumn;
+    case mouse::Mode::kRowBorder:
+    case mouse::Mode::kRowDrag: return Axis::kRow;
+    default: return Axis::kNone;
+  }
+}
+
+// A column's width or a row's height.
+int SizeAlong(const GridModel& m, Axis axis, int index) {
+  return axis == Axis::kColumn ? m.ColWidth(index) : m.RowHeight(index);
+}
+
+void Resize(GridModel& m, Axis axis, int index, int size) {
+  if (axis == Axis::kColumn)
+    m.SetColWidth(index, size);
+  else
+    m.SetRowHeight(index, size);
+}
+
+// Left-right over a column border, up-down over a row border.
+void ShowSizingCursor(Axis axis) {
+  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(axis == Axis::kColumn ? IDC_SIZEWE : IDC_SIZENS)));
+}
 
 }  // namespace
 
 void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
+  // 1. Remember the focus cell, take the keyboard focus, find the cell pressed.
   titleTip_->Hide();
-  releaseEndsDoubleClick_ = false;
-  focusBeforePress_ = CellPos{model_.FocusRow(), model_.FocusCol()};
+  press_.releaseEndsDoubleClick = false;
+  press_.focusBefore = CellPos{model_.FocusRow(), model_.FocusCol()};
   SetFocus(hwnd_);
   if (!hwnd_) return;
-  GridLayout& layout = Layout();
-  HitResult hit = layout.HitTest(pt.x, pt.y);
-  const GridSettings& s = model_.Settings();
-  bool onColBorder = s.isResizeWidth && hit.colBorder >= 0;
-  bool onRowBorder = !onColBorder && s.isResizeHeight && hit.rowBorder >= 0;
+  HitResult hit = ScreenLayout().HitTest(pt.x, pt.y);
+  int borderIndex = -1;
+  Axis border = ResizableBorder(model_.Settings(), hit, &borderIndex);
   CellPos pressed = hit.cell;
-  downCell_ = pressed;
+  press_.downCell = pressed;
 
   // 2. Unless on a border, the press starts afresh.
-  if (!onColBorder && !onRowBorder) {
+  if (border == Axis::kNone) {
     model_.ClearSelection();
     model_.ClearFocus();
   }
+
+  // 3. The focus cell pressed again, or a selected one; else the focus moves there.
+  if (!PressCell(pressed, keys)) return;
+
+  // 4. Border grabs.
+  SetCapture(hwnd_);
+  if (border != Axis::kNone) return GrabBorder(border, borderIndex, pt);
+
+  // 5. Header presses select a column or row; body presses start a selection drag.
+  if (pressed.Valid()) PressHeaderOrBody(pressed);
+}
+
+bool CGridCtrl::PressCell(CellPos pressed, WPARAM keys) {
   CellPos focus{model_.FocusRow(), model_.FocusCol()};
-  // 3. The focus cell pressed again, or a selected one.
   if (pressed.Valid() && pressed == focus) {
-    if (CellEditable(pressed.row, pressed.col)) mouseMode_ = mouse::kPressedFocus;
-    return;
+    if (CellEditable(pressed.row, pressed.col)) press_.mode = mouse::Mode::kPressedFocus;
+    return false;
   }
   if (pressed.Valid() && model_.IsSelected(pressed.row, pressed.col)) {
     if (keys & MK_CONTROL) {
       model_.SelectCell(pressed.row, pressed.col, false);
       model_.SetFocusCell(pressed.row, pressed.col);
-      return;
+      return false;
     }
-    if (model_.SelectRow()) mouseMode_ = mouse::kPressedSelectedRow;
+    if (model_.SelectRow()) press_.mode = mouse::Mode::kPressedSelectedRow;
   } else if (pressed.Valid()) {
     // A press on a border moves the focus too, before the border is grabbed.
     CellPos to = pressed;
     bool header = IsHeader(model_, pressed);
-    if (!header || s.processClickFixed) {
+    if (!header || model_.Settings().processClickFixed) {
       to.row = std::max(to.row, model_.HeadRowCount());
       to.col = std::max(to.col, model_.HeadColCount());
       to = MasterOf(model_, to);
@@ -65,30 +118,22 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
       }
     }
   }
+  return true;
+}
 
-  // 4. Border grabs.
-  SetCapture(hwnd_);
-  if (onColBorder) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
-    grabbedIndex_ = hit.colBorder;
-    grabbedStartSize_ = model_.ColWidth(grabbedIndex_);
-    grabbedAt_ = pt.x;
-    mouseMode_ = mouse::kColBorder;
-    return;
-  }
-  if (onRowBorder) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
-    grabbedIndex_ = hit.rowBorder;
-    grabbedStartSize_ = model_.RowHeight(grabbedIndex_);
-    grabbedAt_ = pt.y;
-    mouseMode_ = mouse::kRowBorder;
-    return;
-  }
+void CGridCtrl::GrabBorder(Axis border, int index, POINT pt) {
+  bool cols = border == Axis::kColumn;
+  ShowSizingCursor(border);
+  resize_.axis = border;
+  resize_.index = index;
+  resize_.startSize = SizeAlong(model_, border, index);
+  resize_.grabbedAt = cols ? pt.x : pt.y;
+  press_.mode = cols ? mouse::Mode::kColBorder : mouse::Mode::kRowBorder;
+}
 
-  // 5. Header presses select a column or row; body presses start a selection drag.
-  if (!pressed.Valid()) return;
+void CGridCtrl::PressHeaderOrBody(CellPos pressed) {
   if (IsHeader(model_, pressed)) {
-    if (!s.processClickFixed) return;
+    if (!model_.Settings().processClickFixed) return;
     if (pressed.row < model_.HeadRowCount() && pressed.col >= model_.HeadColCount()) {
       model_.SelectBlock(model_.HeadRowCount(), pressed.col, model_.RowCount() - 1, pressed.col);
     } else if (pressed.col < model_.HeadColCount() && pressed.row >= model_.HeadRowCount()) {
@@ -97,104 +142,91 @@ void CGridCtrl::OnLButtonDown(POINT pt, WPARAM keys) {
     RepaintAll();
     return;
   }
-  if (mouseMode_ != mouse::kPressedSelectedRow) {
-    mouseMode_ = model_.SelectRow() ? mouse::kSelectRows : mouse::kSelectCells;
+  if (press_.mode != mouse::Mode::kPressedSelectedRow) {
+    press_.mode = model_.SelectRow() ? mouse::Mode::kSelectRows : mouse::Mode::kSelectCells;
     SelectRange(anchor_, CellPos{model_.FocusRow(), model_.FocusCol()});
     SetTimer(hwnd_, kAutoScrollTimer, kAutoScrollMs, nullptr);
-    timerRunning_ = true;
+    press_.timerRunning = true;
   }
   RepaintAll();
 }
 
 void CGridCtrl::OnLButtonUp(POINT pt) {
-  int mode = mouseMode_;
-  mouseMode_ = mouse::kNone;
-  bool afterDoubleClick = std::exchange(releaseEndsDoubleClick_, false);
-  if (mode == mouse::kColDrag || mode == mouse::kRowDrag) {
-    // The inverted line goes; the size comes from where the mouse was let go.
-    if (dragLinePos_ >= 0) DrawDragLine();
-    dragLinePos_ = -1;
-    ClipCursor(nullptr);
-    if (mode == mouse::kColDrag) {
-      int width = std::max(0, grabbedStartSize_ + int(pt.x) - grabbedAt_);
-      if (width != model_.ColWidth(grabbedIndex_)) {
-        model_.SetColWidth(grabbedIndex_, width);
-      }
-      if (model_.ColWidth(grabbedIndex_) != grabbedStartSize_) {
-        colResizePending_ = true;
-        resizedCol_ = grabbedIndex_;
-      }
-    } else {
-      int height = std::max(0, grabbedStartSize_ + int(pt.y) - grabbedAt_);
-      if (height != model_.RowHeight(grabbedIndex_)) model_.SetRowHeight(grabbedIndex_, height);
-      if (model_.RowHeight(grabbedIndex_) != grabbedStartSize_) {
-        rowResizePending_ = true;
-        resizedRow_ = grabbedIndex_;
-      }
-    }
-  }
-  bool endedResize = mode == mouse::kColBorder || mode == mouse::kColDrag || mode == mouse::kRowBorder ||
-                     mode == mouse::kRowDrag || rowResizePending_ || colResizePending_;
-  if (rowResizePending_) {
-    rowResizePending_ = false;
-    if (sink_) sink_->RowHeightChanged(resizedRow_);
-  }
-  if (colResizePending_) {
-    colResizePending_ = false;
-    if (sink_) sink_->ColWidthChanged(resizedCol_);
-  }
-  if (!endedResize && hwnd_) {
-    HitResult hit = Layout().HitTest(pt.x, pt.y);
-    CellPos focus{model_.FocusRow(), model_.FocusCol()};
-    bool checkCell = hit.cell.Valid() && model_.IsKindColumn(hit.cell.col, kind::kCheck);
-    // 1. A click on a check cell toggles it.
-    if (hit.cell.Valid() && hit.cell == downCell_ && checkCell && hit.cell.row >= model_.HeadRowCount() &&
-        !IsHeader(model_, hit.cell))
-      ToggleCheck(hit.cell.row, hit.cell.col);
-    // 2. A click on the cell that had the focus edits it. The release that ends a
-    // double-click leaves both to the double-click, which has already done them.
-    if (afterDoubleClick) {
-      // nothing more
-    } else if (focus == focusBeforePress_) {
-      if (focus.Valid() && !checkCell && hit.cell == focus) {
-        Rect r = Layout().DrawRect(focus.row, focus.col);
-        if (r.Contains(pt.x, pt.y)) EditFocusCell();
-      }
-    } else if (hwnd_) {
-      RepaintAll();
-      RaiseFocusChangedIfMoved();
-    }
-    // 3. The click events.
-    if (sink_) sink_->Clicked(pt.x, pt.y);
-    if (sink_ && hit.rawCell.Valid() && IsHeader(model_, hit.rawCell))
-      sink_->HeaderClicked(hit.rawCell.row, hit.rawCell.col);
-  }
+  mouse::Mode mode = std::exchange(press_.mode, mouse::Mode::kNone);
+  bool afterDoubleClick = std::exchange(press_.releaseEndsDoubleClick, false);
+
+  // 1. A border drag ends where the mouse was let go.
+  if (mode == mouse::Mode::kColDrag || mode == mouse::Mode::kRowDrag) EndBorderDrag(BorderAxis(mode), pt);
+
+  // 2. Sizes the user changed since the last release are reported (events 3 and 4).
+  bool endedResize = BorderAxis(mode) != Axis::kNone || resize_.AnyChanged();
+  if (int row = std::exchange(resize_.changedRow, -1); row >= 0 && sink_) sink_->RowHeightChanged(row);
+  if (int col = std::exchange(resize_.changedCol, -1); col >= 0 && sink_) sink_->ColWidthChanged(col);
+
+  // 3. Otherwise the release ends a click.
+  if (!endedResize && hwnd_) EndClick(pt, afterDoubleClick);
+
   // 4. Capture and timer end.
-  if (timerRunning_ && hwnd_) KillTimer(hwnd_, kAutoScrollTimer);
-  timerRunning_ = false;
+  if (press_.timerRunning && hwnd_) KillTimer(hwnd_, kAutoScrollTimer);
+  press_.timerRunning = false;
   if (GetCapture() == hwnd_) ReleaseCapture();
+}
+
+void CGridCtrl::EndBorderDrag(Axis axis, POINT pt) {
+  // The inverted line goes; the size comes from where the mouse was let go.
+  if (resize_.linePos >= 0) DrawDragLine();
+  resize_.linePos = -1;
+  ClipCursor(nullptr);
+  int moved = (axis == Axis::kColumn ? int(pt.x) : int(pt.y)) - resize_.grabbedAt;
+  int size = std::max(0, resize_.startSize + moved);
+  if (size != SizeAlong(model_, axis, resize_.index)) Resize(model_, axis, resize_.index, size);
+  if (SizeAlong(model_, axis, resize_.index) != resize_.startSize) resize_.Changed(axis, resize_.index);
+}
+
+void CGridCtrl::EndClick(POINT pt, bool afterDoubleClick) {
+  HitResult hit = ScreenLayout().HitTest(pt.x, pt.y);
+  CellPos focus{model_.FocusRow(), model_.FocusCol()};
+  bool checkCell = hit.cell.Valid() && model_.IsKindColumn(hit.cell.col, kind::kCheck);
+  // 1. A click on a check cell toggles it.
+  if (hit.cell.Valid() && hit.cell == press_.downCell && checkCell && hit.cell.row >= model_.HeadRowCount() &&
+      !IsHeader(model_, hit.cell))
+    ToggleCheck(hit.cell.row, hit.cell.col);
+  // 2. A click on the cell that had the focus edits it. The release that ends a
+  // double-click leaves both to the double-click, which has already done them.
+  if (afterDoubleClick) {
+    // nothing more
+  } else if (focus == press_.focusBefore) {
+    if (focus.Valid() && !checkCell && hit.cell == focus) {
+      Rect r = ScreenLayout().DrawRect(focus.row, focus.col);
+      if (r.Contains(pt.x, pt.y)) EditFocusCell();
+    }
+  } else if (hwnd_) {
+    RepaintAll();
+    RaiseFocusChanged();
+  }
+  // 3. The click events.
+  if (sink_) sink_->Clicked(pt.x, pt.y);
+  if (sink_ && hit.rawCell.Valid() && IsHeader(model_, hit.rawCell))
+    sink_->HeaderClicked(hit.rawCell.row, hit.rawCell.col);
 }
 
 void CGridCtrl::OnLButtonDblClk(POINT pt) {
   titleTip_->Hide();
-  releaseEndsDoubleClick_ = true;
-  HitResult hit = Layout().HitTest(pt.x, pt.y);
+  press_.releaseEndsDoubleClick = true;
+  HitResult hit = ScreenLayout().HitTest(pt.x, pt.y);
   const GridSettings& s = model_.Settings();
   if (hit.rawCell.Valid() && IsHeader(model_, hit.rawCell) && sink_)
     sink_->HeaderDoubleClicked(hit.rawCell.row, hit.rawCell.col);
-  if (s.isResizeWidth && hit.colBorder >= 0) {
-    AutoFitColumn(hit.colBorder);
-    return;
-  }
-  if (s.isResizeHeight && hit.rowBorder >= 0) {
-    AutoFitRow(hit.rowBorder);
+  int borderIndex = -1;
+  if (Axis border = ResizableBorder(s, hit, &borderIndex); border != Axis::kNone) {
+    AutoFit(border, borderIndex);
     return;
   }
   if (hit.cell.Valid() && !IsHeader(model_, hit.cell)) {
     if (CellPos{model_.FocusRow(), model_.FocusCol()} != hit.cell) {
       model_.ClearSelection();
       model_.SetFocusCell(hit.cell.row, hit.cell.col);
-      RaiseFocusChangedIfMoved();
+      RaiseFocusChanged();
     }
     if (sink_) sink_->CellDoubleClicked(hit.cell.row, hit.cell.col);
     // The handler may have closed the window or moved the focus (a list that picks
@@ -204,109 +236,97 @@ void CGridCtrl::OnLButtonDblClk(POINT pt) {
   }
 }
 
-void CGridCtrl::AutoFitColumn(int col) {
-  HDC dc = GetDC(hwnd_);
-  CellPaintOptions options;
-  options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
-  CellPainter painter(model_, *fonts_, options);
-  int widest = 0;
-  for (int r = 0; r < model_.RowCount(); ++r) {
-    const CGridCell* cell = model_.Cell(r, col);
-    if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
-    if (cell->GetText().empty() && !cell->GetBitmap()) continue;
-    widest = std::max<int>(widest, painter.ContentExtent(dc, r, col).cx);
+void CGridCtrl::AutoFit(Axis axis, int index) {
+  bool cols = axis == Axis::kColumn;
+  int fitted = 0;
+  {
+    rt::win::WindowDc dc(hwnd_);
+    CellPaintOptions options;
+    options.pixelsPerInchX = GetDeviceCaps(dc.Get(), LOGPIXELSX);
+    CellPainter painter(model_, *fonts_, options);
+    TextExtentMemo measured;
+    int count = cols ? model_.RowCount() : model_.ColCount();
+    for (int i = 0; i < count; ++i) {
+      int row = cols ? i : index, col = cols ? index : i;
+      const CGridCell* cell = model_.Cell(row, col);
+      if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
+      if (cell->GetText().empty() && !cell->GetBitmap()) continue;
+      SIZE extent = painter.ContentExtent(dc.Get(), row, col, &measured);
+      fitted = std::max<int>(fitted, cols ? extent.cx : extent.cy);
+    }
   }
-  ReleaseDC(hwnd_, dc);
-  int before = model_.ColWidth(col);
-  if (widest > 0) model_.SetColWidth(col, widest);
-  if (model_.ColWidth(col) != before) {
-    colResizePending_ = true;
-    resizedCol_ = col;
-  }
-}
-
-void CGridCtrl::AutoFitRow(int row) {
-  HDC dc = GetDC(hwnd_);
-  CellPaintOptions options;
-  options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
-  CellPainter painter(model_, *fonts_, options);
-  int tallest = 0;
-  for (int c = 0; c < model_.ColCount(); ++c) {
-    const CGridCell* cell = model_.Cell(row, c);
-    if (cell->GetState() & state::kCovered || cell->GetMergeMaster()) continue;
-    if (cell->GetText().empty() && !cell->GetBitmap()) continue;
-    tallest = std::max<int>(tallest, painter.ContentExtent(dc, row, c).cy);
-  }
-  ReleaseDC(hwnd_, dc);
-  int before = model_.RowHeight(row);
-  if (tallest > 0) model_.SetRowHeight(row, tallest);
-  if (model_.RowHeight(row) != before) {
-    rowResizePending_ = true;
-    resizedRow_ = row;
-  }
+  int before = SizeAlong(model_, axis, index);
+  if (fitted > 0) Resize(model_, axis, index, fitted);
+  if (SizeAlong(model_, axis, index) != before) resize_.Changed(axis, index);
 }
 
 void CGridCtrl::DrawDragLine() {
-  if (!hwnd_ || dragLinePos_ < 0) return;
-  HDC dc = GetDC(hwnd_);
+  if (!hwnd_ || resize_.linePos < 0) return;
+  rt::win::WindowDc dc(hwnd_);
   RECT client;
   GetClientRect(hwnd_, &client);
-  if (mouseMode_ == mouse::kColDrag || mouseMode_ == mouse::kColBorder)
-    PatBlt(dc, dragLinePos_ - 1, 0, 2, client.bottom, DSTINVERT);
+  if (resize_.axis == Axis::kColumn)
+    PatBlt(dc.Get(), resize_.linePos - 1, 0, 2, client.bottom, DSTINVERT);
   else
-    PatBlt(dc, 0, dragLinePos_ - 1, client.right, 2, DSTINVERT);
-  ReleaseDC(hwnd_, dc);
+    PatBlt(dc.Get(), 0, resize_.linePos - 1, client.right, 2, DSTINVERT);
 }
 
 void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
-  GridLayout& layout = Layout();
-  switch (mouseMode_) {
-    case mouse::kColBorder:
-    case mouse::kRowBorder:
-      if (!(keys & MK_LBUTTON)) return;
-      mouseMode_ = mouseMode_ == mouse::kColBorder ? mouse::kColDrag : mouse::kRowDrag;
-      {
-        // The cursor stays inside the grid while dragging.
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        POINT tl{0, 0}, br{client.right, client.bottom};
-        ClientToScreen(hwnd_, &tl);
-        ClientToScreen(hwnd_, &br);
-        RECT screen{tl.x, tl.y, br.x, br.y};
-        ClipCursor(&screen);
-      }
-      [[fallthrough]];
-    case mouse::kColDrag:
-    case mouse::kRowDrag: {
-      bool cols = mouseMode_ == mouse::kColDrag;
-      int lead = cols ? layout.CellRect(0, grabbedIndex_).left : layout.CellRect(grabbedIndex_, 0).top;
-      int pos = std::max<int>(lead, cols ? pt.x : pt.y);
-      if (dragLinePos_ >= 0) DrawDragLine();
-      dragLinePos_ = pos;
-      DrawDragLine();
-      return;
-    }
-    case mouse::kSelectCells:
-    case mouse::kSelectRows: {
-      if (!(keys & MK_LBUTTON)) return;
-      HitResult hit = layout.HitTest(std::max<int>(pt.x, layout.HeaderWidth()),
-                                     std::max<int>(pt.y, layout.HeaderHeight()));
-      if (!hit.cell.Valid() || !model_.CanSelection()) return;
-      CellPos to = hit.cell;
-      to.row = std::max(to.row, model_.HeadRowCount());
-      to.col = std::max(to.col, model_.HeadColCount());
-      model_.ClearSelection();
-      SelectRange(anchor_, to);
-      RepaintAll();
-      return;
-    }
-    case mouse::kNone: break;
+  switch (press_.mode) {
+    case mouse::Mode::kColBorder:
+    case mouse::Mode::kRowBorder:
+    case mouse::Mode::kColDrag:
+    case mouse::Mode::kRowDrag: DragBorder(pt, keys); return;
+    case mouse::Mode::kSelectCells:
+    case mouse::Mode::kSelectRows: DragSelection(pt, keys); return;
+    case mouse::Mode::kNone: ShowTitleTipAt(pt); return;
     default: return;
   }
-  // No mode: the title tip over a cut-off text.
+}
+
+void CGridCtrl::DragBorder(POINT pt, WPARAM keys) {
+  // 1. A grabbed border starts to move with the button held; the cursor stays inside
+  // the grid while dragging.
+  if (press_.mode == mouse::Mode::kColBorder || press_.mode == mouse::Mode::kRowBorder) {
+    if (!(keys & MK_LBUTTON)) return;
+    press_.mode = press_.mode == mouse::Mode::kColBorder ? mouse::Mode::kColDrag : mouse::Mode::kRowDrag;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    POINT tl{0, 0}, br{client.right, client.bottom};
+    ClientToScreen(hwnd_, &tl);
+    ClientToScreen(hwnd_, &br);
+    RECT screen{tl.x, tl.y, br.x, br.y};
+    ClipCursor(&screen);
+  }
+  // 2. The inverted line follows the mouse, never before the row's or column's start.
+  GridLayout& layout = ScreenLayout();
+  bool cols = press_.mode == mouse::Mode::kColDrag;
+  int lead = cols ? layout.CellRect(0, resize_.index).left : layout.CellRect(resize_.index, 0).top;
+  int pos = std::max<int>(lead, cols ? pt.x : pt.y);
+  if (resize_.linePos >= 0) DrawDragLine();
+  resize_.linePos = pos;
+  DrawDragLine();
+}
+
+void CGridCtrl::DragSelection(POINT pt, WPARAM keys) {
+  if (!(keys & MK_LBUTTON)) return;
+  GridLayout& layout = ScreenLayout();
+  HitResult hit =
+      layout.HitTest(std::max<int>(pt.x, layout.HeaderWidth()), std::max<int>(pt.y, layout.HeaderHeight()));
+  if (!hit.cell.Valid() || !model_.CanSelection()) return;
+  CellPos to = hit.cell;
+  to.row = std::max(to.row, model_.HeadRowCount());
+  to.col = std::max(to.col, model_.HeadColCount());
+  model_.ClearSelection();
+  SelectRange(anchor_, to);
+  RepaintAll();
+}
+
+void CGridCtrl::ShowTitleTipAt(POINT pt) {
+  GridLayout& layout = ScreenLayout();
   HitResult hit = layout.HitTest(pt.x, pt.y);
-  const GridSettings& s = model_.Settings();
-  if ((s.isResizeWidth && hit.colBorder >= 0) || (s.isResizeHeight && hit.rowBorder >= 0)) {
+  int borderIndex = -1;
+  if (ResizableBorder(model_.Settings(), hit, &borderIndex) != Axis::kNone) {
     titleTip_->Hide();
     return;
   }
@@ -315,21 +335,18 @@ void CGridCtrl::OnMouseMove(POINT pt, WPARAM keys) {
   if (!cell || cell->GetText().empty() || cell->GetEditing() || GetCapture() == hwnd_) return;
   if (titleTip_->Visible()) return;
   CellPaintOptions options;
-  HDC dc = GetDC(hwnd_);
-  options.pixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
-  CellPainter measuring(model_, *fonts_, options);
-  SIZE need = measuring.ContentExtent(dc, hit.cell.row, hit.cell.col);
-  ReleaseDC(hwnd_, dc);
+  SIZE need;
+  {
+    rt::win::WindowDc dc(hwnd_);
+    options.pixelsPerInchX = GetDeviceCaps(dc.Get(), LOGPIXELSX);
+    need = CellPainter(model_, *fonts_, options).ContentExtent(dc.Get(), hit.cell.row, hit.cell.col);
+  }
   Rect r = layout.DrawRect(hit.cell.row, hit.cell.col);
   if (need.cx <= r.Width() && need.cy <= r.Height() + 2) return;
-  bool header = IsHeader(model_, hit.cell);
-  Colour text = cell->GetTextColor() != kNoColor ? cell->GetTextColor()
-                : header                         ? s.fixedTextColor
-                                                 : s.textColor;
-  Colour back = cell->GetBkColor() != kNoColor ? cell->GetBkColor() : header ? s.fixedBkColor : s.bkColor;
-  const LogFont* font = cell->GetFont() ? cell->GetFont() : &model_.GridFont();
-  titleTip_->Show(hwnd_, RECT{r.left, r.top, r.right, r.bottom},
-                  measuring.DisplayText(hit.cell.row, hit.cell.col), fonts_->Get(*font), text, back,
+  CellColours colours = ColoursOf(model_, hit.cell.row, hit.cell.col);
+  std::string shown = CellPainter(model_, *fonts_, options).DisplayText(hit.cell.row, hit.cell.col);
+  titleTip_->Show(hwnd_, RECT{r.left, r.top, r.right, r.bottom}, shown,
+                  fonts_->Get(FontOf(model_, hit.cell.row, hit.cell.col)), colours.text, colours.back,
                   cell->GetFormat());
 }
 
@@ -337,52 +354,40 @@ bool CGridCtrl::OnSetCursor() {
   POINT pt;
   GetCursorPos(&pt);
   ScreenToClient(hwnd_, &pt);
-  if (mouseMode_ == mouse::kColDrag || mouseMode_ == mouse::kColBorder) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
-    return true;
-  }
-  if (mouseMode_ == mouse::kRowDrag || mouseMode_ == mouse::kRowBorder) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
-    return true;
-  }
-  HitResult hit = Layout().HitTest(pt.x, pt.y);
-  const GridSettings& s = model_.Settings();
-  if (s.isResizeWidth && hit.colBorder >= 0) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
-    return true;
-  }
-  if (s.isResizeHeight && hit.rowBorder >= 0) {
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZENS)));
-    return true;
-  }
-  return false;
+  Axis border = BorderAxis(press_.mode);
+  int borderIndex = -1;
+  if (border == Axis::kNone)
+    border = ResizableBorder(model_.Settings(), ScreenLayout().HitTest(pt.x, pt.y), &borderIndex);
+  if (border == Axis::kNone) return false;
+  ShowSizingCursor(border);
+  return true;
 }
 
 void CGridCtrl::OnMouseWheel(int delta) {
   titleTip_->Hide();
-  if (wheelLines_ == -1) {
-    wheelRemainder_ += delta;
-    int notches = wheelRemainder_ / WHEEL_DELTA;
-    wheelRemainder_ -= notches * WHEEL_DELTA;
-    ScrollBy(-notches * Layout().RowsPerPage(), 0);
+  if (wheel_.lines == -1) {
+    wheel_.remainder += delta;
+    int notches = wheel_.remainder / WHEEL_DELTA;
+    wheel_.remainder -= notches * WHEEL_DELTA;
+    ScrollBy(-notches * ScreenLayout().RowsPerPage(), 0);
     return;
   }
-  wheelRemainder_ += delta * wheelLines_;
-  int lines = wheelRemainder_ / WHEEL_DELTA;
-  wheelRemainder_ -= lines * WHEEL_DELTA;
+  wheel_.remainder += delta * wheel_.lines;
+  int lines = wheel_.remainder / WHEEL_DELTA;
+  wheel_.remainder -= lines * WHEEL_DELTA;
   ScrollBy(-lines, 0);
 }
 
 void CGridCtrl::OnTimer() {
-  if (mouseMode_ != mouse::kSelectCells && mouseMode_ != mouse::kSelectRows) {
+  if (press_.mode != mouse::Mode::kSelectCells && press_.mode != mouse::Mode::kSelectRows) {
     KillTimer(hwnd_, kAutoScrollTimer);
-    timerRunning_ = false;
+    press_.timerRunning = false;
     return;
   }
   POINT pt;
   GetCursorPos(&pt);
   ScreenToClient(hwnd_, &pt);
-  GridLayout& layout = Layout();
+  GridLayout& layout = ScreenLayout();
   int rows = 0, cols = 0;
   if (pt.y >= layout.ClientHeight()) rows = 1;
   if (pt.y < layout.HeaderHeight()) rows = -1;

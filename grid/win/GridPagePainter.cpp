@@ -12,8 +12,12 @@
 #include "grid/win/CellPainter.h"
 #include "grid/win/GridPrinting.h"
 #include "runtime/win/Gbk.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
+
+using rt::win::ScopedFont;
+using rt::win::SelectedObject;
 
 namespace {
 
@@ -51,9 +55,7 @@ RECT ToRect(const PageRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; 
 
 }  // namespace
 
-GridPagePainter::~GridPagePainter() {
-  if (printTextFont_) DeleteObject(printTextFont_);
-}
+GridPagePainter::~GridPagePainter() = default;
 
 HFONT GridPagePainter::MakeFont(const LOGFONTW& base, const std::string& face, int height, int weight) const {
   LOGFONTW lf = base;
@@ -69,12 +71,12 @@ HFONT GridPagePainter::MakeFont(const LOGFONTW& base, const std::string& face, i
 
 void GridPagePainter::BeginPrintJob(HDC dc, PageInfo* info) {
   if (!dc || !info) return;
-  HDC screen = GetDC(nullptr);
+  rt::win::WindowDc screenDc(nullptr);
+  HDC screen = screenDc.Get();
   if (!screen) return;
-  if (printTextFont_) DeleteObject(printTextFont_);
   LOGFONTW lf = PrintTextLogFont();
-  printTextFont_ = CreateFontIndirectW(&lf);
-  HGDIOBJ oldFont = SelectObject(dc, printTextFont_);
+  printTextFont_.Reset(CreateFontIndirectW(&lf));
+  SelectedObject selectedFont(dc, printTextFont_.Get());
 
   PageSurface surface;
   if (!previewMode_) {
@@ -107,8 +109,6 @@ void GridPagePainter::BeginPrintJob(HDC dc, PageInfo* info) {
   geometry_ = ComputePageGeometry(grid_, surface);
   info->maxPage = geometry_.pageTotal;
   info->currentPage = 1;
-  ReleaseDC(nullptr, screen);
-  SelectObject(dc, oldFont);
 }
 
 void GridPagePainter::MapPage(HDC dc) const {
@@ -124,50 +124,44 @@ void GridPagePainter::MapPage(HDC dc) const {
 
 void GridPagePainter::PrintPage(HDC dc, PageInfo* info) {
   if (!dc || !info || !geometry_.valid) return;
-  HGDIOBJ oldFont = SelectObject(dc, printTextFont_);
+  SelectedObject selectedFont(dc, printTextFont_.Get());
   MapPage(dc);
   PagePlan plan = PlanPage(grid_, geometry_, info->currentPage);
   info->draw = ToRect(plan.title);
   PrintTitleBand(dc, plan.title);
 
   const GridSettings& s = grid_.Settings();
-  HPEN pen = CreatePen(PS_SOLID, s.lineWidth, s.lineColor);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  for (const PageItem& item : plan.items) {
-    if (item.kind == PageItem::kCell) {
-      PrintCellContent(dc, item.row, item.col, item.rect, item.fixedRow);
-    } else {
-      MoveToEx(dc, item.rect.left, item.rect.top, nullptr);
-      LineTo(dc, item.rect.right, item.rect.bottom);
+  {
+    rt::win::ScopedPen pen(CreatePen(PS_SOLID, s.lineWidth, s.lineColor));
+    SelectedObject selectedPen(dc, pen.Get());
+    for (const PageItem& item : plan.items) {
+      if (item.kind == PageItem::kCell) {
+        PrintCellContent(dc, item.row, item.col, item.rect, item.fixedRow);
+      } else {
+        MoveToEx(dc, item.rect.left, item.rect.top, nullptr);
+        LineTo(dc, item.rect.right, item.rect.bottom);
+      }
     }
   }
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
 
   if (plan.hasFooter) {
     info->draw = ToRect(plan.footer);
     PrintFooterBand(dc, plan.footer, *info);
   }
   SetWindowOrgEx(dc, 0, 0, nullptr);
-  SelectObject(dc, oldFont);
 }
 
-void GridPagePainter::EndPrintJob(HDC, PageInfo*) {
-  if (printTextFont_) DeleteObject(printTextFont_);
-  printTextFont_ = nullptr;
-}
+void GridPagePainter::EndPrintJob(HDC, PageInfo*) { printTextFont_.Reset(); }
 
 void GridPagePainter::PrintTitleBand(HDC dc, const PageRect& band) {
   const PrintTitle& title = grid_.Title();
   if (title.text.empty()) return;
-  HFONT font = MakeFont(PrintTextLogFont(), title.face, title.size, title.bold ? FW_BOLD : FW_NORMAL);
-  HGDIOBJ old = SelectObject(dc, font);
+  ScopedFont font(MakeFont(PrintTextLogFont(), title.face, title.size, title.bold ? FW_BOLD : FW_NORMAL));
+  SelectedObject selected(dc, font.Get());
   int mode = SetBkMode(dc, TRANSPARENT);
   DrawGbk(dc, title.text, ToRect(band),
           DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | AlignFlag(TitleAlign(title.alignment)));
   SetBkMode(dc, mode);
-  SelectObject(dc, old);
-  DeleteObject(font);
 }
 
 void GridPagePainter::PrintFooterBand(HDC dc, const PageRect& band, const PageInfo& info) {
@@ -179,8 +173,8 @@ void GridPagePainter::PrintFooterBand(HDC dc, const PageRect& band, const PageIn
     GetLocalTime(&now);
     dateText = DateText(now.wYear, now.wMonth, now.wDay);
   }
-  HFONT font = MakeFont(PrintTextLogFont(), "", -10, FW_BOLD);
-  HGDIOBJ old = SelectObject(dc, font);
+  ScopedFont font(MakeFont(PrintTextLogFont(), "", -10, FW_BOLD));
+  SelectedObject selected(dc, font.Get());
   int mode = SetBkMode(dc, TRANSPARENT);
   COLORREF colour = SetTextColor(dc, RGB(0, 0, 0));
   const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
@@ -189,8 +183,6 @@ void GridPagePainter::PrintFooterBand(HDC dc, const PageRect& band, const PageIn
   if (!dateText.empty()) DrawGbk(dc, dateText, ToRect(band), flags | AlignFlag(DateAlign(s.printDate)));
   SetTextColor(dc, colour);
   SetBkMode(dc, mode);
-  SelectObject(dc, old);
-  DeleteObject(font);
 }
 
 void GridPagePainter::PrintCellContent(HDC dc, int row, int col, const PageRect& rect, bool fixedRow) {
@@ -201,9 +193,8 @@ void GridPagePainter::PrintCellContent(HDC dc, int row, int col, const PageRect&
   r.right += 1;  // the page rectangle's right and bottom are the cell's last units
   r.bottom += 1;
   if (cell->GetBkColor() != kNoColor) {
-    HBRUSH brush = CreateSolidBrush(cell->GetBkColor());
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    rt::win::ScopedBrush brush(CreateSolidBrush(cell->GetBkColor()));
+    FillRect(dc, &r, brush.Get());
   }
   bool header = fixedRow || col < grid_.HeadColCount();
   Colour text = cell->GetTextColor() != kNoColor ? cell->GetTextColor()
@@ -242,15 +233,13 @@ void GridPagePainter::PrintCellContent(HDC dc, int row, int col, const PageRect&
   if (content.empty()) return;
 
   LOGFONTW lf = ToLogFontW(cell->GetFont() ? *cell->GetFont() : grid_.GridFont());
-  HFONT font = CreateFontIndirectW(&lf);
-  HGDIOBJ old = SelectObject(dc, font);
+  ScopedFont font(CreateFontIndirectW(&lf));
+  SelectedObject selected(dc, font.Get());
   int mode = SetBkMode(dc, TRANSPARENT);
   COLORREF oldColour = SetTextColor(dc, text);
   DrawGbk(dc, content, r, flags);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, mode);
-  SelectObject(dc, old);
-  DeleteObject(font);
 }
 
 }  // namespace grid::win

@@ -19,6 +19,7 @@
 #include "resources/GridPreviewIds.h"
 #include "runtime/win/Gbk.h"
 #include "runtime/win/MessagePrompt.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
@@ -64,21 +65,19 @@ void MapView(HDC dc, int zoom) {
 SIZE ClientLogical(HWND view, int zoom) {
   RECT rc;
   GetClientRect(view, &rc);
-  HDC dc = GetDC(view);
-  MapView(dc, zoom);
+  rt::win::WindowDc dc(view);
+  MapView(dc.Get(), zoom);
   POINT p[2] = {{0, 0}, {rc.right, rc.bottom}};
-  DPtoLP(dc, p, 2);
-  ReleaseDC(view, dc);
+  DPtoLP(dc.Get(), p, 2);
   return SIZE{p[1].x - p[0].x, p[1].y - p[0].y};
 }
 
 // The paper plus its border, in screen pixels at real size.
 SIZE PaperDevice(HWND view, const pv::PaperMetrics& paper) {
-  HDC dc = GetDC(view);
-  MapView(dc, pv::kRealSize);
+  rt::win::WindowDc dc(view);
+  MapView(dc.Get(), pv::kRealSize);
   POINT p[2] = {{0, 0}, {paper.paperWidth + kPaperBorders, paper.paperHeight + kPaperBorders}};
-  LPtoDP(dc, p, 2);
-  ReleaseDC(view, dc);
+  LPtoDP(dc.Get(), p, 2);
   return SIZE{p[1].x - p[0].x, p[1].y - p[0].y};
 }
 
@@ -224,17 +223,16 @@ void PaintView(PreviewState& s, HDC dc) {
   int top = pv::kPaperBorder - s.scrollY;
   int right = left + s.paper.paperWidth, bottom = top + s.paper.paperHeight;
 
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
-  Rectangle(dc, left, top, right, bottom);
-  HBRUSH shadow = CreateSolidBrush(RGB(0, 0, 0));
-  RECT below = {left + 20, bottom, right + 20, bottom + 20};
-  RECT beside = {right, 70 - s.scrollY, right + 20, bottom + 20};
-  FillRect(dc, &below, shadow);
-  FillRect(dc, &beside, shadow);
-  DeleteObject(shadow);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
+  {
+    rt::win::SelectedObject pen(dc, GetStockObject(BLACK_PEN));
+    rt::win::SelectedObject brush(dc, GetStockObject(WHITE_BRUSH));
+    Rectangle(dc, left, top, right, bottom);
+    rt::win::ScopedBrush shadow(CreateSolidBrush(RGB(0, 0, 0)));
+    RECT below = {left + 20, bottom, right + 20, bottom + 20};
+    RECT beside = {right, 70 - s.scrollY, right + 20, bottom + 20};
+    FillRect(dc, &below, shadow.Get());
+    FillRect(dc, &beside, shadow.Get());
+  }
 
   POINT origin = {left + s.paper.leftStrip, top + s.paper.topStrip};
   LPtoDP(dc, &origin, 1);
@@ -576,9 +574,8 @@ INT_PTR CALLBACK WindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         RECT view;
         GetWindowRect(s->view, &view);
         MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&view), 2);
-        HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
-        FillRect(HDC(wp), &view, grey);
-        DeleteObject(grey);
+        rt::win::ScopedBrush grey(CreateSolidBrush(RGB(128, 128, 128)));
+        FillRect(HDC(wp), &view, grey.Get());
       }
       SetWindowLongPtrW(w, DWLP_MSGRESULT, 1);
       return TRUE;

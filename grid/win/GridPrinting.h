@@ -9,6 +9,7 @@
 #include <string>
 
 #include "grid/core/GridPageLayout.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid {
 class GridModel;
@@ -98,7 +99,7 @@ class GridPagePainter {
   PageGeometry geometry_;
   bool previewMode_ = false;
   PreviewSurface preview_;
-  HFONT printTextFont_ = nullptr;
+  rt::win::ScopedFont printTextFont_;
 };
 
 //--- The print job and the commands' entry points ---------------------------------------

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/win/Gbk.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace grid::win {
 
@@ -40,12 +41,12 @@ void ZTitleTip::Show(HWND owner, const RECT& cellRect, const std::string& text, 
   text_colour_ = textColour;
   back_colour_ = backColour;
   format_ = (format | DT_NOPREFIX | DT_SINGLELINE) & ~UINT(DT_WORDBREAK);
-  HDC dc = GetDC(hwnd_);
-  HGDIOBJ old = SelectObject(dc, font);
   SIZE size{};
-  GetTextExtentPoint32W(dc, wide_.c_str(), int(wide_.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(hwnd_, dc);
+  {
+    rt::win::WindowDc dc(hwnd_);
+    rt::win::SelectedObject selected(dc.Get(), font);
+    GetTextExtentPoint32W(dc.Get(), wide_.c_str(), int(wide_.size()), &size);
+  }
   POINT at{cellRect.left, cellRect.top};
   ClientToScreen(owner, &at);
   shownOver_ = RECT{at.x, at.y, at.x + cellRect.right - cellRect.left, at.y + cellRect.bottom - cellRect.top};
@@ -108,15 +109,15 @@ LRESULT ZTitleTip::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       HDC dc = BeginPaint(hwnd_, &ps);
       RECT r;
       GetClientRect(hwnd_, &r);
-      SetBkColor(dc, back_colour_);
-      ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+      rt::win::FillSolid(dc, r, back_colour_);
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, text_colour_);
-      HGDIOBJ old = SelectObject(dc, font_);
-      r.left += 3;
-      DrawTextW(dc, wide_.c_str(), int(wide_.size()), &r,
-                (format_ & ~UINT(DT_RIGHT | DT_CENTER)) | DT_VCENTER);
-      SelectObject(dc, old);
+      {
+        rt::win::SelectedObject selected(dc, font_);
+        r.left += 3;
+        DrawTextW(dc, wide_.c_str(), int(wide_.size()), &r,
+                  (format_ & ~UINT(DT_RIGHT | DT_CENTER)) | DT_VCENTER);
+      }
       EndPaint(hwnd_, &ps);
       return 0;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "menu/core/MenuItemText.h"
 #include "menu/core/SidePicture.h"
@@ -21,26 +22,22 @@ bool IsOurs(ULONG_PTR data) { return data >= kFirstItemId && data <= kLastItemId
 // Text sizes in the menu font, on a screen device context.
 class FontMeasurer : public TextMeasurer {
  public:
-  explicit FontMeasurer(HFONT font) : dc_(GetDC(nullptr)), old_(SelectObject(dc_, font)) {}
-  ~FontMeasurer() override {
-    SelectObject(dc_, old_);
-    ReleaseDC(nullptr, dc_);
-  }
+  explicit FontMeasurer(HFONT font) : screen_(nullptr), selected_(screen_.Get(), font) {}
   TextSize Measure(const std::string& text) const override {
     std::wstring w = rt::win::GbkToWide(text);
     SIZE s{0, 0};
     if (w.empty()) {
       TEXTMETRICW tm{};
-      GetTextMetricsW(dc_, &tm);
+      GetTextMetricsW(screen_.Get(), &tm);
       return TextSize{0, int(tm.tmHeight)};
     }
-    GetTextExtentPoint32W(dc_, w.c_str(), int(w.size()), &s);
+    GetTextExtentPoint32W(screen_.Get(), w.c_str(), int(w.size()), &s);
     return TextSize{int(s.cx), int(s.cy)};
   }
 
  private:
-  HDC dc_;
-  HGDIOBJ old_;
+  rt::win::WindowDc screen_;
+  rt::win::SelectedObject selected_;
 };
 
 }  // namespace
@@ -66,38 +63,28 @@ LOGFONTW SystemMenuFont() {
 }
 
 CMenuEx::CMenuEx() {
-  HDC screen = GetDC(nullptr);
-  screen_ = CreateCompatibleBitmap(screen, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  ReleaseDC(nullptr, screen);
+  rt::win::WindowDc screen(nullptr);
+  screen_.Reset(
+      CreateCompatibleBitmap(screen.Get(), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
   SetFont(SystemMenuFont());
 }
 
-CMenuEx::~CMenuEx() {
-  if (font_) DeleteObject(font_);
-  if (screen_) DeleteObject(screen_);
-  for (auto& [id, pic] : sidePictures_)
-    if (pic.bitmap) DeleteObject(pic.bitmap);
-}
+CMenuEx::~CMenuEx() = default;
 
 void CMenuEx::SetFont(const LOGFONTW& font) {
   HFONT made = CreateFontIndirectW(&font);
   if (!made) return;
-  if (font_) DeleteObject(font_);
-  font_ = made;
+  font_.Reset(made);
   logFont_ = font;
 }
 
 void CMenuEx::SetSidePictures(const std::vector<SidePictureData>& pictures) {
   for (const SidePictureData& d : pictures) {
-    HBITMAP bmp = PictureToBitmap(d.bitmap.data(), d.bitmap.size());
+    rt::win::ScopedBitmap bmp(PictureToBitmap(d.bitmap.data(), d.bitmap.size()));
     BITMAP info{};
-    if (!bmp || !GetObjectW(bmp, sizeof(info), &info)) {
-      if (bmp) DeleteObject(bmp);
-      continue;
-    }
-    SidePicture& pic = sidePictures_[d.barItem];
-    if (pic.bitmap) DeleteObject(pic.bitmap);
-    pic = SidePicture{bmp, d.stretch, false, int(info.bmWidth), int(info.bmHeight)};
+    if (!bmp || !GetObjectW(bmp.Get(), sizeof(info), &info)) continue;
+    sidePictures_[d.barItem] =
+        SidePicture{std::move(bmp), d.stretch, false, int(info.bmWidth), int(info.bmHeight)};
   }
 }
 
@@ -122,7 +109,7 @@ void CMenuEx::RebuildLayout() {
     if (!rec) break;
     items.push_back(MenuItemView{id, rec->level, rec->visible != 0, rec->text ? rec->text : ""});
   }
-  cache_.Rebuild(items, FontMeasurer(font_), icons.Height());
+  cache_.Rebuild(items, FontMeasurer(font_.Get()), icons.Height());
 }
 
 MeasureContext CMenuEx::Context(const PopupItemLayout* layout) const {
@@ -130,7 +117,7 @@ MeasureContext CMenuEx::Context(const PopupItemLayout* layout) const {
   ctx.iconWidth = icons.Width();
   ctx.iconHeight = icons.Height();
   ctx.sidePictureWidth = layout ? SidePictureWidth(*layout) : 0;
-  ctx.twoSpacesWidth = FontMeasurer(font_).Measure("  ").width;
+  ctx.twoSpacesWidth = FontMeasurer(font_.Get()).Measure("  ").width;
   ctx.oldFamily = oldFamily;
   return ctx;
 }
@@ -155,7 +142,7 @@ bool CMenuEx::Measure(MEASUREITEMSTRUCT* mis) {
     RebuildLayout();
 
   ItemText t = SplitItemText(text);
-  FontMeasurer measure(font_);
+  FontMeasurer measure(font_.Get());
   if (info.IsSeparator()) {
     mis->itemWidth = 0;
     mis->itemHeight = kSeparatorHeight;
@@ -184,25 +171,24 @@ bool CMenuEx::Draw(const DRAWITEMSTRUCT* dis) {
   if (info.IsBarItem()) OffsetRect(&target, 1, 0);
   int w = target.right - target.left, h = target.bottom - target.top;
   if (w <= 0 || h <= 0) return true;
-  MemoryDc mem(dis->hDC, screen_);
+  BitmapDc mem(dis->hDC, screen_.Get());
   if (!mem.Ok()) return true;
   RECT r{0, 0, w, h};
   if (info.IsBarItem())
-    DrawBarItem(mem.Handle(), r, SplitItemText(text).caption, dis->itemState);
+    DrawBarItem(mem.Get(), r, SplitItemText(text).caption, dis->itemState);
   else
-    DrawPopupItem(mem.Handle(), r, info, text, dis->itemState, dis->rcItem.top);
-  BitBlt(dis->hDC, target.left, target.top, w, h, mem.Handle(), 0, 0, SRCCOPY);
+    DrawPopupItem(mem.Get(), r, info, text, dis->itemState, dis->rcItem.top);
+  BitBlt(dis->hDC, target.left, target.top, w, h, mem.Get(), 0, 0, SRCCOPY);
   if ((dis->itemState & (ODS_SELECTED | ODS_HOTLIGHT)) && onHighlight) onHighlight(info.identifier);
   return true;
 }
 
 void CMenuEx::DrawText(HDC dc, const std::string& text, RECT r, UINT format, uint32_t color) {
   std::wstring w = rt::win::GbkToWide(text);
-  HGDIOBJ old = SelectObject(dc, font_);
+  rt::win::SelectedObject selected(dc, font_.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, color);
   DrawTextW(dc, w.c_str(), int(w.size()), &r, format | DT_SINGLELINE | DT_VCENTER);
-  SelectObject(dc, old);
 }
 
 void CMenuEx::DrawBarItem(HDC dc, const RECT& r, const std::string& caption, UINT state) {
@@ -280,14 +266,14 @@ void CMenuEx::DrawIconCell(HDC dc, const RECT& r, const CMenuItemInfo& info, UIN
       return;
     }
     // The system's check mark, black on white, laid on the box.
-    MemoryDc mark(dc, kCheckMarkSize, kCheckMarkSize);
+    BitmapDc mark(dc, kCheckMarkSize, kCheckMarkSize);
     if (!mark.Ok()) return;
     RECT mr{0, 0, kCheckMarkSize, kCheckMarkSize};
-    FillSolid(mark.Handle(), mr, RGB(255, 255, 255));
-    DrawFrameControl(mark.Handle(), &mr, DFC_MENU, DFCS_MENUCHECK);
+    FillSolid(mark.Get(), mr, RGB(255, 255, 255));
+    DrawFrameControl(mark.Get(), &mr, DFC_MENU, DFCS_MENUCHECK);
     BitBlt(dc, cell.left + (cell.right - cell.left - kCheckMarkSize) / 2,
            cell.top + (cell.bottom - cell.top - kCheckMarkSize) / 2, kCheckMarkSize, kCheckMarkSize,
-           mark.Handle(), 0, 0, SRCAND);
+           mark.Get(), 0, 0, SRCAND);
   } else if (selected) {
     icons.Draw(dc, info.iconIndex, x, y, MenuIcons::Look::kShadow, Darken(colors.Get(kSelectedFill), 0.2));
     icons.Draw(dc, info.iconIndex, x - 1, y - 1, MenuIcons::Look::kNormal, 0);
@@ -304,25 +290,23 @@ void CMenuEx::DrawSidePicture(HDC dc, const RECT& strip, const PopupItemLayout& 
     HBITMAP made = CreateCompatibleBitmap(dc, pic.width, std::max(1, plan.height));
     if (!made) return;
     {
-      MemoryDc src(dc, pic.bitmap), dst(dc, made);
+      BitmapDc src(dc, pic.bitmap.Get()), dst(dc, made);
       if (plan.stretched) {
-        SetStretchBltMode(dst.Handle(), COLORONCOLOR);
-        StretchBlt(dst.Handle(), 0, 0, pic.width, plan.height, src.Handle(), 0, 0, pic.width, pic.height,
-                   SRCCOPY);
+        SetStretchBltMode(dst.Get(), COLORONCOLOR);
+        StretchBlt(dst.Get(), 0, 0, pic.width, plan.height, src.Get(), 0, 0, pic.width, pic.height, SRCCOPY);
       } else {
         for (int k = 0; k < plan.tileCount; ++k)  // from the bottom up
-          BitBlt(dst.Handle(), 0, plan.height - (k + 1) * pic.height, pic.width, pic.height, src.Handle(), 0,
-                 0, SRCCOPY);
+          BitBlt(dst.Get(), 0, plan.height - (k + 1) * pic.height, pic.width, pic.height, src.Get(), 0, 0,
+                 SRCCOPY);
       }
     }
-    DeleteObject(pic.bitmap);
-    pic.bitmap = made;
+    pic.bitmap.Reset(made);
     pic.height = plan.height;
     pic.prepared = true;
   }
-  MemoryDc src(dc, pic.bitmap);
+  BitmapDc src(dc, pic.bitmap.Get());
   int srcY = SidePictureSliceTop(pic.height, layout.popupHeight, itemTop, pic.stretch);
-  BitBlt(dc, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top, src.Handle(), 0, srcY,
+  BitBlt(dc, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top, src.Get(), 0, srcY,
          SRCCOPY);
 }
 
@@ -344,9 +328,8 @@ void CMenuEx::FillBarRemainder() {
   RECT fill{last.right - win.left, bar.rcBar.top - win.top, client.right - win.left,
             bar.rcBar.bottom - win.top};
   if (fill.right <= fill.left) return;
-  HDC dc = GetWindowDC(window_);
-  FillSolid(dc, fill, BarColor());
-  ReleaseDC(window_, dc);
+  rt::win::WindowDc dc(window_, rt::win::WindowDc::kWholeWindow);
+  FillSolid(dc.Get(), fill, BarColor());
 }
 
 }  // namespace menu::win

@@ -16,6 +16,7 @@
 #include "menu/core/MenuUnitData.h"
 #include "menu/win/CMenuItemInfo.h"
 #include "menu/win/MenuIcons.h"
+#include "runtime/win/ScopedGdi.h"
 
 namespace menu::win {
 
@@ -54,11 +55,11 @@ class CMenuEx {
   bool Draw(const DRAWITEMSTRUCT* dis);
   // Fills the bar right of its last item with the bar colour.
   void FillBarRemainder();
-  const MenuLayoutCache& Layout() const { return cache_; }
+  const MenuLayoutCache& ItemLayouts() const { return cache_; }
 
  private:
   struct SidePicture {
-    HBITMAP bitmap = nullptr;
+    rt::win::ScopedBitmap bitmap;
     bool stretch = false, prepared = false;
     int width = 0, height = 0;
   };
@@ -75,8 +76,8 @@ class CMenuEx {
   uint32_t windowId_ = 0;
   HWND window_ = nullptr;
   LOGFONTW logFont_{};
-  HFONT font_ = nullptr;
-  HBITMAP screen_ = nullptr;  // off-screen bitmap the size of the screen
+  rt::win::ScopedFont font_;
+  rt::win::ScopedBitmap screen_;  // off-screen bitmap the size of the screen
   MenuLayoutCache cache_;
   std::map<uint32_t, SidePicture> sidePictures_;
 };

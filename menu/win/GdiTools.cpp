@@ -5,36 +5,6 @@
 
 namespace menu::win {
 
-MemoryDc::MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), bitmap_(bitmap) {
-  if (dc_ && bitmap_) previous_ = SelectObject(dc_, bitmap_);
-}
-
-MemoryDc::MemoryDc(HDC like, int width, int height) : dc_(CreateCompatibleDC(like)) {
-  owned_ = CreateCompatibleBitmap(like, width > 0 ? width : 1, height > 0 ? height : 1);
-  bitmap_ = owned_;
-  if (dc_ && bitmap_) previous_ = SelectObject(dc_, bitmap_);
-}
-
-MemoryDc::~MemoryDc() {
-  if (dc_ && previous_) SelectObject(dc_, previous_);
-  if (dc_) DeleteDC(dc_);
-  if (owned_) DeleteObject(owned_);
-}
-
-void FillSolid(HDC dc, const RECT& r, uint32_t color) {
-  COLORREF old = SetBkColor(dc, color);
-  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-  SetBkColor(dc, old);
-}
-
-void FrameSolid(HDC dc, const RECT& r, uint32_t color) {
-  if (r.right <= r.left || r.bottom <= r.top) return;
-  FillSolid(dc, RECT{r.left, r.top, r.right, r.top + 1}, color);
-  FillSolid(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, color);
-  FillSolid(dc, RECT{r.left, r.top, r.left + 1, r.bottom}, color);
-  FillSolid(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, color);
-}
-
 namespace {
 TRIVERTEX Vertex(LONG x, LONG y, uint32_t c) {
   TRIVERTEX v{};
@@ -65,11 +35,11 @@ void FillCornerShaded(HDC dc, const RECT& r, const uint32_t corner[4]) {
 void BlendSolid(HDC dc, const RECT& r, uint32_t color, uint8_t alpha) {
   int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return;
-  MemoryDc src(dc, w, h);
+  BitmapDc src(dc, w, h);
   if (!src.Ok()) return;
-  FillSolid(src.Handle(), RECT{0, 0, w, h}, color);
+  FillSolid(src.Get(), RECT{0, 0, w, h}, color);
   BLENDFUNCTION bf{AC_SRC_OVER, 0, alpha, 0};
-  AlphaBlend(dc, r.left, r.top, w, h, src.Handle(), 0, 0, w, h, bf);
+  AlphaBlend(dc, r.left, r.top, w, h, src.Get(), 0, 0, w, h, bf);
 }
 
 uint32_t OrButtonFace(uint32_t color) { return color == kUnsetColor ? GetSysColor(COLOR_BTNFACE) : color; }

@@ -22,11 +22,10 @@ void MenuIcons::Load(const std::vector<uint8_t>& data, uint32_t keyColor) {
   data_ = data;
   IconStripHeader h;
   if (!ReadIconStripHeader(data.data(), data.size(), &h)) return;
-  HBITMAP strip = PictureToBitmap(data.data() + h.pictureOffset, data.size() - h.pictureOffset);
+  rt::win::ScopedBitmap strip(PictureToBitmap(data.data() + h.pictureOffset, data.size() - h.pictureOffset));
   if (!strip) return;
   list_ = ImageList_Create(int(h.width), int(h.height), ILC_COLOR24 | ILC_MASK, 8, 8);
-  if (list_) ImageList_AddMasked(list_, strip, KeyColorOf(keyColor));
-  DeleteObject(strip);
+  if (list_) ImageList_AddMasked(list_, strip.Get(), KeyColorOf(keyColor));
   if (list_ && ImageList_GetImageCount(list_) > 0) {
     width_ = int(h.width);
     height_ = int(h.height);
@@ -41,34 +40,26 @@ void MenuIcons::Draw(HDC dc, int index, int x, int y, Look look, uint32_t shadow
   }
   if (look == Look::kFaded) {
     // The icon over a copy of what lies beneath, laid back at a low constant alpha.
-    MemoryDc tmp(dc, width_, height_);
+    BitmapDc tmp(dc, width_, height_);
     if (!tmp.Ok()) return;
-    BitBlt(tmp.Handle(), 0, 0, width_, height_, dc, x, y, SRCCOPY);
-    ImageList_Draw(list_, index, tmp.Handle(), 0, 0, ILD_TRANSPARENT);
+    BitBlt(tmp.Get(), 0, 0, width_, height_, dc, x, y, SRCCOPY);
+    ImageList_Draw(list_, index, tmp.Get(), 0, 0, ILD_TRANSPARENT);
     BLENDFUNCTION bf{AC_SRC_OVER, 0, kFadedAlpha, 0};
-    AlphaBlend(dc, x, y, width_, height_, tmp.Handle(), 0, 0, width_, height_, bf);
+    AlphaBlend(dc, x, y, width_, height_, tmp.Get(), 0, 0, width_, height_, bf);
     return;
   }
   // Shadow: the icon's mask paints the shadow colour where the icon has pixels.
-  HBITMAP mono = CreateBitmap(width_, height_, 1, 1, nullptr);
-  {
-    MemoryDc mask(dc, mono);
-    if (!mask.Ok()) {
-      DeleteObject(mono);
-      return;
-    }
-    ImageList_Draw(list_, index, mask.Handle(), 0, 0, ILD_MASK);
-    HBRUSH brush = CreateSolidBrush(shadowColor);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-    COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
-    BitBlt(dc, x, y, width_, height_, mask.Handle(), 0, 0, 0x00B8074A);  // brush where the mask is black
-    SetTextColor(dc, oldText);
-    SetBkColor(dc, oldBk);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
-  }
-  DeleteObject(mono);
+  rt::win::ScopedBitmap mono(CreateBitmap(width_, height_, 1, 1, nullptr));
+  BitmapDc mask(dc, mono.Get());
+  if (!mask.Ok()) return;
+  ImageList_Draw(list_, index, mask.Get(), 0, 0, ILD_MASK);
+  rt::win::ScopedBrush brush(CreateSolidBrush(shadowColor));
+  rt::win::SelectedObject selectedBrush(dc, brush.Get());
+  COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
+  BitBlt(dc, x, y, width_, height_, mask.Get(), 0, 0, 0x00B8074A);  // brush where the mask is black
+  SetTextColor(dc, oldText);
+  SetBkColor(dc, oldBk);
 }
 
 }  // namespace menu::win

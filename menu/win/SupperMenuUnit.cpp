@@ -118,7 +118,6 @@ SupperMenuUnit::SupperMenuUnit(const rt::win::UnitCreateParams& p) : ref_(p.ref)
   menu_.SetSidePictures(data.sidePictures);
   menu_.oldFamily = IsOldFamily(OperatingSystemCode());
   if (!data.menuFont.empty()) ApplyFont(data.menuFont.data());
-  barBrush_ = CreateSolidBrush(menu_.BarColor());
 
   RegisterUnitClass();
   hwnd_ = CreateWindowExW(0, kUnitClass, L"", WS_CHILD, p.rect.left, p.rect.top, p.rect.right - p.rect.left,
@@ -137,7 +136,6 @@ SupperMenuUnit::~SupperMenuUnit() {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
-  if (barBrush_) DeleteObject(barBrush_);
 }
 
 void SupperMenuUnit::TakeOverForm() {
@@ -245,12 +243,12 @@ void SupperMenuUnit::DrawBarItemHot(HWND hwnd, int index, const RECT& screenRect
   dis.itemAction = ODA_DRAWENTIRE;
   dis.itemState = ODS_HOTLIGHT | ((mii.fState & MFS_GRAYED) ? ODS_GRAYED : 0);
   dis.hwndItem = reinterpret_cast<HWND>(menu);
-  dis.hDC = GetWindowDC(hwnd);
+  rt::win::WindowDc dc(hwnd, rt::win::WindowDc::kWholeWindow);
+  dis.hDC = dc.Get();
   dis.rcItem = screenRect;
   OffsetRect(&dis.rcItem, -win.left, -win.top);
   dis.itemData = mii.dwItemData;
   menu_.Draw(&dis);
-  ReleaseDC(hwnd, dis.hDC);
 }
 
 void SupperMenuUnit::HotTrack(HWND hwnd, LPARAM lp) {
@@ -341,8 +339,6 @@ bool SupperMenuUnit::SetProperty(int index, const rt::DataValue& v) {
       ReadItemIconMap(bytes.data(), bytes.size(), &menu_.itemIcons);
   } else if (index == kBarBackColor) {
     menu_.barBackColor = word;
-    if (barBrush_) DeleteObject(barBrush_);
-    barBrush_ = CreateSolidBrush(menu_.BarColor());
     if (form_ && IsWindowVisible(form_))
       SetWindowPos(form_, nullptr, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

@@ -69,7 +69,6 @@ class SupperMenuUnit : public rt::win::Unit {
   rt::UnitRef ref_;
   HWND hwnd_ = nullptr;
   HWND form_ = nullptr;  // while taken over
-  HBRUSH barBrush_ = nullptr;
   CMenuEx menu_;
   std::vector<uint8_t> fontRecord_;  // the MenuFont record as last set (60 bytes), or empty
 };

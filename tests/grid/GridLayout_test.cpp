@@ -86,10 +86,10 @@ TEST_F(LayoutTest, MillionRowsFindRowsByPosition) {
 
 TEST(FillRectTest, ByLineWidth) {
   Rect cell{10, 20, 60, 40};
-  EXPECT_EQ(FillRect(cell, 0), (Rect{9, 20, 59, 40}));
-  EXPECT_EQ(FillRect(cell, 1), (Rect{9, 20, 59, 40}));
-  EXPECT_EQ(FillRect(cell, 2), (Rect{10, 20, 59, 39}));
-  EXPECT_EQ(FillRect(cell, 4), (Rect{12, 22, 58, 38}));
+  EXPECT_EQ(CellFillRect(cell, 0), (Rect{9, 20, 59, 40}));
+  EXPECT_EQ(CellFillRect(cell, 1), (Rect{9, 20, 59, 40}));
+  EXPECT_EQ(CellFillRect(cell, 2), (Rect{10, 20, 59, 39}));
+  EXPECT_EQ(CellFillRect(cell, 4), (Rect{12, 22, 58, 38}));
 }
 
 TEST_F(LayoutTest, BodyLinesAreCutInsideMergedBlocksAndClosedWhenOneWay) {

@@ -43,7 +43,7 @@ TEST_F(Mouse, ADoubleClickOnANewCellReportsOneFocusMoveAndABorderPressMovesTheFo
 
   RECT r = grid->CellRect(3, 1);
   Press(POINT{r.right - 1, (r.top + r.bottom) / 2});
-  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kColBorder);
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::Mode::kColBorder);
   EXPECT_EQ(M().FocusRow(), 3);
   EXPECT_EQ(M().FocusCol(), 1);
   Release(POINT{r.right - 1, (r.top + r.bottom) / 2});
@@ -66,14 +66,14 @@ TEST_F(Mouse, ColumnDragNeedsPermissionAndReportsOnlyRealChanges) {
   Move(POINT{border.x + 30, border.y}, true);
   Release(POINT{border.x + 30, border.y});
   EXPECT_EQ(M().ColWidth(2), 60);
-  EXPECT_EQ(grid->MouseMode(), 0);
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::Mode::kNone);
 
   M().Settings().isResizeWidth = 1;
   sink.log.clear();
   Press(border);
-  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kColBorder);
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::Mode::kColBorder);
   Move(POINT{border.x + 30, border.y}, true);
-  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kColDrag);
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::Mode::kColDrag);
   Release(POINT{border.x + 30, border.y});
   EXPECT_EQ(M().ColWidth(2), 90);
   EXPECT_EQ(sink.Joined(), "4:2");  // no click event after a resize
@@ -121,11 +121,11 @@ TEST_F(Mouse, WheelScrollsItsLinesOrPages) {
 
 TEST_F(Mouse, DraggingSelectsABlockAndTheTimerRunsOnlyWhileDragging) {
   Press(Centre(1, 1));
-  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kSelectCells);
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::Mode::kSelectCells);
   Move(Centre(2, 3), true);
   Release(Centre(2, 3));
   EXPECT_EQ(Dump(1, 3), "|*+|+|+|\n|+|+|+|\n||||");
-  EXPECT_EQ(grid->MouseMode(), 0);
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::Mode::kNone);
 }
 
 }  // namespace
@@ -158,7 +158,7 @@ TEST_F(Mouse, EditorFocusIsNoFocusChangeAndLostCaptureStopsTheTimer) {
   EXPECT_EQ(sink.gained, gained);
   EXPECT_EQ(sink.lost, lost);
   Press(Centre(2, 2));
-  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::kSelectCells);
+  EXPECT_EQ(grid->MouseMode(), grid::win::mouse::Mode::kSelectCells);
   SetCapture(GetParent(grid->Hwnd()));  // another window takes the mouse
   ReleaseCapture();
   MSG msg;

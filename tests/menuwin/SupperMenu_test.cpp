@@ -221,7 +221,7 @@ TEST(SupperMenuMeasure, BarItemsPopupsSeparatorsAndTheShortcutColumn) {
   MEASUREITEMSTRUCT calc = Measure(m.Form(), kCalcItem);
   int widestTools = std::max(TextWidth(u, "计算器"), TextWidth(u, "月历"));
   EXPECT_EQ(int(calc.itemWidth), 16 + widestTools + 27 - 12);
-  const menu::PopupItemLayout* layout = u.Menu().Layout().Find(kCalcItem);
+  const menu::PopupItemLayout* layout = u.Menu().ItemLayouts().Find(kCalcItem);
   ASSERT_NE(layout, nullptr);
   EXPECT_EQ(layout->widestShortcut, 0);
 
