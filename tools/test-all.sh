@@ -44,16 +44,23 @@ else
   fail=1
 fi
 
-# wine_tests DIR: runs a Windows build's tests under Wine on a virtual display of its own.
+# wine_tests DIR BITS: runs a Windows build's tests under Wine on a virtual display of its
+# own. The prefix's server is made first and kept running for the whole run: a test that
+# starts just as the server of the one before is shutting down fails to reach it.
 wine_tests() {
-  local dir=$1 display=97 xvfb
+  local dir=$1 bits=$2 display=97 xvfb
+  local prefix=$top/$dir/wineprefix server=/usr/lib/wine/wineserver
   while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
   Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   sleep 1
+  DISPLAY=":$display" bash tools/wine-run.sh --prefix "$prefix" --bits "$bits" cmd /c exit >/dev/null 2>&1
+  WINEPREFIX=$prefix "$server" -w
+  WINEPREFIX=$prefix "$server" -p
   (cd "$dir" && DISPLAY=":$display" ctest --output-on-failure -j "$jobs") | tee "$dir.test.log"
   [ "${PIPESTATUS[0]}" -eq 0 ] || fail=1
   count "$dir.test.log"
+  WINEPREFIX=$prefix "$server" -k 2>/dev/null
   kill "$xvfb" 2>/dev/null
 }
 
@@ -62,7 +69,7 @@ bash tools/cups-pdf.sh >/dev/null || echo "printing tests will skip: the CUPS PD
 
 step "64-bit Windows build, tests under Wine"
 if build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release; then
-  wine_tests build/win64
+  wine_tests build/win64 64
 else
   fail=1
 fi
@@ -70,7 +77,7 @@ fi
 step "32-bit Windows build (the release program), tests under the 32-bit Wine loader"
 if build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release -DQH_TESTS=ON; then
   if bash tools/wine-run.sh --can-run-32; then
-    wine_tests build/win32
+    wine_tests build/win32 32
   else
     echo "32-bit tests not run: no working 32-bit Wine loader here (not installed, or the machine cannot run 32-bit programs); built only"
   fi
