@@ -45,22 +45,26 @@ else
 fi
 
 # wine_tests DIR BITS: runs a Windows build's tests under Wine on a virtual display of its
-# own. The prefix's server is made first and kept running for the whole run: a test that
-# starts just as the server of the one before is shutting down fails to reach it.
+# own. A console program waiting on a pipe keeps the prefix's Wine server, and the system
+# services it starts, running for the whole run: a test that starts just as the server
+# is shutting down fails to reach it. The services write where the keeper does (nowhere),
+# not into a test's output, which ctest would wait on until they end.
 wine_tests() {
-  local dir=$1 bits=$2 display=97 xvfb
+  local dir=$1 bits=$2 display=97 xvfb keep
   local prefix=$top/$dir/wineprefix server=/usr/lib/wine/wineserver
   while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
   Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   sleep 1
-  DISPLAY=":$display" bash tools/wine-run.sh --prefix "$prefix" --bits "$bits" cmd /c exit >/dev/null 2>&1
-  WINEPREFIX=$prefix "$server" -w
-  WINEPREFIX=$prefix "$server" -p
-  (cd "$dir" && DISPLAY=":$display" ctest --output-on-failure -j "$jobs") | tee "$dir.test.log"
+  local -x DISPLAY=":$display"
+  bash tools/wine-run.sh --prefix "$prefix" --bits "$bits" cmd /c exit >/dev/null 2>&1
+  exec {keep}> >(exec bash tools/wine-run.sh --prefix "$prefix" --bits "$bits" cmd /c pause >/dev/null 2>&1)
+  for _ in $(seq 100); do pgrep -f 'cmd.exe /c pause' >/dev/null && break; sleep 0.2; done
+  (cd "$dir" && ctest --output-on-failure -j "$jobs") {keep}>&- | tee "$dir.test.log"
   [ "${PIPESTATUS[0]}" -eq 0 ] || fail=1
   count "$dir.test.log"
-  WINEPREFIX=$prefix "$server" -k 2>/dev/null
+  exec {keep}>&-
+  WINEPREFIX=$prefix timeout 60 "$server" -w || WINEPREFIX=$prefix "$server" -k
   kill "$xvfb" 2>/dev/null
 }
 
