@@ -45,10 +45,11 @@ else
 fi
 
 # wine_tests DIR BITS: runs a Windows build's tests under Wine on a virtual display of its
-# own. A console program waiting on a pipe keeps the prefix's Wine server, and the system
-# services it starts, running for the whole run: a test that starts just as the server
-# is shutting down fails to reach it. The services write where the keeper does (nowhere),
-# not into a test's output, which ctest would wait on until they end.
+# own. Wine's services and its desktop process outlive the program that started them
+# and write to its error output, so ctest waits for them; and a test that starts as they
+# and the Wine server go away cannot reach the server. So a keeper starts them first,
+# writing nowhere (rundll32 makes a window, which brings up the desktop), and holds them
+# until the last test is done, waiting on a pipe that is closed then.
 wine_tests() {
   local dir=$1 bits=$2 display=97 xvfb keep
   local prefix=$top/$dir/wineprefix server=/usr/lib/wine/wineserver
@@ -58,9 +59,10 @@ wine_tests() {
   sleep 1
   local -x DISPLAY=":$display"
   bash tools/wine-run.sh --prefix "$prefix" --bits "$bits" cmd /c exit >/dev/null 2>&1
-  exec {keep}> >(exec bash tools/wine-run.sh --prefix "$prefix" --bits "$bits" cmd /c pause >/dev/null 2>&1)
-  for _ in $(seq 100); do pgrep -f 'cmd.exe /c pause' >/dev/null && break; sleep 0.2; done
-  (cd "$dir" && ctest --output-on-failure -j "$jobs") {keep}>&- | tee "$dir.test.log"
+  exec {keep}> >(exec bash tools/wine-run.sh --prefix "$prefix" --bits "$bits" \
+    cmd /c "rundll32.exe user32.dll,LockWorkStation & pause" >/dev/null 2>&1)
+  for _ in $(seq 100); do pgrep -f 'explorer.exe /desktop' >/dev/null && break; sleep 0.2; done
+  (cd "$dir" && ctest --output-on-failure --timeout 600 -j "$jobs") {keep}>&- | tee "$dir.test.log"
   [ "${PIPESTATUS[0]}" -eq 0 ] || fail=1
   count "$dir.test.log"
   exec {keep}>&-
