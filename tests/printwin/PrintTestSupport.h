@@ -68,6 +68,28 @@ inline std::string Shell(const std::string& command, DWORD ms = 30000) {
 
 inline void RunShell(const std::string& command) { Shell(command); }
 
+// Wine copies the CUPS queues into the registry as a process loads its spooler, and
+// drops them when CUPS does not answer then (as when it is busy with the jobs of the
+// tests before). A run of this program that only lists its tests copies them anew.
+inline void RereadSystemPrinters() {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring line = L"\"" + std::wstring(self) + L"\" --gtest_list_tests";
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE nul = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdOutput = si.hStdError = nul;
+  PROCESS_INFORMATION pi = {};
+  if (CreateProcessW(self, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+    WaitForSingleObject(pi.hProcess, 30000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
+  if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+}
+
 // Whether the PDF printer can be used here. Only a machine where CUPS itself has no
 // "PDF" queue (tools/cups-pdf.sh could not set it up) skips the printing tests: once
 // CUPS serves the queue, Windows not seeing it is a fault of this machine's Wine set-up
@@ -90,12 +112,21 @@ inline bool WindowsSeesPrinter(const wchar_t* name) {
   return false;
 }
 
+inline bool WindowsSeesPrinterSoon(const wchar_t* name) {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (WindowsSeesPrinter(name)) return true;
+    Sleep(500);
+    RereadSystemPrinters();
+  }
+  return WindowsSeesPrinter(name);
+}
+
 inline PrinterProbe ProbePrinter() {
   // The probes below are Unix programs: without them nothing could be checked at all.
   if (Shell("echo yes").empty()) return {PrinterProbe::kFault, "Wine cannot start Unix programs (/bin/sh)"};
   if (Shell("lpstat -p PDF >/dev/null 2>&1 && echo yes").empty())
     return {PrinterProbe::kNoCups, "CUPS has no queue \"PDF\" here (tools/cups-pdf.sh says why)"};
-  if (!WindowsSeesPrinter(L"PDF"))
+  if (!WindowsSeesPrinterSoon(L"PDF"))
     return {PrinterProbe::kFault,
             "lpstat -p PDF shows the CUPS queue but Windows sees no printer \"PDF\": this Wine "
             "loader cannot reach CUPS (the 32-bit one needs libcups2:i386, see tools/setup.sh)"};
