@@ -17,12 +17,8 @@ const char kBookFilter[] = "账本文件(*.db)|*.db";
 
 // The open book and the chosen file as a UTF-8 path; false after saying what failed.
 bool BookAndFile(uint32_t dialogId, book::NoteBook** notes, std::string* pathUtf8, std::string* gbkName) {
-  std::string why;
-  *notes = OpenNoteBook(&why);
-  if (!*notes) {
-    Tell("无法打开账本：" + why, kStopIcon);
-    return false;
-  }
+  *notes = OpenNoteBookOrSay();
+  if (!*notes) return false;
   if (!ChooseFile(dialogId, kBookFilter, gbkName)) return false;
   if (book::GbkToStoredUtf8(*gbkName, pathUtf8)) return true;
   Tell("文件名有误：" + *gbkName, kStopIcon);

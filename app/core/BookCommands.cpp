@@ -76,11 +76,7 @@ rt::HandlerResult OnNewNote(const rt::EventArgs&) {
 }
 
 rt::HandlerResult OnNumberFormat(const rt::EventArgs&) {
-  std::string why;
-  if (!OpenNoteBook(&why)) {
-    Tell("无法打开账本：" + why, kStopIcon);
-    return rt::HandlerResult::None();
-  }
+  if (!OpenNoteBookOrSay()) return rt::HandlerResult::None();
   CoreCommand(rt::CoreCommand::kLoadWindow, {NumberWindowArg(), kOmitted, rt::MakeLogic(true)});
   return rt::HandlerResult::None();
 }

@@ -69,12 +69,8 @@ void ShowNotes(const std::vector<book::NoteSummary>& notes) {
 }
 
 void QueryAndShow() {
-  std::string why;
-  book::NoteBook* notes = OpenNoteBook(&why);
-  if (!notes) {
-    Tell("无法打开账本：" + why, kStopIcon);
-    return;
-  }
+  book::NoteBook* notes = OpenNoteBookOrSay();
+  if (!notes) return;
   ShowNotes(notes->List(FilterOfWindow()));
 }
 

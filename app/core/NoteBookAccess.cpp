@@ -3,6 +3,8 @@
 #include <memory>
 #include <utility>
 
+#include "app/core/FileCommands.h"
+
 namespace app {
 
 namespace {
@@ -32,6 +34,13 @@ book::NoteBook* OpenNoteBook(std::string* why) {
   BookState& s = State();
   if (!s.book && !s.path.empty()) s.book = book::NoteBook::Open(s.path, why);
   return s.book.get();
+}
+
+book::NoteBook* OpenNoteBookOrSay() {
+  std::string why;
+  book::NoteBook* notes = OpenNoteBook(&why);
+  if (!notes) Tell("无法打开账本：" + why, kStopIcon);
+  return notes;
 }
 
 }  // namespace app

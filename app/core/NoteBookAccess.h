@@ -16,5 +16,7 @@ const std::string& NoteBookPath();  // UTF-8; "" when the book is not used
 // The open book, or null with the reason (GBK) when it cannot be opened now; a later
 // call tries again.
 book::NoteBook* OpenNoteBook(std::string* why);
+// The same, telling the user why in a box when it cannot be opened.
+book::NoteBook* OpenNoteBookOrSay();
 
 }  // namespace app

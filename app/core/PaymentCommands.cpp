@@ -44,14 +44,6 @@ void SetCell(int row, int col, const std::string& text) {
               {rt::MakeInt(row), rt::MakeInt(col), rt::MakeInt(1), TextArg(text)});
 }
 
-// The open book, or null after saying why not.
-book::NoteBook* BookOrSay() {
-  std::string why;
-  book::NoteBook* notes = OpenNoteBook(&why);
-  if (!notes) Tell("无法打开账本：" + why, kStopIcon);
-  return notes;
-}
-
 void ShowPayments(const std::vector<book::Payment>& payments) {
   GridCommand(PaymentGridArg(), grid::cmd::NewGrid,
               {rt::MakeInt(int(payments.size()) + 1), rt::MakeInt(kColumns)});
@@ -101,7 +93,7 @@ bool FormPayment(book::Payment* payment) {
 }  // namespace
 
 rt::HandlerResult OnPayments(const rt::EventArgs&) {
-  if (!BookOrSay()) return rt::HandlerResult::None();
+  if (!OpenNoteBookOrSay()) return rt::HandlerResult::None();
   CoreCommand(rt::CoreCommand::kLoadWindow, {PaymentWindowArg(), kOmitted, rt::MakeLogic(true)});
   return rt::HandlerResult::None();
 }
@@ -134,7 +126,7 @@ rt::HandlerResult OnPaymentChosen(const rt::EventArgs& args) {
 rt::HandlerResult OnRecordPayment(const rt::EventArgs&) {
   book::Payment payment;
   if (!FormPayment(&payment)) return rt::HandlerResult::None();
-  book::NoteBook* notes = BookOrSay();
+  book::NoteBook* notes = OpenNoteBookOrSay();
   if (!notes) return rt::HandlerResult::None();
   std::string why;
   if (!notes->RecordPayment(&payment, &why)) {
@@ -157,7 +149,7 @@ rt::HandlerResult OnDeletePayment(const rt::EventArgs&) {
   }
   const int64_t id = shown.ids[size_t(shown.chosenRow) - 1];
   if (Tell("确定删除这笔收款吗？", kYesNoQuestion) != kAnswerYes) return rt::HandlerResult::None();
-  book::NoteBook* notes = BookOrSay();
+  book::NoteBook* notes = OpenNoteBookOrSay();
   if (!notes) return rt::HandlerResult::None();
   std::string why;
   if (!notes->DeletePayment(id, &why)) Tell("删除收款失败：" + why, kStopIcon);

@@ -71,13 +71,10 @@ std::optional<book::Statement> MakeAndShow() {
     Tell("请输入客户名称。", kInformationIcon);
     return std::nullopt;
   }
-  std::string why;
-  book::NoteBook* notes = OpenNoteBook(&why);
+  book::NoteBook* notes = OpenNoteBookOrSay();
+  if (!notes) return std::nullopt;
   book::Statement statement;
-  if (!notes) {
-    Tell("无法打开账本：" + why, kStopIcon);
-    return std::nullopt;
-  }
+  std::string why;
   std::string from = DateBoxText(kStatementWindowId, kStatementFromBoxId);
   std::string to = DateBoxText(kStatementWindowId, kStatementToBoxId);
   if (!notes->MakeStatement(customer, from, to, &statement, &why)) {
