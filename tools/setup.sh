@@ -14,9 +14,14 @@ packages=(
   libsqlite3-dev
   python3 locales
   cups printer-driver-cups-pdf poppler-utils
+  # The server book: PostgreSQL for the tests' private cluster, ODBC and its driver.
+  postgresql unixodbc unixodbc-dev odbc-postgresql
   # Wine finds printers through the CUPS client library, loaded at run time by the loader
   # itself: the 32-bit loader needs the i386 one, or it sees no printer at all.
   libcups2:i386
+  # The 32-bit Wine's odbc32 hands calls to the host's unixODBC: it needs the i386 one and
+  # the i386 driver.
+  libodbc2:i386 libodbcinst2:i386 odbc-postgresql:i386
 )
 
 SUDO=""
