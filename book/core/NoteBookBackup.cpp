@@ -64,7 +64,6 @@ bool NoteBook::BackupTo(const std::string& pathUtf8, std::string* why) {
   if (rc != SQLITE_OK) return impl_->Fail(ReasonForCode(rc), why);
   rc = CopyDatabase(copy.get(), db);
   if (rc != SQLITE_OK) return impl_->Fail(ReasonForCode(rc), why);
-  impl_->Succeeded();
   return true;
 }
 
@@ -72,14 +71,14 @@ bool NoteBook::RestoreFrom(const std::string& pathUtf8, const std::string& keepU
   sqlite3* db = impl_->db.get();
   if (SameFile(db, pathUtf8)) return impl_->Fail(kBackupIsTheBook, why);
   sql::Connection backup;
-  if (OpenFile(pathUtf8, SQLITE_OPEN_READONLY, &backup) != SQLITE_OK) return impl_->Fail(kCannotOpenBackup, why);
+  if (OpenFile(pathUtf8, SQLITE_OPEN_READONLY, &backup) != SQLITE_OK)
+    return impl_->Fail(kCannotOpenBackup, why);
   std::string reason = CheckBackup(backup.get());
   if (!reason.empty()) return impl_->Fail(reason, why);
   if (!BackupTo(keepUtf8, why)) return false;
   int rc = CopyDatabase(db, backup.get());
   if (rc == SQLITE_OK) rc = BringUpToDate(db);
   if (rc != SQLITE_OK) return impl_->Fail(ReasonForCode(rc), why);
-  impl_->Succeeded();
   return true;
 }
 

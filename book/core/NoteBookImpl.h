@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "book/core/BookErrors.h"
 #include "book/core/NoteBook.h"
 #include "book/core/Sqlite.h"
 
@@ -11,13 +12,21 @@ namespace book {
 
 struct NoteBook::Impl {
   sql::Connection db;
-  std::string lastError;  // GBK; "" after a call that succeeded
 
-  // Records `code` as the last error, with its reason in *why when given; false.
+  // The reason for `code` (or the reason given) in *why when given; false.
   bool Fail(int code, std::string* why);
   bool Fail(const std::string& reason, std::string* why);
-  void Succeeded() { lastError.clear(); }
 };
+
+// A query's answer that failed for `reason`.
+template <class T>
+Answer<T> FailedAnswer(const std::string& reason) {
+  return Answer<T>{T{}, false, reason};
+}
+template <class T>
+Answer<T> FailedAnswer(int code) {
+  return FailedAnswer<T>(ReasonForCode(code));
+}
 
 // The customer's id: made (or its last use brought up to `now`) for a non-empty name,
 // else 0.

@@ -87,19 +87,13 @@ bool NoteBook::NextNumber(const std::string& todayYmd, std::string* number, std:
   if (rc == SQLITE_OK) rc = transaction.Commit();
   if (rc != SQLITE_OK) return impl_->Fail(rc, why);
   *number = taken;
-  impl_->Succeeded();
   return true;
 }
 
-NumberFormat NoteBook::GetNumberFormat() {
-  NumberFormat format;
-  int rc = ReadFormat(impl_->db.get(), &format);
-  if (rc != SQLITE_OK) {
-    impl_->Fail(rc, nullptr);
-    return NumberFormat();
-  }
-  impl_->Succeeded();
-  return format;
+Answer<NumberFormat> NoteBook::GetNumberFormat() {
+  Answer<NumberFormat> format;
+  int rc = ReadFormat(impl_->db.get(), &format.value);
+  return rc == SQLITE_OK ? format : FailedAnswer<NumberFormat>(rc);
 }
 
 bool NoteBook::SetNumberFormat(const NumberFormat& format, std::string* why) {
@@ -113,7 +107,6 @@ bool NoteBook::SetNumberFormat(const NumberFormat& format, std::string* why) {
   if (rc == SQLITE_OK) rc = WriteSetting(db, kDigitsKey, nullptr, format.serialDigits);
   if (rc == SQLITE_OK) rc = transaction.Commit();
   if (rc != SQLITE_OK) return impl_->Fail(rc, why);
-  impl_->Succeeded();
   return true;
 }
 

@@ -104,7 +104,6 @@ int64_t NowMs() {
 bool NoteBook::Impl::Fail(int code, std::string* why) { return Fail(ReasonForCode(code), why); }
 
 bool NoteBook::Impl::Fail(const std::string& reason, std::string* why) {
-  lastError = reason;
   if (why) *why = reason;
   return false;
 }
@@ -128,7 +127,5 @@ std::unique_ptr<NoteBook> NoteBook::Open(const std::string& pathUtf8, std::strin
   impl->db = std::move(db);
   return std::unique_ptr<NoteBook>(new NoteBook(std::move(impl)));
 }
-
-const std::string& NoteBook::LastError() const { return impl_->lastError; }
 
 }  // namespace book

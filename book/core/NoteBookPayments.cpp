@@ -1,5 +1,6 @@
 // Payments a customer made: recorded, listed and deleted one at a time.
 #include "book/core/BookDate.h"
+#include "book/core/CustomerName.h"
 #include "book/core/NoteBookImpl.h"
 
 namespace book {
@@ -7,11 +8,16 @@ namespace book {
 namespace {
 
 bool CheckPayment(const Payment& p, std::string* reason) {
-  if (p.customer.empty()) *reason = "请填写客户名称";
-  else if (!IsIsoDate(p.date)) *reason = "日期有误：" + p.date;
-  else if (p.amount <= 0) *reason = "收款金额必须大于零";
-  else if (p.amount % kFen) *reason = "收款金额最多两位小数";
-  else return true;
+  if (p.customer.empty())
+    *reason = "请填写客户名称";
+  else if (!IsIsoDate(p.date))
+    *reason = "日期有误：" + p.date;
+  else if (p.amount <= 0)
+    *reason = "收款金额必须大于零";
+  else if (p.amount % kFen)
+    *reason = "收款金额最多两位小数";
+  else
+    return true;
   return false;
 }
 
@@ -19,6 +25,7 @@ bool CheckPayment(const Payment& p, std::string* reason) {
 
 bool NoteBook::RecordPayment(Payment* payment, std::string* why) {
   std::string reason;
+  payment->customer = CustomerName(payment->customer);
   if (!CheckPayment(*payment, &reason)) return impl_->Fail(reason, why);
   sqlite3* db = impl_->db.get();
   sql::WriteTransaction transaction(db);
@@ -42,7 +49,6 @@ bool NoteBook::RecordPayment(Payment* payment, std::string* why) {
   }
   if (rc == SQLITE_OK) rc = transaction.Commit();
   if (rc != SQLITE_OK) return impl_->Fail(rc, why);
-  impl_->Succeeded();
   return true;
 }
 
@@ -51,24 +57,25 @@ bool NoteBook::DeletePayment(int64_t id, std::string* why) {
   s.Bind(1, id);
   int rc = s.Run();
   if (rc != SQLITE_OK) return impl_->Fail(rc, why);
-  impl_->Succeeded();
   return true;
 }
 
-std::vector<Payment> NoteBook::Payments(const std::string& customer) {
-  std::vector<Payment> payments;
-  sql::Statement s(impl_->db.get(),
-                   "SELECT p.id, p.pay_date, p.amount, p.remark FROM payments p "
-                   "JOIN customers c ON c.id = p.customer_id WHERE c.name = ?1 ORDER BY p.pay_date, p.id");
-  s.BindGbk(1, customer);
-  int rc;
-  while ((rc = s.Step()) == SQLITE_ROW) payments.push_back(Payment{s.Int(0), customer, s.Gbk(1), s.Gbk(3), s.Int(2)});
-  if (rc != SQLITE_DONE) {
-    impl_->Fail(rc, nullptr);
-    return {};
+Answer<std::vector<Payment>> NoteBook::Payments(const std::string& customer) {
+  sqlite3* db = impl_->db.get();
+  int64_t customerId = 0;
+  int rc = FindCustomer(db, customer, &customerId);
+  Answer<std::vector<Payment>> payments;
+  if (rc == SQLITE_OK && customerId) {
+    sql::Statement s(db,
+                     "SELECT id, pay_date, amount, remark FROM payments WHERE customer_id = ?1 "
+                     "ORDER BY pay_date, id");
+    s.Bind(1, customerId);
+    std::string name = CustomerName(customer);
+    while ((rc = s.Step()) == SQLITE_ROW)
+      payments.value.push_back(Payment{s.Int(0), name, s.Gbk(1), s.Gbk(3), s.Int(2)});
+    if (rc == SQLITE_DONE) rc = SQLITE_OK;
   }
-  impl_->Succeeded();
-  return payments;
+  return rc == SQLITE_OK ? payments : FailedAnswer<std::vector<Payment>>(rc);
 }
 
 }  // namespace book

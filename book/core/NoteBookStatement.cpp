@@ -1,6 +1,8 @@
 // A customer's statement: the balance brought forward, the period's item rows and
 // payments, and what is owed at its end. Sums are exact (Money.h).
 #include "book/core/BookDate.h"
+#include "book/core/CellAmount.h"
+#include "book/core/CustomerName.h"
 #include "book/core/NoteBookImpl.h"
 
 namespace book {
@@ -19,15 +21,9 @@ const char kPayments[] =
     "SELECT pay_date, remark, amount FROM payments "
     "WHERE customer_id = ?1 AND pay_date >= ?2 AND pay_date <= ?3 ORDER BY pay_date, id";
 
-// Adds a cell's amount text (nothing when it is no number); false on overflow.
-bool AddAmountText(const std::string& text, Money* sum) {
-  Money value = 0;
-  return !ParseMoney(text, &value) || AddMoney(*sum, value, sum);
-}
-
 // The customer's item amounts and payments dated from..to, lines appended when given.
-int SumPeriod(sqlite3* db, int64_t customer, const std::string& from, const std::string& to,
-              Money* delivered, Money* paid, std::vector<StatementLine>* lines, bool* overflow) {
+int SumPeriod(sqlite3* db, int64_t customer, const std::string& from, const std::string& to, Money* delivered,
+              Money* paid, std::vector<StatementLine>* lines, bool* overflow) {
   sql::Statement items(db, kItemRows), payments(db, kPayments);
   for (sql::Statement* s : {&items, &payments}) {
     s->Bind(1, customer);
@@ -39,7 +35,7 @@ int SumPeriod(sqlite3* db, int64_t customer, const std::string& from, const std:
   // Without `lines` (the balance brought forward) only the amounts are read.
   while ((rc = items.Step()) == SQLITE_ROW) {
     std::string amount = items.Gbk(6);
-    if (!AddAmountText(amount, delivered)) *overflow = true;
+    if (!AddAmount(amount, delivered)) *overflow = true;
     if (lines)
       rows.push_back(StatementLine{items.Gbk(0), items.Gbk(1), items.Gbk(2), items.Gbk(3), items.Gbk(4),
                                    items.Gbk(5), std::move(amount), items.Gbk(7)});
@@ -49,7 +45,8 @@ int SumPeriod(sqlite3* db, int64_t customer, const std::string& from, const std:
     Money amount = payments.Int(2);
     if (!AddMoney(*paid, amount, paid)) *overflow = true;
     if (!lines) continue;
-    pays.push_back(StatementLine{payments.Gbk(0), "收款", payments.Gbk(1), "", "", "", MoneyText(amount), ""});
+    pays.push_back(
+        StatementLine{payments.Gbk(0), "收款", payments.Gbk(1), "", "", "", MoneyText(amount), ""});
     pays.back().payment = true;
   }
   if (rc != SQLITE_DONE) return rc;
@@ -68,9 +65,10 @@ int SumPeriod(sqlite3* db, int64_t customer, const std::string& from, const std:
 
 bool NoteBook::MakeStatement(const std::string& customer, const std::string& from, const std::string& to,
                              Statement* statement, std::string* why) {
-  if (!IsIsoDate(from) || !IsIsoDate(to)) return impl_->Fail("日期有误：" + (IsIsoDate(from) ? to : from), why);
+  if (!IsIsoDate(from) || !IsIsoDate(to))
+    return impl_->Fail("日期有误：" + (IsIsoDate(from) ? to : from), why);
   if (from > to) return impl_->Fail("起始日期晚于截止日期", why);
-  *statement = Statement{customer, from, to};
+  *statement = Statement{CustomerName(customer), from, to};
   sqlite3* db = impl_->db.get();
   // One read transaction, so a note saved meanwhile is in every sum or in none.
   int rc = sql::Exec(db, "BEGIN");
@@ -91,7 +89,6 @@ bool NoteBook::MakeStatement(const std::string& customer, const std::string& fro
   if (overflow) return impl_->Fail(kOverflow, why);
   statement->opening = opening;
   statement->closing = closing;
-  impl_->Succeeded();
   return true;
 }
 

@@ -87,10 +87,10 @@ int PaymentsCsv(const std::string& bookPath, const std::vector<std::string>& arg
     return kExitUsage;
   auto book = OpenBook(bookPath, o, true);
   if (!book) return kExitFailure;
-  std::vector<book::Payment> payments = book->Payments(customer);
-  if (!book->LastError().empty()) return o.Fail(bookPath, Out(book->LastError()));
+  book::Answer<std::vector<book::Payment>> payments = book->Payments(customer);
+  if (!payments.ok) return o.Fail(bookPath, Out(payments.why));
   *o.out += "id,date,amount,remark\r\n";
-  for (const book::Payment& p : payments)
+  for (const book::Payment& p : payments.value)
     AppendFields({std::to_string(p.id), p.date, book::MoneyText(p.amount), Out(p.remark)}, o.out);
   return 0;
 }
