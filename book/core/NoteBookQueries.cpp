@@ -70,8 +70,9 @@ Answer<std::optional<LastItem>> NoteBook::LastItemFor(const std::string& custome
   s.Bind(1, customerId);
   s.BindGbk(2, dimensions);
   rc = s.Step();
-  if (rc == SQLITE_ROW) return Result{LastItem{s.Gbk(0), s.Gbk(1)}};
-  return rc == SQLITE_DONE ? Result{} : FailedAnswer<std::optional<LastItem>>(rc);
+  Result found;
+  if (rc == SQLITE_ROW) found.value = LastItem{s.Gbk(0), s.Gbk(1)};
+  return rc == SQLITE_ROW || rc == SQLITE_DONE ? found : FailedAnswer<std::optional<LastItem>>(rc);
 }
 
 Answer<std::vector<NoteSummary>> NoteBook::List(const NoteFilter& filter) {
