@@ -7,6 +7,7 @@
 
 #include "runtime/core/Blocks.h"
 #include "runtime/core/DateTime.h"
+#include "text/GbkChars.h"
 
 namespace rt {
 
@@ -32,7 +33,7 @@ class NarrowingCursor {
     const uint8_t lead = p_[0];
     width_ = 1;
     current_ = lead;
-    if (lead < 0x81 || lead == 0xFF || p_[1] == 0) return;
+    if (!text::IsGbkLead(lead) || !text::IsGbkTrail(p_[1])) return;
     const uint8_t trail = p_[1];
     width_ = 2;
     current_ = kNoFit;

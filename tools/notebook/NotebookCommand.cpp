@@ -10,8 +10,8 @@
 #include "book/core/NoteBook.h"
 #include "tools/notebook/CommandOutput.h"
 #include "tools/notebook/NoteFiles.h"
-#include "tools/qgd/GbkText.h"
-#include "tools/qgd/GridCsv.h"
+#include "text/Csv.h"
+#include "text/GbkText.h"
 
 namespace notebook {
 
@@ -66,11 +66,11 @@ int Import(const std::string& bookPath, const std::vector<std::string>& paths, c
 
 void AppendNoteLine(const book::NoteSummary& note, std::string* csv) {
   for (const std::string* gbk : {&note.noteDate, &note.number, &note.customer}) {
-    qgd::AppendCsvField(book::GbkToUtf8ForOutput(*gbk), csv);
+    text::AppendCsvField(book::GbkToUtf8ForOutput(*gbk), csv);
     *csv += ',';
   }
   *csv += book::MoneyDecimal(note.total) + ',';
-  qgd::AppendCsvField(book::GbkToUtf8ForOutput(note.filePath), csv);
+  text::AppendCsvField(book::GbkToUtf8ForOutput(note.filePath), csv);
   *csv += "\r\n";
 }
 
@@ -91,7 +91,7 @@ int List(const std::string& bookPath, const std::vector<std::string>& args, cons
       return o.Usage(a + ": not a date (YYYY-MM-DD): " + *target);
   }
   // A name GBK cannot write is no customer of the book: the list is empty.
-  if (!customer.empty() && !qgd::Utf8ToGbk(customer, &filter.customer)) filter.customer = "\xFF";
+  if (!customer.empty() && !text::Utf8ToGbk(customer, &filter.customer)) filter.customer = "\xFF";
   auto book = OpenBook(bookPath, o, true);
   if (!book) return kExitFailure;
   book::Answer<std::vector<book::NoteSummary>> notes = book->List(filter);

@@ -7,8 +7,8 @@
 #include "book/core/BookText.h"
 #include "book/core/StatementCsv.h"
 #include "tools/notebook/CommandOutput.h"
-#include "tools/qgd/GbkText.h"
-#include "tools/qgd/GridCsv.h"
+#include "text/Csv.h"
+#include "text/GbkText.h"
 
 namespace notebook {
 
@@ -42,7 +42,7 @@ bool ReadOptions(const std::string& command, const std::vector<std::string>& arg
 bool GbkOption(const Options& options, const char* name, std::string* gbk, const Output& o) {
   auto it = options.find(name);
   if (it == options.end()) return true;
-  if (qgd::Utf8ToGbk(it->second, gbk)) return true;
+  if (text::Utf8ToGbk(it->second, gbk)) return true;
   o.Usage(std::string(name) + ": holds characters the book cannot keep");
   return false;
 }
@@ -51,7 +51,7 @@ void AppendFields(std::initializer_list<std::string> utf8, std::string* csv) {
   bool first = true;
   for (const std::string& field : utf8) {
     if (!first) *csv += ',';
-    qgd::AppendCsvField(field, csv);
+    text::AppendCsvField(field, csv);
     first = false;
   }
   *csv += "\r\n";
