@@ -4,6 +4,7 @@
 #                                  prints the ODBC connection string, also kept in
 #                                  DIR/connection.txt; a running one is reused
 #   pg-test-cluster.sh stop DIR    stops it (nothing when it is not running)
+#   … --unless-given               does nothing when QH_TEST_SERVER already names one
 # It listens only on 127.0.0.1 at a free port, with a password (so a wrong one is
 # refused as on a shop's server) and fsync off for speed. Nothing of the machine's own
 # PostgreSQL is touched: no system service, no system data folder. As root the server
@@ -63,6 +64,12 @@ stop() {
   running || return 0
   as_owner "$bin/pg_ctl" -D "$data" -m fast -w -t 60 stop >/dev/null
 }
+
+# Under ctest: a cluster the caller already gave (QH_TEST_SERVER) is used as it is.
+if [ -n "${QH_TEST_SERVER:-}" ] && [ "${3:-}" = "--unless-given" ]; then
+  [ "$cmd" = start ] && echo "$QH_TEST_SERVER" >"$dir/connection.txt"
+  exit 0
+fi
 
 case "$cmd" in
   start) start ;;

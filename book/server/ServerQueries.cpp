@@ -1,0 +1,165 @@
+// What the program asks the server book: customers, remembered prices, the list of
+// notes, payments and a customer's rows for a statement.
+#include <chrono>
+
+#include "book/core/BookDate.h"
+#include "book/server/ServerStore.h"
+#include "book/server/ServerWrite.h"
+
+namespace book {
+
+namespace {
+
+const char kNewestFirst[] = " ORDER BY n.note_date DESC, n.saved_at DESC, n.id DESC";
+
+// Item rows of the customer's dated notes with from <= date <= to, in statement order.
+const char kItemRows[] =
+    "SELECT n.note_date, n.number, i.dimensions, i.quantity, i.unit, i.price, i.amount, i.remarks "
+    "FROM notes n JOIN items i ON i.note_id = n.id JOIN customers c ON c.id = n.customer_id "
+    "WHERE c.name = ? AND n.note_date <> '' AND n.note_date >= ? AND n.note_date <= ? "
+    "ORDER BY n.note_date, n.number, n.id, i.row";
+const char kPaymentRows[] =
+    "SELECT p.pay_date, p.remark, p.amount FROM payments p JOIN customers c ON c.id = p.customer_id "
+    "WHERE c.name = ? AND p.pay_date >= ? AND p.pay_date <= ? ORDER BY p.pay_date, p.id";
+
+bool ReadRows(odbc::Connection& db, const std::string& customer, const std::string& from,
+              const std::string& to, LedgerRows* rows) {
+  odbc::Statement items(db, kItemRows), payments(db, kPaymentRows);
+  for (odbc::Statement* s : {&items, &payments}) {
+    s->BindGbk(1, customer);
+    s->BindGbk(2, from);
+    s->BindGbk(3, to);
+  }
+  bool row = false, ok = items.Execute();
+  while (ok && (ok = items.Fetch(&row)) && row) {
+    StatementLine line;
+    int col = 0;  // read left to right, as ODBC wants
+    for (std::string* field : {&line.date, &line.number, &line.dimensions, &line.quantity, &line.unit,
+                               &line.price, &line.amount, &line.remarks})
+      *field = items.Gbk(col++);
+    rows->items.push_back(std::move(line));
+  }
+  ok = ok && payments.Execute();
+  while (ok && (ok = payments.Fetch(&row)) && row) {
+    std::string date = payments.Gbk(0), remark = payments.Gbk(1);
+    rows->payments.push_back(LedgerRows::Paid{date, remark, payments.Int(2)});
+  }
+  return ok;
+}
+
+int64_t NowMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+bool ServerStore::ReadCustomers(size_t limit, std::vector<std::string>* names, std::string* why) {
+  if (!Ready(why)) return false;
+  odbc::Statement s(*db_, "SELECT name FROM customers ORDER BY last_used DESC, id DESC LIMIT ?");
+  s.Bind(1, int64_t(limit > size_t(INT64_MAX) ? INT64_MAX : limit));
+  bool row = false, ok = s.Execute();
+  while (ok && (ok = s.Fetch(&row)) && row) names->push_back(s.Gbk(0));
+  return Finish(ok, why);
+}
+
+bool ServerStore::ReadLastItem(const std::string& customer, const std::string& dimensions,
+                               std::optional<LastItem>* item, std::string* why) {
+  if (!Ready(why)) return false;
+  // A row that has neither unit nor price has nothing to fill in.
+  odbc::Statement s(*db_, (std::string("SELECT i.unit, i.price FROM notes n JOIN items i ON i.note_id = n.id "
+                                       "JOIN customers c ON c.id = n.customer_id WHERE c.name = ? AND "
+                                       "i.dimensions = ? AND (i.unit <> '' OR i.price <> '')") +
+                           kNewestFirst + ", i.row LIMIT 1")
+                              .c_str());
+  s.BindGbk(1, customer);
+  s.BindGbk(2, dimensions);
+  bool row = false, ok = s.Execute() && s.Fetch(&row);
+  if (ok && row) {
+    std::string unit = s.Gbk(0);
+    *item = LastItem{unit, s.Gbk(1)};
+  }
+  return Finish(ok, why);
+}
+
+bool ServerStore::ReadNotes(const NoteFilter& filter, std::vector<NoteSummary>* notes, std::string* why) {
+  if (!Ready(why)) return false;
+  std::string sql =
+      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, n.total FROM notes n "
+      "LEFT JOIN customers c ON c.id = n.customer_id WHERE TRUE";
+  std::vector<const std::string*> params;
+  if (!filter.customer.empty()) sql += " AND c.name = ?", params.push_back(&filter.customer);
+  // A date range leaves out the notes that have no date.
+  if (!filter.from.empty() || !filter.to.empty()) sql += " AND n.note_date <> ''";
+  if (!filter.from.empty()) sql += " AND n.note_date >= ?", params.push_back(&filter.from);
+  if (!filter.to.empty()) sql += " AND n.note_date <= ?", params.push_back(&filter.to);
+  odbc::Statement s(*db_, (sql + kNewestFirst).c_str());
+  for (size_t i = 0; i < params.size(); ++i) s.BindGbk(int(i + 1), *params[i]);
+  bool row = false, ok = s.Execute();
+  while (ok && (ok = s.Fetch(&row)) && row) {
+    NoteSummary note;
+    note.id = s.Int(0);
+    note.noteDate = s.Gbk(1), note.number = s.Gbk(2), note.customer = s.Gbk(3), note.filePath = s.Gbk(4);
+    note.total = double(s.Int(5)) / double(kMoneyScale);
+    notes->push_back(std::move(note));
+  }
+  return Finish(ok, why);
+}
+
+bool ServerStore::WritePayment(Payment* payment, std::string* why) {
+  if (!Ready(why)) return false;
+  int64_t customerId = 0, id = 0;
+  bool found = false;
+  odbc::Statement s(*db_,
+                    "INSERT INTO payments(customer_id, pay_date, amount, remark, recorded_at) "
+                    "VALUES(?, ?, ?, ?, ?) RETURNING id");
+  bool ok = UpsertServerCustomer(*db_, payment->customer, NowMs(), &customerId);
+  s.Bind(1, customerId);
+  s.BindGbk(2, payment->date);
+  s.Bind(3, int64_t(payment->amount));
+  s.BindGbk(4, payment->remark);
+  s.Bind(5, NowMs());
+  ok = ok && s.ExecuteScalar(&id, &found) && found;
+  if (!Finish(ok, why)) return false;
+  payment->id = id;
+  return true;
+}
+
+bool ServerStore::DeletePayment(int64_t id, std::string* why) {
+  if (!Ready(why)) return false;
+  odbc::Statement s(*db_, "DELETE FROM payments WHERE id = ?");
+  s.Bind(1, id);
+  return Finish(s.Execute(), why);
+}
+
+bool ServerStore::ReadPayments(const std::string& customer, std::vector<Payment>* payments,
+                               std::string* why) {
+  if (!Ready(why)) return false;
+  odbc::Statement s(*db_,
+                    "SELECT p.id, p.pay_date, p.amount, p.remark FROM payments p "
+                    "JOIN customers c ON c.id = p.customer_id WHERE c.name = ? ORDER BY p.pay_date, p.id");
+  s.BindGbk(1, customer);
+  bool row = false, ok = s.Execute();
+  while (ok && (ok = s.Fetch(&row)) && row) {
+    Payment p;
+    p.id = s.Int(0);
+    p.customer = customer;
+    p.date = s.Gbk(1);
+    p.amount = s.Int(2);
+    p.remark = s.Gbk(3);
+    payments->push_back(std::move(p));
+  }
+  return Finish(ok, why);
+}
+
+bool ServerStore::ReadLedger(const std::string& customer, const std::string& from, const std::string& to,
+                             LedgerRows* before, LedgerRows* period, std::string* why) {
+  if (!Ready(why)) return false;
+  // One snapshot, so a note saved meanwhile is in every sum or in none.
+  odbc::Statement snapshot(*db_, "SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");
+  bool ok = snapshot.Execute() && ReadRows(*db_, customer, "0000-00-00", DayBefore(from), before) &&
+            ReadRows(*db_, customer, from, to, period);
+  return Finish(ok, why);
+}
+
+}  // namespace book
