@@ -6,6 +6,7 @@
 
 #include "book/core/BookErrors.h"
 #include "book/core/SqliteStore.h"
+#include "book/server/Odbc.h"
 #include "book/server/ServerStore.h"
 #include "book/server/ServerWrite.h"
 

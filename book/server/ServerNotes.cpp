@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "book/server/Odbc.h"
 #include "book/server/ServerStore.h"
 #include "book/server/ServerWrite.h"
 

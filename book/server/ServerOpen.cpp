@@ -54,6 +54,9 @@ bool MakeCurrent(odbc::Connection& db, Verdict* verdict) {
 
 }  // namespace
 
+ServerStore::ServerStore(std::string connection) : connectionText_(std::move(connection)) {}
+ServerStore::~ServerStore() = default;
+
 bool ServerStore::Fail(std::string* why) {
   odbc::Connection& db = *db_;
   std::string reason = (db.LostServer() ? reason::kServerUnreachable : reason::kServerError) + db.Reason();

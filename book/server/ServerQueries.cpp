@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "book/core/BookDate.h"
+#include "book/server/Odbc.h"
 #include "book/server/ServerStore.h"
 #include "book/server/ServerWrite.h"
 

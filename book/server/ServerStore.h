@@ -9,9 +9,12 @@
 #include <string>
 
 #include "book/core/BookStore.h"
-#include "book/server/Odbc.h"
 
 namespace book {
+
+namespace odbc {
+class Connection;
+}
 
 // How long connecting waits for a server that does not answer.
 inline constexpr int kServerLoginSeconds = 5;
@@ -21,6 +24,7 @@ class ServerStore final : public BookStore {
   // Connects and checks (creating or upgrading) the schema. Null with a reason (GBK):
   // the server's own words when it cannot be reached or refuses the login.
   static std::unique_ptr<ServerStore> Open(const std::string& connection, std::string* why);
+  ~ServerStore() override;
 
   bool WriteNotes(const std::vector<NoteRecord>& notes, std::string* why) override;
   bool TakeSerial(const std::string& stem, const NumberOfSerial& numberOf, std::string* number,
@@ -42,10 +46,8 @@ class ServerStore final : public BookStore {
   bool BackupTo(const std::string& pathUtf8, std::string* why) override;
   bool RestoreFrom(const std::string& pathUtf8, const std::string& keepUtf8, std::string* why) override;
 
-  odbc::Connection& connection() { return *db_; }
-
  private:
-  explicit ServerStore(std::string connection) : connectionText_(std::move(connection)) {}
+  explicit ServerStore(std::string connection);
   // A fresh connection when the last one lost the server; false with the reason.
   bool Ready(std::string* why);
   // Rolls back; false with the reason of the failed call (the server gone, or what the

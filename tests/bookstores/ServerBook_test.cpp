@@ -14,21 +14,13 @@ using test::Note;
 using test::StoreKind;
 using test::TestPlace;
 
-// Runs SQL on the book's own database, outside any book.
 void RunSql(const std::string& connection, const std::string& sql) {
-  odbc::Connection db;
-  ASSERT_TRUE(db.Open(connection, 10)) << db.Reason();
-  odbc::Statement s(db, sql.c_str());
-  ASSERT_TRUE(s.Execute()) << db.Reason() << "\n" << sql;
+  std::string why;
+  ASSERT_TRUE(test::RunSql(connection, sql, &why)) << why << "\n" << sql;
 }
 
 std::string Scalar(const std::string& connection, const std::string& sql) {
-  odbc::Connection db;
-  EXPECT_TRUE(db.Open(connection, 10)) << db.Reason();
-  odbc::Statement s(db, sql.c_str());
-  bool row = false;
-  EXPECT_TRUE(s.Execute() && s.Fetch(&row) && row) << db.Reason();
-  return row ? s.Gbk(0) : "";
+  return test::QueryText(connection, sql);
 }
 
 TEST(ServerBook, KeepsItsVersionAndUpgradesAnOlderBook) {

@@ -13,7 +13,6 @@
 #include <string>
 
 #include "book/core/NoteBook.h"
-#include "book/server/Odbc.h"
 #include "book/server/ServerStore.h"
 
 namespace book::test {
@@ -27,14 +26,13 @@ inline std::string TestServer() {
   return text;
 }
 
-// Runs `sql` on the cluster's own database, committing at once.
-inline bool AdminExec(const std::string& sql, std::string* why) {
-  odbc::Connection db;
-  if (!db.Open(TestServer(), 10)) return *why = db.Reason(), false;
-  odbc::Statement s(db, sql.c_str());
-  if (!s.Execute()) return *why = db.Reason(), false;
-  return true;
-}
+// Runs `sql` on the database of `connection`, committing at once; false with the
+// server's reason. (Apart, so no test sees the platform headers ODBC brings.)
+bool RunSql(const std::string& connection, const std::string& sql, std::string* why);
+// The first column of the first row of `sql` as text ("" when none).
+std::string QueryText(const std::string& connection, const std::string& sql);
+
+inline bool AdminExec(const std::string& sql, std::string* why) { return RunSql(TestServer(), sql, why); }
 
 // The connection string of a database of its own, made empty.
 inline std::string FreshServerBook(const std::string& name) {
