@@ -52,6 +52,7 @@ enum class HandlerId : uint32_t {
   OnStatementPreview,
   OnStatementPrint,
   OnStatementExport,
+  OnMainWindowCloseRequest,  // the close box asks before unsaved edits are lost
   Count
 };
 

@@ -26,6 +26,7 @@ struct Table {
     Set(HandlerId::OnOpen, &OnOpen);
     Set(HandlerId::OnSave, &OnSave);
     Set(HandlerId::OnExit, &OnExit);
+    Set(HandlerId::OnMainWindowCloseRequest, &OnMainWindowCloseRequest);
     Set(HandlerId::OnCalculator, &OnCalculator);
     Set(HandlerId::OnMonthCalendar, &OnMonthCalendar);
     Set(HandlerId::OnPrintHeaderSettings, &print::OnPrintHeaderSettings);

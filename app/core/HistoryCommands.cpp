@@ -30,7 +30,8 @@ void SetCell(int row, int col, const std::string& text) {
 }
 
 std::string CellText(int row, int col) {
-  CommandResult cell = GridCommand(HistoryGridArg(), grid::cmd::GetCellData, {rt::MakeInt(row), rt::MakeInt(col)});
+  CommandResult cell =
+      GridCommand(HistoryGridArg(), grid::cmd::GetCellData, {rt::MakeInt(row), rt::MakeInt(col)});
   return cell.IsText() ? cell.Text() : std::string();
 }
 
@@ -60,7 +61,7 @@ void ShowNotes(const std::vector<book::NoteSummary>& notes) {
     SetCell(row, 0, n.noteDate);
     SetCell(row, 1, n.number);
     SetCell(row, 2, n.customer);
-    SetCell(row, 3, ToText(rt::MakeDouble(n.total)));
+    SetCell(row, 3, book::MoneyDecimal(n.total));
     SetCell(row, kFileColumn, n.filePath);
   }
   std::string count = "共 " + std::to_string(notes.size()) + " 张单据";
@@ -68,10 +69,14 @@ void ShowNotes(const std::vector<book::NoteSummary>& notes) {
   WriteUnitText(kHistoryWindowId, kHistoryCountLabelId, prop::kCaption, count);
 }
 
+// A list the book could not read is no empty list: the count line says why.
 void QueryAndShow() {
   book::NoteBook* notes = OpenNoteBookOrSay();
   if (!notes) return;
-  ShowNotes(notes->List(FilterOfWindow()));
+  book::Answer<std::vector<book::NoteSummary>> listed = notes->List(FilterOfWindow());
+  ShowNotes(listed.value);
+  if (!listed.ok)
+    WriteUnitText(kHistoryWindowId, kHistoryCountLabelId, prop::kCaption, kUnreadBook + listed.why);
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ bool RecordSavedNote(const std::string& fileName, std::string* why) {
   book::NoteBook* notes = OpenNoteBook(why);
   if (!notes) return false;
   book::NoteRecord note;
-  if (!book::ReadNote(NoteCellText, GridCount(prop::kGridRowCount), GridCount(prop::kGridColCount), &note, why))
+  if (!book::ReadNote(NoteCellText, GridCount(prop::kGridRowCount), GridCount(prop::kGridColCount), &note,
+                      why))
     return false;
   note.filePath = fileName;
   note.printTitle = ReadMainUnitText(kHeaderTextEditId, prop::kEditContent);
@@ -34,7 +35,8 @@ void OfferCustomerNames(uint32_t windowId, uint32_t editBoxId) {
   book::NoteBook* notes = OpenNoteBook(&why);
   if (!notes) return;
   std::string lines;
-  for (const std::string& name : notes->Customers()) {
+  // Names the book cannot read now are offered at the next chance.
+  for (const std::string& name : notes->Customers().value) {
     if (!lines.empty()) lines += '\n';
     lines += name;
   }
@@ -50,9 +52,10 @@ void FillRememberedPrices() {
   book::NoteBook* notes = customer.empty() ? nullptr : OpenNoteBook(&why);
   if (!notes || GridCount(prop::kGridColCount) <= kPriceColumn) return;
   for (int r : rows) {
-    std::optional<book::LastItem> last = notes->LastItemFor(customer, NoteCellText(r, 1));
-    if (!last) continue;
-    if (NoteCellText(r, kUnitColumn).empty() && !last->unit.empty()) SetNoteCellText(r, kUnitColumn, last->unit);
+    std::optional<book::LastItem> last = notes->LastItemFor(customer, NoteCellText(r, 1)).value;
+    if (!last) continue;  // nothing remembered, or the book cannot tell now
+    if (NoteCellText(r, kUnitColumn).empty() && !last->unit.empty())
+      SetNoteCellText(r, kUnitColumn, last->unit);
     if (NoteCellText(r, kPriceColumn).empty() && !last->price.empty())
       SetNoteCellText(r, kPriceColumn, last->price);
   }

@@ -66,7 +66,7 @@ const char* const kAboutText =
     "送货单存为表格文件，以后打开再改。\r\n\r\n"
     "打印前可设置表头、字体和页边距。\r\n\r\n"
     "打印预览可逐页查看效果。\r\n\r\n"
-    "退出时不会提醒保存，请先保存。";
+    "退出时如未保存，会提醒保存。";
 
 // The usage help: the three fixed instructions, then notes on this program.
 const char* const kHelpText =
@@ -75,7 +75,7 @@ const char* const kHelpText =
     "    在相应的表格内输入内容  排表  数量 备注 等信息\r\n\r\n"
     "    预览  如果觉得效果不好 返回重新设计  修改内容\r\n\r\n"
     "    填好数量和单价，编辑结束后金额和合计自动算出。\r\n\r\n"
-    "    退出前请先保存，程序不会提醒。";
+    "    退出时如单据未保存，程序会提醒保存。";
 
 //--- The five windows ---------------------------------------------------------------
 
@@ -84,8 +84,10 @@ WindowTemplate MainWindow() {
   w.windowId = kMainWindowId;
   w.idWord = 0x19010018;
   w.units = {
-      // Event 0: window and units created; event 4: size changed.
-      On({{0, HandlerId::OnMainWindowCreated}, {4, HandlerId::FitGridToWindow}},
+      // Event 0: window and units created; event 1: close box; event 4: size changed.
+      On({{0, HandlerId::OnMainWindowCreated},
+          {1, HandlerId::OnMainWindowCloseRequest},
+          {4, HandlerId::FitGridToWindow}},
          Unit(kMainWindowUnitId, tag::kWindow, "", {50, 50, 691, 587}, kShownState,
               WindowBlock(6, 2, "青禾简易表格生成器", SheetIcon()))),
 

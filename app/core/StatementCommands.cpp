@@ -16,7 +16,7 @@
 #include "app/core/ProgramTemplates.h"
 #include "app/core/StatementSheet.h"
 #include "book/core/BookDate.h"
-#include "book/core/GbkScan.h"
+#include "book/core/CustomerName.h"
 #include "book/core/StatementCsv.h"
 #include "grid/core/GridCommands.h"
 #include "grid/core/PlatformFile.h"
@@ -66,7 +66,7 @@ std::string CapitalOf(book::Money amount) {
 std::optional<book::Statement> MakeAndShow() {
   // The book keeps names trimmed, as the notes' title cells give them.
   std::string customer =
-      book::TrimGbk(ReadUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent));
+      book::CustomerName(ReadUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent));
   if (customer.empty()) {
     Tell("请输入客户名称。", kInformationIcon);
     return std::nullopt;
@@ -128,7 +128,7 @@ rt::HandlerResult OnStatementShown(const rt::EventArgs&) {
   SetDateBox(kStatementWindowId, kStatementFromBoxId, today - (std::atoi(TodayText().c_str() + 8) - 1));
   SetDateBox(kStatementWindowId, kStatementToBoxId, MonthEnd());
   for (int c = 0; c < kStatementColumns; ++c) SetCell(kStatementHeadRows - 1, c, kStatementColumnNames[c]);
-  std::string customer = book::TrimGbk(ReadMainUnitText(kCustomerEditId, prop::kEditContent));
+  std::string customer = book::CustomerName(ReadMainUnitText(kCustomerEditId, prop::kEditContent));
   if (!customer.empty()) {
     WriteUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent, customer);
     MakeAndShow();

@@ -1,8 +1,7 @@
 // The book's rules that sit in front of its store: what is checked before anything is
 // written, and how a failure reaches the caller.
-#include <cmath>
-
 #include "book/core/BookDate.h"
+#include "book/core/CustomerName.h"
 #include "book/core/NoteBookImpl.h"
 #include "book/core/SqliteStore.h"
 
@@ -14,10 +13,6 @@ namespace {
 bool CheckNote(const NoteRecord& note, std::string* reason) {
   if (!note.noteDate.empty() && !IsIsoDate(note.noteDate)) {
     *reason = "单据日期有误：" + note.noteDate;
-    return false;
-  }
-  if (!std::isfinite(note.total)) {
-    *reason = "单据合计不是有效的数";
     return false;
   }
   bool seen[21] = {};
@@ -48,15 +43,12 @@ bool CheckPayment(const Payment& p, std::string* reason) {
 }  // namespace
 
 bool NoteBook::Impl::Fail(const std::string& reason, std::string* why) {
-  lastError = reason;
   if (why) *why = reason;
   return false;
 }
 
 bool NoteBook::Impl::Done(bool ok, const std::string& reason, std::string* why) {
-  if (!ok) return Fail(reason, why);
-  Succeeded();
-  return true;
+  return ok || Fail(reason, why);
 }
 
 NoteBook::NoteBook(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -73,21 +65,23 @@ std::unique_ptr<NoteBook> NoteBook::Open(const std::string& pathUtf8, std::strin
   return store ? OnStore(std::move(store)) : nullptr;
 }
 
-const std::string& NoteBook::LastError() const { return impl_->lastError; }
-
 bool NoteBook::Record(const NoteRecord& note, std::string* why) {
   return RecordAll(std::vector<NoteRecord>{note}, why);
 }
 
 bool NoteBook::RecordAll(const std::vector<NoteRecord>& notes, std::string* why) {
   std::string reason;
-  for (const NoteRecord& note : notes)
+  std::vector<NoteRecord> named = notes;
+  for (NoteRecord& note : named) {
     if (!CheckNote(note, &reason)) return impl_->Fail(reason, why);
-  return impl_->Done(impl_->store->WriteNotes(notes, &reason), reason, why);
+    note.customer = CustomerName(note.customer);
+  }
+  return impl_->Done(impl_->store->WriteNotes(named, &reason), reason, why);
 }
 
 bool NoteBook::RecordPayment(Payment* payment, std::string* why) {
   std::string reason;
+  payment->customer = CustomerName(payment->customer);
   if (!CheckPayment(*payment, &reason)) return impl_->Fail(reason, why);
   return impl_->Done(impl_->store->WritePayment(payment, &reason), reason, why);
 }
@@ -111,12 +105,10 @@ bool NoteBook::CopyInto(NoteBook& target, CopyCounts* counts, std::string* why) 
   BookContents contents;
   std::string reason;
   if (!impl_->store->ReadAll(&contents, &reason)) return impl_->Fail(reason, why);
-  if (!target.impl_->Done(target.impl_->store->WriteAllIntoEmpty(contents, &reason), reason, why))
-    return impl_->Fail(reason, nullptr);
+  if (!target.impl_->store->WriteAllIntoEmpty(contents, &reason)) return impl_->Fail(reason, why);
   *counts = CopyCounts{contents.notes.size(), 0, contents.payments.size(), contents.customers.size(),
                        contents.serials.size()};
   for (const BookContents::Note& note : contents.notes) counts->items += note.record.items.size();
-  impl_->Succeeded();
   return true;
 }
 

@@ -11,13 +11,23 @@ namespace book {
 
 struct NoteBook::Impl {
   std::unique_ptr<BookStore> store;
-  std::string lastError;  // GBK; "" after a call that succeeded
 
-  // Records the reason as the last error, and in *why when given; false.
+  // The reason in *why when given; false.
   bool Fail(const std::string& reason, std::string* why);
-  // The store's answer: `ok` with the reason it gave kept as the last error.
+  // The store's answer: `ok`, or false with the reason it gave.
   bool Done(bool ok, const std::string& reason, std::string* why);
-  void Succeeded() { lastError.clear(); }
 };
+
+// A query's answer that failed for `reason`.
+template <class T>
+Answer<T> FailedAnswer(const std::string& reason) {
+  return Answer<T>{T{}, false, reason};
+}
+
+// The store's answer to a query: its value, or the failure with the reason.
+template <class T>
+Answer<T> StoreAnswer(bool ok, T&& value, const std::string& reason) {
+  return ok ? Answer<T>{std::move(value), true, ""} : FailedAnswer<T>(reason);
+}
 
 }  // namespace book

@@ -39,12 +39,11 @@ bool NoteBook::NextNumber(const std::string& todayYmd, std::string* number, std:
   return impl_->Done(impl_->store->TakeSerial(stem, numberOf, number, &reason), reason, why);
 }
 
-NumberFormat NoteBook::GetNumberFormat() {
+Answer<NumberFormat> NoteBook::GetNumberFormat() {
   std::vector<BookContents::Setting> settings;
   std::string reason;
-  if (!impl_->Done(impl_->store->ReadSettings("number.", &settings, &reason), reason, nullptr))
-    return NumberFormat();
-  return FormatOf(settings);
+  if (!impl_->store->ReadSettings("number.", &settings, &reason)) return FailedAnswer<NumberFormat>(reason);
+  return {FormatOf(settings)};
 }
 
 bool NoteBook::SetNumberFormat(const NumberFormat& format, std::string* why) {

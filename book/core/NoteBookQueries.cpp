@@ -1,45 +1,48 @@
 // What the program asks the book while the trader types, the list of notes and the
-// payments: the dates checked here, the reading done by the store.
+// payments: dates checked and customer names taken by their one rule here, the reading
+// done by the store.
 #include "book/core/BookDate.h"
+#include "book/core/CustomerName.h"
 #include "book/core/NoteBookImpl.h"
 
 namespace book {
 
-std::vector<std::string> NoteBook::Customers(size_t limit) {
+Answer<std::vector<std::string>> NoteBook::Customers(size_t limit) {
   std::vector<std::string> names;
   std::string reason;
-  if (impl_->Done(impl_->store->ReadCustomers(limit, &names, &reason), reason, nullptr)) return names;
-  return {};
+  bool ok = impl_->store->ReadCustomers(limit, &names, &reason);
+  return StoreAnswer(ok, std::move(names), reason);
 }
 
-std::optional<LastItem> NoteBook::LastItemFor(const std::string& customer, const std::string& dimensions) {
+Answer<std::optional<LastItem>> NoteBook::LastItemFor(const std::string& customer,
+                                                      const std::string& dimensions) {
   std::optional<LastItem> item;
-  std::string reason;
-  if (customer.empty() || dimensions.empty()) {
-    impl_->Succeeded();
-    return std::nullopt;
-  }
-  if (impl_->Done(impl_->store->ReadLastItem(customer, dimensions, &item, &reason), reason, nullptr))
-    return item;
-  return std::nullopt;
+  std::string reason, name = CustomerName(customer);
+  if (name.empty() || dimensions.empty()) return {};
+  bool ok = impl_->store->ReadLastItem(name, dimensions, &item, &reason);
+  return StoreAnswer(ok, std::move(item), reason);
 }
 
-std::vector<NoteSummary> NoteBook::List(const NoteFilter& filter) {
-  if ((!filter.from.empty() && !IsIsoDate(filter.from)) || (!filter.to.empty() && !IsIsoDate(filter.to))) {
-    impl_->Fail("日期有误：" + (IsIsoDate(filter.from) ? filter.to : filter.from), nullptr);
-    return {};
-  }
+Answer<std::vector<NoteSummary>> NoteBook::List(const NoteFilter& filter) {
+  if ((!filter.from.empty() && !IsIsoDate(filter.from)) || (!filter.to.empty() && !IsIsoDate(filter.to)))
+    return FailedAnswer<std::vector<NoteSummary>>("日期有误：" +
+                                                  (IsIsoDate(filter.from) ? filter.to : filter.from));
+  NoteFilter named = filter;
+  named.customer = CustomerName(filter.customer);
+  // A name that trims to nothing is no customer of the book.
+  if (!filter.customer.empty() && named.customer.empty()) return {};
   std::vector<NoteSummary> notes;
   std::string reason;
-  if (impl_->Done(impl_->store->ReadNotes(filter, &notes, &reason), reason, nullptr)) return notes;
-  return {};
+  bool ok = impl_->store->ReadNotes(named, &notes, &reason);
+  return StoreAnswer(ok, std::move(notes), reason);
 }
 
-std::vector<Payment> NoteBook::Payments(const std::string& customer) {
+Answer<std::vector<Payment>> NoteBook::Payments(const std::string& customer) {
   std::vector<Payment> payments;
-  std::string reason;
-  if (impl_->Done(impl_->store->ReadPayments(customer, &payments, &reason), reason, nullptr)) return payments;
-  return {};
+  std::string reason, name = CustomerName(customer);
+  if (name.empty()) return {};
+  bool ok = impl_->store->ReadPayments(name, &payments, &reason);
+  return StoreAnswer(ok, std::move(payments), reason);
 }
 
 }  // namespace book

@@ -2,6 +2,8 @@
 // payments, and what is owed at its end. The store reads the rows; the sums are made
 // here, exactly (Money.h), the same for every store.
 #include "book/core/BookDate.h"
+#include "book/core/CellAmount.h"
+#include "book/core/CustomerName.h"
 #include "book/core/NoteBookImpl.h"
 
 namespace book {
@@ -10,16 +12,10 @@ namespace {
 
 const char kOverflow[] = "金额超出范围，无法对账";
 
-// Adds a cell's amount text (nothing when it is no number); false on overflow.
-bool AddAmountText(const std::string& text, Money* sum) {
-  Money value = 0;
-  return !ParseMoney(text, &value) || AddMoney(*sum, value, sum);
-}
-
 // The rows' deliveries and payments added up; false on overflow.
 bool Sum(const LedgerRows& rows, Money* delivered, Money* paid) {
   bool ok = true;
-  for (const StatementLine& item : rows.items) ok = AddAmountText(item.amount, delivered) && ok;
+  for (const StatementLine& item : rows.items) ok = AddAmount(item.amount, delivered) && ok;
   for (const LedgerRows::Paid& p : rows.payments) ok = AddMoney(*paid, p.amount, paid) && ok;
   return ok;
 }
@@ -46,10 +42,11 @@ bool NoteBook::MakeStatement(const std::string& customer, const std::string& fro
   if (!IsIsoDate(from) || !IsIsoDate(to))
     return impl_->Fail("日期有误：" + (IsIsoDate(from) ? to : from), why);
   if (from > to) return impl_->Fail("起始日期晚于截止日期", why);
-  *statement = Statement{customer, from, to};
+  *statement = Statement{CustomerName(customer), from, to};
   LedgerRows before, period;
   std::string reason;
-  if (!impl_->store->ReadLedger(customer, from, to, &before, &period, &reason))
+  if (!statement->customer.empty() &&
+      !impl_->store->ReadLedger(statement->customer, from, to, &before, &period, &reason))
     return impl_->Fail(reason, why);
   Money deliveredBefore = 0, paidBefore = 0, opening = 0, closing = 0;
   bool ok =
@@ -61,7 +58,6 @@ bool NoteBook::MakeStatement(const std::string& customer, const std::string& fro
   MergeLines(std::move(period), &statement->lines);
   statement->opening = opening;
   statement->closing = closing;
-  impl_->Succeeded();
   return true;
 }
 

@@ -1,4 +1,6 @@
 // The whole file read in one transaction, and written into an empty file in one.
+#include <cmath>
+
 #include "book/core/BookErrors.h"
 #include "book/core/SqliteStore.h"
 
@@ -34,7 +36,8 @@ int ReadAllNotes(sqlite3* db, std::vector<BookContents::Note>* notes) {
     note.savedAt = s.Int(0);
     NoteRecord& r = note.record;
     r.number = s.Gbk(1), r.customer = s.Gbk(2), r.handler = s.Gbk(3), r.noteDate = s.Gbk(4);
-    r.printTitle = s.Gbk(5), r.total = s.Real(6), r.filePath = s.Gbk(7);
+    r.printTitle = s.Gbk(5), r.total = Money(std::llround(s.Real(6) * double(kMoneyScale))),
+    r.filePath = s.Gbk(7);
     savedAt.push_back(s.Int(8));
     notes->push_back(std::move(note));
   }

@@ -1,6 +1,9 @@
 // What the program asks the file while the trader types, the list of notes and a
 // customer's rows for a statement.
 #include "book/core/BookDate.h"
+#include "book/core/BookErrors.h"
+#include "book/core/CellAmount.h"
+#include "book/core/CustomerName.h"
 #include "book/core/SqliteStore.h"
 
 namespace book {
@@ -11,16 +14,33 @@ namespace {
 // oldest.
 const char kNewestFirst[] = " ORDER BY n.note_date DESC, n.saved_at DESC, n.id DESC";
 
+// One row per amount cell of each note (one with a null amount for a note without
+// items), a note's rows together. The totals are summed here, cell by cell, as the
+// note's own total reads them: the stored `total` column is left to older programs.
 std::string ListQuery(bool byCustomer, const NoteFilter& filter) {
   std::string sql =
-      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, n.total FROM notes n "
-      "LEFT JOIN customers c ON c.id = n.customer_id WHERE 1";
+      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, i.amount FROM notes n "
+      "LEFT JOIN customers c ON c.id = n.customer_id LEFT JOIN items i ON i.note_id = n.id WHERE 1";
   if (byCustomer) sql += " AND n.customer_id = ?1";
   // A date range leaves out the notes that have no date.
   if (!filter.from.empty() || !filter.to.empty()) sql += " AND n.note_date <> ''";
   if (!filter.from.empty()) sql += " AND n.note_date >= ?2";
   if (!filter.to.empty()) sql += " AND n.note_date <= ?3";
   return sql + kNewestFirst;
+}
+
+// The notes of the list query with their totals; false with the reason.
+bool ReadSummaries(sql::Statement& s, std::vector<NoteSummary>* notes, std::string* why) {
+  int rc;
+  while ((rc = s.Step()) == SQLITE_ROW) {
+    if (notes->empty() || notes->back().id != s.Int(0))
+      notes->push_back(NoteSummary{s.Int(0), s.Gbk(1), s.Gbk(2), s.Gbk(3), s.Gbk(4), 0});
+    if (!s.IsNull(5) && !AddAmount(s.Gbk(5), &notes->back().total)) {
+      if (why) *why = reason::kTotalOverflow;
+      return false;
+    }
+  }
+  return Succeeded(rc == SQLITE_DONE ? SQLITE_OK : rc, why);
 }
 
 // Item rows of the customer's dated notes with from <= date <= to, in statement order.
@@ -89,9 +109,7 @@ bool SqliteStore::ReadNotes(const NoteFilter& filter, std::vector<NoteSummary>* 
     s.Bind(1, customerId);
     s.BindGbk(2, filter.from);
     s.BindGbk(3, filter.to);
-    while ((rc = s.Step()) == SQLITE_ROW)
-      notes->push_back(NoteSummary{s.Int(0), s.Gbk(1), s.Gbk(2), s.Gbk(3), s.Gbk(4), s.Real(5)});
-    if (rc == SQLITE_DONE) rc = SQLITE_OK;
+    return ReadSummaries(s, notes, why);
   }
   return Succeeded(rc, why);
 }
@@ -111,8 +129,11 @@ bool SqliteStore::ReadLedger(const std::string& customer, const std::string& fro
 
 // The customer's id; 0 when the book has never seen the name.
 int FindCustomer(sqlite3* db, const std::string& name, int64_t* id) {
+  std::string trimmed = CustomerName(name);
+  *id = 0;
+  if (trimmed.empty()) return SQLITE_OK;
   sql::Statement s(db, "SELECT id FROM customers WHERE name = ?1");
-  s.BindGbk(1, name);
+  s.BindGbk(1, trimmed);
   int rc = s.Step();
   *id = rc == SQLITE_ROW ? s.Int(0) : 0;
   return rc == SQLITE_ROW || rc == SQLITE_DONE ? SQLITE_OK : rc;

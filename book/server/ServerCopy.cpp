@@ -28,7 +28,7 @@ bool ReadNotesAndItems(odbc::Connection& db, std::vector<BookContents::Note>* no
     at[s.Int(0)] = notes->size();
     NoteRecord& r = note.record;
     r.number = s.Gbk(1), r.customer = s.Gbk(2), r.handler = s.Gbk(3), r.noteDate = s.Gbk(4);
-    r.printTitle = s.Gbk(5), r.total = double(s.Int(6)) / double(kMoneyScale), r.filePath = s.Gbk(7);
+    r.printTitle = s.Gbk(5), r.total = s.Int(6), r.filePath = s.Gbk(7);
     note.savedAt = s.Int(8);
     notes->push_back(std::move(note));
   }
@@ -130,7 +130,7 @@ bool WriteNoteBatch(odbc::Connection& db, const BookContents& c, size_t first, s
     else
       s.Bind(p++, customer->second);
     s.BindGbk(p++, r.handler), s.BindGbk(p++, r.noteDate), s.BindGbk(p++, r.printTitle);
-    s.Bind(p++, TotalAsMoney(r.total)), s.BindGbk(p++, r.filePath), s.Bind(p++, c.notes[i].savedAt);
+    s.Bind(p++, r.total), s.BindGbk(p++, r.filePath), s.Bind(p++, c.notes[i].savedAt);
   }
   std::vector<std::pair<int64_t, const std::vector<NoteItem>*>> written;
   bool row = false, ok = s.Execute();

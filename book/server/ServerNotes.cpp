@@ -1,7 +1,6 @@
 // Recording notes, taking numbers and keeping settings on the server.
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 
 #include "book/server/Odbc.h"
 #include "book/server/ServerStore.h"
@@ -31,14 +30,24 @@ bool TakeStamps(odbc::Connection& db, size_t count, int64_t* first) {
   return write.Execute();
 }
 
-bool FindRecord(odbc::Connection& db, const NoteRecord& note, int64_t* id) {
-  bool numbered = !note.number.empty();
-  odbc::Statement s(db, numbered ? "SELECT id FROM notes WHERE number = ? AND number <> ''"
-                                 : "SELECT id FROM notes WHERE number = '' AND file_path = ?");
-  s.BindGbk(1, numbered ? note.number : note.filePath);
+// The id `sql` (one text parameter) finds, 0 when none.
+bool FindId(odbc::Connection& db, const char* sql, const std::string& key, int64_t* id) {
+  odbc::Statement s(db, sql);
+  s.BindGbk(1, key);
   bool found = false;
   *id = 0;
   return s.ExecuteScalar(id, &found);
+}
+
+// The record the note replaces (0 when none): the one under its number, else the one
+// saved from its file under whatever number it had then, since a file holds one note.
+bool FindReplacedRecord(odbc::Connection& db, const NoteRecord& note, int64_t* id) {
+  *id = 0;
+  bool ok = note.number.empty() || FindId(db, "SELECT id FROM notes WHERE number = ?", note.number, id);
+  if (ok && !*id && !note.filePath.empty())
+    ok = FindId(db, "SELECT id FROM notes WHERE file_path = ? ORDER BY saved_at DESC, id DESC LIMIT 1",
+                note.filePath, id);
+  return ok;
 }
 
 bool WriteNoteRow(odbc::Connection& db, const NoteRecord& note, int64_t customerId, int64_t savedAt,
@@ -56,7 +65,7 @@ bool WriteNoteRow(odbc::Connection& db, const NoteRecord& note, int64_t customer
   s.BindGbk(3, note.handler);
   s.BindGbk(4, note.noteDate);
   s.BindGbk(5, note.printTitle);
-  s.Bind(6, TotalAsMoney(note.total));
+  s.Bind(6, note.total);
   s.BindGbk(7, note.filePath);
   s.Bind(8, savedAt);
   if (*id) s.Bind(9, *id);
@@ -64,25 +73,26 @@ bool WriteNoteRow(odbc::Connection& db, const NoteRecord& note, int64_t customer
   return s.ExecuteScalar(id, &found) && found;
 }
 
-bool DropUnnumberedAtPath(odbc::Connection& db, const NoteRecord& note) {
-  if (note.number.empty() || note.filePath.empty()) return true;
-  odbc::Statement s(db, "DELETE FROM notes WHERE number = '' AND file_path = ?");
+// Any other record of the note's file was an earlier state of this note: it goes.
+bool DropOtherRecordsOfFile(odbc::Connection& db, const NoteRecord& note, int64_t id) {
+  if (note.filePath.empty()) return true;
+  odbc::Statement s(db, "DELETE FROM notes WHERE file_path = ? AND id <> ?");
   s.BindGbk(1, note.filePath);
+  s.Bind(2, id);
   return s.Execute();
 }
 
 bool WriteNote(odbc::Connection& db, const NoteRecord& note, int64_t savedAt) {
   int64_t customerId = 0, id = 0;
   odbc::Statement clear(db, "DELETE FROM items WHERE note_id = ?");
-  bool ok = UpsertServerCustomer(db, note.customer, savedAt, &customerId) && FindRecord(db, note, &id) &&
+  bool ok = UpsertServerCustomer(db, note.customer, savedAt, &customerId) &&
+            FindReplacedRecord(db, note, &id) && DropOtherRecordsOfFile(db, note, id) &&
             WriteNoteRow(db, note, customerId, savedAt, &id);
   if (ok) clear.Bind(1, id);
-  return ok && clear.Execute() && WriteServerItems(db, {{id, &note.items}}) && DropUnnumberedAtPath(db, note);
+  return ok && clear.Execute() && WriteServerItems(db, {{id, &note.items}});
 }
 
 }  // namespace
-
-int64_t TotalAsMoney(double total) { return std::isfinite(total) ? int64_t(std::llround(total * 1e9)) : 0; }
 
 bool UpsertServerCustomer(odbc::Connection& db, const std::string& name, int64_t now, int64_t* id) {
   *id = 0;

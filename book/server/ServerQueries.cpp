@@ -3,6 +3,8 @@
 #include <chrono>
 
 #include "book/core/BookDate.h"
+#include "book/core/BookErrors.h"
+#include "book/core/CellAmount.h"
 #include "book/server/Odbc.h"
 #include "book/server/ServerStore.h"
 #include "book/server/ServerWrite.h"
@@ -86,8 +88,8 @@ bool ServerStore::ReadLastItem(const std::string& customer, const std::string& d
 bool ServerStore::ReadNotes(const NoteFilter& filter, std::vector<NoteSummary>* notes, std::string* why) {
   if (!Ready(why)) return false;
   std::string sql =
-      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, n.total FROM notes n "
-      "LEFT JOIN customers c ON c.id = n.customer_id WHERE TRUE";
+      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, i.amount FROM notes n "
+      "LEFT JOIN customers c ON c.id = n.customer_id LEFT JOIN items i ON i.note_id = n.id WHERE TRUE";
   std::vector<const std::string*> params;
   if (!filter.customer.empty()) sql += " AND c.name = ?", params.push_back(&filter.customer);
   // A date range leaves out the notes that have no date.
@@ -97,12 +99,20 @@ bool ServerStore::ReadNotes(const NoteFilter& filter, std::vector<NoteSummary>* 
   odbc::Statement s(*db_, (sql + kNewestFirst).c_str());
   for (size_t i = 0; i < params.size(); ++i) s.BindGbk(int(i + 1), *params[i]);
   bool row = false, ok = s.Execute();
+  // One row per amount cell, a note's rows together: the totals are summed as the
+  // note's own total reads its cells.
   while (ok && (ok = s.Fetch(&row)) && row) {
     NoteSummary note;
     note.id = s.Int(0);
     note.noteDate = s.Gbk(1), note.number = s.Gbk(2), note.customer = s.Gbk(3), note.filePath = s.Gbk(4);
-    note.total = double(s.Int(5)) / double(kMoneyScale);
-    notes->push_back(std::move(note));
+    std::string amount = s.Gbk(5);
+    bool noItem = s.WasNull();
+    if (notes->empty() || notes->back().id != note.id) notes->push_back(std::move(note));
+    if (!noItem && !AddAmount(amount, &notes->back().total)) {
+      db_->Rollback();
+      if (why) *why = reason::kTotalOverflow;
+      return false;
+    }
   }
   return Finish(ok, why);
 }

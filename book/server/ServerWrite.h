@@ -11,8 +11,6 @@
 
 namespace book {
 
-// A note's total for listing, in billionths of a yuan.
-int64_t TotalAsMoney(double total);
 // The customer's id, made or its last use brought up to `now`; 0 for no name.
 bool UpsertServerCustomer(odbc::Connection& db, const std::string& name, int64_t now, int64_t* id);
 // The item rows of notes (by id), in few statements.

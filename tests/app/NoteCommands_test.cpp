@@ -6,7 +6,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/core/FileCommands.h"
 #include "app/core/NoteHandlers.h"
+#include "app/core/NoteSession.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridFile.h"
 #include "tests/app/NoteTestHost.h"
@@ -152,15 +154,30 @@ TEST_F(NoteFiles, WrongFileIsReportedAndAnotherLayoutIsShown) {
   EXPECT_EQ(host.grid.CellText(5, 5), "10");
 }
 
-TEST(NoteCommands, ExitEndsAtOnceWithoutSaving) {
+// Without unsaved edits exit ends at once; with them it asks, and 取消 (or a box
+// closed without an answer) keeps the program.
+TEST(NoteCommands, ExitAsksOnlyWhenEditsAreUnsaved) {
   NoteTestHost host;
+  MarkNoteClean("");
   try {
     OnExit({});
     FAIL() << "exit must not return";
   } catch (const test::ProgramEnded& e) {
     EXPECT_EQ(e.code, 0);
   }
-  EXPECT_TRUE(host.calls.empty()) << "nothing saved, nothing asked";
+  EXPECT_TRUE(host.Named("InfoBox").empty()) << "nothing asked";
+  EXPECT_TRUE(host.Named("SaveFile").empty());
+
+  host.grid.SetCellText(3, 1, "typed");
+  for (int answer : {0, 2 /* 取消 */}) {
+    host.boxAnswer = [answer](const std::string&) { return answer; };
+    OnExit({});  // returns: the program stays
+    EXPECT_EQ(host.Named("InfoBox").back().args[0], "\"当前单据尚未保存，是否保存？\"");
+  }
+  EXPECT_EQ(OnMainWindowCloseRequest({}).value, 0u) << "the close box keeps the window";
+  host.boxAnswer = [](const std::string&) { return kAnswerNo; };
+  EXPECT_EQ(OnMainWindowCloseRequest({}).value, 1u);
+  EXPECT_TRUE(host.Named("SaveFile").empty());
 }
 
 TEST(NoteCommands, ToolsAndSideWindows) {

@@ -41,7 +41,7 @@ TEST(ServerBook, KeepsItsVersionAndUpgradesAnOlderBook) {
   Payment p{0, "甲", "2024-01-02", "", 100 * kMoneyScale};
   std::string why;
   EXPECT_TRUE(book->RecordPayment(&p, &why)) << why;
-  EXPECT_EQ(book->List({}).size(), 1u);
+  EXPECT_EQ(book->List({}).value.size(), 1u);
 }
 
 TEST(ServerBook, RefusesANewerBookAndAnotherProgramsDatabase) {
@@ -93,17 +93,17 @@ TEST(ServerBook, UploadCopiesAFileBookIntoAnEmptyOneAndRefusesAFullOne) {
   EXPECT_EQ(counts.payments, 1u);
   EXPECT_EQ(counts.customers, 2u);
   EXPECT_EQ(counts.serials, 1u);
-  EXPECT_EQ(remote->List({}).size(), 2u);
-  EXPECT_EQ(remote->LastItemFor("李四", "U")->price, "1.1");
-  EXPECT_EQ(remote->Payments("张三").at(0).remark, "现金");
+  EXPECT_EQ(remote->List({}).value.size(), 2u);
+  EXPECT_EQ(remote->LastItemFor("李四", "U").value->price, "1.1");
+  EXPECT_EQ(remote->Payments("张三").value.at(0).remark, "现金");
   ASSERT_TRUE(remote->NextNumber("2026-12-09", &number, &why));
   EXPECT_EQ(number, "NO.20261209002");  // the serials came along
 
   // A second upload would mix two books: refused, nothing changed.
   EXPECT_FALSE(local->CopyInto(*remote, &counts, &why));
   EXPECT_EQ(why, reason::kNotEmpty);
-  EXPECT_EQ(remote->List({}).size(), 2u);
-  EXPECT_EQ(remote->Payments("张三").size(), 1u);
+  EXPECT_EQ(remote->List({}).value.size(), 2u);
+  EXPECT_EQ(remote->Payments("张三").value.size(), 1u);
 }
 
 TEST(ServerBook, BacksUpAsABookFileAndLeavesRestoringToTheFileBook) {
@@ -116,8 +116,8 @@ TEST(ServerBook, BacksUpAsABookFileAndLeavesRestoringToTheFileBook) {
   ASSERT_TRUE(remote->BackupTo(copy.path(), &why)) << why;
   auto file = copy.Open();
   ASSERT_TRUE(file);
-  EXPECT_EQ(file->List({}).at(0).number, "N1");
-  EXPECT_EQ(file->LastItemFor("张三", "S")->unit, "片");
+  EXPECT_EQ(file->List({}).value.at(0).number, "N1");
+  EXPECT_EQ(file->LastItemFor("张三", "S").value->unit, "片");
   file.reset();
   EXPECT_FALSE(remote->RestoreFrom(copy.path(), copy.path() + ".keep", &why));
   EXPECT_EQ(why, reason::kRestoreServer);

@@ -123,13 +123,29 @@ TEST_F(NotebookTest, PaymentsAndTheStatementInTwoDecimals) {
   Outcome statement = Notebook({"--book", book_.path(), "statement", "--customer", u8"张三", "--from",
                                 "2024-01-01", "--to", "2024-01-31", "--csv"});
   EXPECT_EQ(statement.status, 0) << statement.err;
-  EXPECT_EQ(statement.out, u8"日期,单号,规格,数量,单位,单价,金额,备注\r\n"
-                           u8"2024-01-05,NO.1,规格0,,,,7,\r\n"
-                           u8"2024-01-05,NO.1,规格1,,,,0.1,\r\n"
-                           u8"2024-01-05,NO.1,规格2,,,,0.2,\r\n"
-                           u8"2024-01-20,收款,\"现金, 月结\",,,,5.30,\r\n"
-                           u8"期初欠款,0.00\r\n本期送货,7.30\r\n本期收款,5.30\r\n期末欠款,2.00\r\n");
-  EXPECT_EQ(Notebook({"--book", book_.path(), "statement", "--customer", u8"张三", "--csv"}).status, kExitUsage);
+  EXPECT_EQ(statement.out,
+            u8"日期,单号,规格,数量,单位,单价,金额,备注\r\n"
+            u8"2024-01-05,NO.1,规格0,,,,7,\r\n"
+            u8"2024-01-05,NO.1,规格1,,,,0.1,\r\n"
+            u8"2024-01-05,NO.1,规格2,,,,0.2,\r\n"
+            u8"2024-01-20,收款,\"现金, 月结\",,,,5.30,\r\n"
+            u8"期初欠款,0.00\r\n本期送货,7.30\r\n本期收款,5.30\r\n期末欠款,2.00\r\n");
+  EXPECT_EQ(Notebook({"--book", book_.path(), "statement", "--customer", u8"张三", "--csv"}).status,
+            kExitUsage);
+}
+
+// Amount cells as traders type them: the list and the statement count what each note's
+// own total counts (12 + 12 + 7.5 + 0 + 1000 - 3 + 0).
+TEST_F(NotebookTest, OddAmountTextsCountAsTheNotesOwnTotal) {
+  SaveNote(Path("odd.qgd"), "NO.9", "张三", "2024年1月5日", {"12元", "１２", " 7.5", "abc", "1e3", "-3", ""});
+  ASSERT_EQ(Notebook({"--book", book_.path(), "import", Path("odd.qgd")}).status, 0);
+  EXPECT_EQ(List().out,
+            u8"date,number,customer,total,file\r\n2024-01-05,NO.9,张三,1028.5," + Path("odd.qgd") + "\r\n");
+  Outcome statement = Notebook({"--book", book_.path(), "statement", "--customer", u8"张三", "--from",
+                                "2024-01-01", "--to", "2024-01-31", "--csv"});
+  EXPECT_EQ(statement.status, 0) << statement.err;
+  EXPECT_NE(statement.out.find(u8"本期送货,1028.50\r\n"), std::string::npos) << statement.out;
+  EXPECT_NE(statement.out.find(u8"期末欠款,1028.50\r\n"), std::string::npos) << statement.out;
 }
 
 TEST_F(NotebookTest, BadInputChangesNothing) {

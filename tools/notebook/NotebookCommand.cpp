@@ -80,7 +80,7 @@ void AppendNoteLine(const book::NoteSummary& note, std::string* csv) {
     qgd::AppendCsvField(book::GbkToUtf8ForOutput(*gbk), csv);
     *csv += ',';
   }
-  *csv += ShortestDecimal(note.total) + ',';
+  *csv += book::MoneyDecimal(note.total) + ',';
   qgd::AppendCsvField(book::GbkToUtf8ForOutput(note.filePath), csv);
   *csv += "\r\n";
 }
@@ -105,10 +105,10 @@ int List(const BookPlace& place, const std::vector<std::string>& args, const Out
   if (!customer.empty() && !qgd::Utf8ToGbk(customer, &filter.customer)) filter.customer = "\xFF";
   auto book = OpenBook(place, o, true);
   if (!book) return kExitFailure;
-  std::vector<book::NoteSummary> notes = book->List(filter);
-  if (!book->LastError().empty()) return o.Fail(place.name, book::GbkToUtf8ForOutput(book->LastError()));
+  book::Answer<std::vector<book::NoteSummary>> notes = book->List(filter);
+  if (!notes.ok) return o.Fail(place.name, book::GbkToUtf8ForOutput(notes.why));
   *o.out += "date,number,customer,total,file\r\n";
-  for (const book::NoteSummary& note : notes) AppendNoteLine(note, o.out);
+  for (const book::NoteSummary& note : notes.value) AppendNoteLine(note, o.out);
   return 0;
 }
 

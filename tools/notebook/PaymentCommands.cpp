@@ -87,10 +87,10 @@ int PaymentsCsv(const BookPlace& place, const std::vector<std::string>& args, co
     return kExitUsage;
   auto book = OpenBook(place, o, true);
   if (!book) return kExitFailure;
-  std::vector<book::Payment> payments = book->Payments(customer);
-  if (!book->LastError().empty()) return o.Fail(place.name, Out(book->LastError()));
+  book::Answer<std::vector<book::Payment>> payments = book->Payments(customer);
+  if (!payments.ok) return o.Fail(place.name, Out(payments.why));
   *o.out += "id,date,amount,remark\r\n";
-  for (const book::Payment& p : payments)
+  for (const book::Payment& p : payments.value)
     AppendFields({std::to_string(p.id), p.date, book::MoneyText(p.amount), Out(p.remark)}, o.out);
   return 0;
 }
