@@ -173,7 +173,10 @@ bool Connection::Rollback() {
 
 bool Connection::LostServer() const {
   const std::string& s = last_.state;
-  return s.compare(0, 2, "08") == 0 || s.compare(0, 3, "57P") == 0 || s == "HYT00" || s == "HYT01";
+  if (s.compare(0, 2, "08") == 0 || s.compare(0, 3, "57P") == 0 || s == "HYT00" || s == "HYT01") return true;
+  SQLUINTEGER dead = SQL_CD_FALSE;
+  SQLRETURN rc = SQLGetConnectAttr(dbc_, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr);
+  return SQL_SUCCEEDED(rc) && dead == SQL_CD_TRUE;
 }
 
 Statement::Statement(Connection& connection, const char* sql) : connection_(connection), sql_(sql) {

@@ -51,7 +51,8 @@ class Connection {
   SQLHDBC handle() const { return dbc_; }
   const std::string& Reason() const { return last_.reason; }
   const std::string& State() const { return last_.state; }
-  // True when the last failure means the server is gone (SQLSTATE class 08, 57P…).
+  // True when the last failure means the server is gone (SQLSTATE class 08, 57P…), or
+  // the driver finds the connection dead.
   bool LostServer() const;
   // Keeps the reason of a failure on this connection's statement.
   void Keep(const Diagnostic& d) { last_ = d; }

@@ -198,7 +198,9 @@ bool WriteServerItems(odbc::Connection& db,
 
 bool ServerStore::ReadAll(BookContents* contents, std::string* why) {
   if (!Ready(why)) return false;
-  odbc::Statement snapshot(*db_, "SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");
+  // Writers wait while everything is read, so the copy is of one moment.
+  odbc::Statement snapshot(*db_,
+                           "LOCK TABLE customers, notes, items, payments, settings, serials IN SHARE MODE");
   bool ok = snapshot.Execute() && ReadNotesAndItems(*db_, &contents->notes) && ReadRest(*db_, contents);
   return Finish(ok, why);
 }

@@ -59,8 +59,8 @@ ServerStore::~ServerStore() = default;
 
 bool ServerStore::Fail(std::string* why) {
   odbc::Connection& db = *db_;
-  std::string reason = (db.LostServer() ? reason::kServerUnreachable : reason::kServerError) + db.Reason();
   bool lost = db.LostServer();
+  std::string reason = (lost ? reason::kServerUnreachable : reason::kServerError) + db.Reason();
   if (!lost) db.Rollback();
   if (lost) db_.reset();  // the next call connects again
   if (why) *why = reason;

@@ -15,37 +15,34 @@ namespace {
 
 const char kNewestFirst[] = " ORDER BY n.note_date DESC, n.saved_at DESC, n.id DESC";
 
-// Item rows of the customer's dated notes with from <= date <= to, in statement order.
-const char kItemRows[] =
-    "SELECT n.note_date, n.number, i.dimensions, i.quantity, i.unit, i.price, i.amount, i.remarks "
-    "FROM notes n JOIN items i ON i.note_id = n.id JOIN customers c ON c.id = n.customer_id "
-    "WHERE c.name = ? AND n.note_date <> '' AND n.note_date >= ? AND n.note_date <= ? "
-    "ORDER BY n.note_date, n.number, n.id, i.row";
-const char kPaymentRows[] =
-    "SELECT p.pay_date, p.remark, p.amount FROM payments p JOIN customers c ON c.id = p.customer_id "
-    "WHERE c.name = ? AND p.pay_date >= ? AND p.pay_date <= ? ORDER BY p.pay_date, p.id";
+// The customer's item rows of dated notes and payments up to `to`, in one statement so
+// they come from one snapshot: a note saved meanwhile is in every sum or in none. Items
+// come first, in statement order, then payments by date.
+const char kLedgerRows[] =
+    "SELECT 0 AS kind, n.note_date AS day, n.number, i.dimensions, i.quantity, i.unit, i.price, i.amount, "
+    "i.remarks, 0 AS paid, n.id, i.row FROM notes n JOIN items i ON i.note_id = n.id "
+    "JOIN customers c ON c.id = n.customer_id WHERE c.name = ? AND n.note_date <> '' AND n.note_date <= ? "
+    "UNION ALL SELECT 1, p.pay_date, '', p.remark, '', '', '', '', '', p.amount, p.id, 0 FROM payments p "
+    "JOIN customers c ON c.id = p.customer_id WHERE c.name = ? AND p.pay_date <= ? "
+    "ORDER BY 1, 2, 3, 11, 12";
 
-bool ReadRows(odbc::Connection& db, const std::string& customer, const std::string& from,
-              const std::string& to, LedgerRows* rows) {
-  odbc::Statement items(db, kItemRows), payments(db, kPaymentRows);
-  for (odbc::Statement* s : {&items, &payments}) {
-    s->BindGbk(1, customer);
-    s->BindGbk(2, from);
-    s->BindGbk(3, to);
-  }
-  bool row = false, ok = items.Execute();
-  while (ok && (ok = items.Fetch(&row)) && row) {
+bool ReadLedgerRows(odbc::Connection& db, const std::string& customer, const std::string& from,
+                    const std::string& to, LedgerRows* before, LedgerRows* period) {
+  odbc::Statement s(db, kLedgerRows);
+  s.BindGbk(1, customer), s.BindGbk(2, to), s.BindGbk(3, customer), s.BindGbk(4, to);
+  bool row = false, ok = s.Execute();
+  while (ok && (ok = s.Fetch(&row)) && row) {
+    bool payment = s.Int(0) != 0;
     StatementLine line;
-    int col = 0;  // read left to right, as ODBC wants
+    int col = 1;  // read left to right, as ODBC wants
     for (std::string* field : {&line.date, &line.number, &line.dimensions, &line.quantity, &line.unit,
                                &line.price, &line.amount, &line.remarks})
-      *field = items.Gbk(col++);
-    rows->items.push_back(std::move(line));
-  }
-  ok = ok && payments.Execute();
-  while (ok && (ok = payments.Fetch(&row)) && row) {
-    std::string date = payments.Gbk(0), remark = payments.Gbk(1);
-    rows->payments.push_back(LedgerRows::Paid{date, remark, payments.Int(2)});
+      *field = s.Gbk(col++);
+    LedgerRows* rows = line.date < from ? before : period;
+    if (payment)
+      rows->payments.push_back(LedgerRows::Paid{line.date, line.dimensions, s.Int(9)});
+    else
+      rows->items.push_back(std::move(line));
   }
   return ok;
 }
@@ -166,11 +163,7 @@ bool ServerStore::ReadPayments(const std::string& customer, std::vector<Payment>
 bool ServerStore::ReadLedger(const std::string& customer, const std::string& from, const std::string& to,
                              LedgerRows* before, LedgerRows* period, std::string* why) {
   if (!Ready(why)) return false;
-  // One snapshot, so a note saved meanwhile is in every sum or in none.
-  odbc::Statement snapshot(*db_, "SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");
-  bool ok = snapshot.Execute() && ReadRows(*db_, customer, "0000-00-00", DayBefore(from), before) &&
-            ReadRows(*db_, customer, from, to, period);
-  return Finish(ok, why);
+  return Finish(ReadLedgerRows(*db_, customer, from, to, before, period), why);
 }
 
 }  // namespace book

@@ -123,5 +123,25 @@ TEST(ServerBook, BacksUpAsABookFileAndLeavesRestoringToTheFileBook) {
   EXPECT_EQ(why, reason::kRestoreServer);
 }
 
+// The server drops the connection between two calls (restarted, say): the statement
+// says the server cannot be reached instead of showing nothing, and the next call
+// connects again.
+TEST(ServerBook, ADroppedConnectionGivesAClearErrorAndTheNextCallReconnects) {
+  TestPlace place(StoreKind::kServer, "dropped");
+  auto remote = place.Open();
+  ASSERT_TRUE(remote);
+  test::Record(*remote, Note("N1", "张三", "2026-12-09", "a.qgd", {Item(1, "S", "片", "3", "3")}));
+  RunSql(
+      place.where(),
+      "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = current_database() AND pid <> "
+      "pg_backend_pid()");
+  Statement s;
+  std::string why;
+  EXPECT_FALSE(remote->MakeStatement("张三", "2026-12-01", "2026-12-31", &s, &why));
+  EXPECT_EQ(why.rfind(reason::kServerUnreachable, 0), 0u) << why;
+  ASSERT_TRUE(remote->MakeStatement("张三", "2026-12-01", "2026-12-31", &s, &why)) << why;
+  EXPECT_EQ(s.closing, 3 * kMoneyScale);
+}
+
 }  // namespace
 }  // namespace book
