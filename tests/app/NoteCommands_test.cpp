@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "app/core/FileCommands.h"
+#include "app/core/NoteBookAccess.h"
 #include "app/core/NoteHandlers.h"
 #include "app/core/NoteSession.h"
 #include "app/core/ProgramTemplates.h"
@@ -152,6 +153,33 @@ TEST_F(NoteFiles, WrongFileIsReportedAndAnotherLayoutIsShown) {
   ASSERT_EQ(host.grid.RowCount(), 8);
   RecalculateNote({});
   EXPECT_EQ(host.grid.CellText(5, 5), "10");
+}
+
+// A note saved without a number takes the book's next one into its title before the
+// file is written; the next save keeps it, and a typed number is never replaced.
+TEST_F(NoteFiles, AFirstSaveNumbersTheNoteFromTheBook) {
+  std::string bookPath = ::testing::TempDir() + "note_files_numbers.db";
+  std::remove(bookPath.c_str());
+  SetNoteBookPath(bookPath);
+  Choose(path);
+  OnSave({});
+  std::string title = host.grid.CellText(0, 0);
+  EXPECT_EQ(title.rfind("销售单号：NO.", 0), 0u) << title;
+  EXPECT_NE(title.find("客户名称：华联建材"), std::string::npos);
+  EXPECT_NE(FileBytes(path).size(), 0u);
+  OnSave({});
+  EXPECT_EQ(host.grid.CellText(0, 0), title);
+  std::string why;
+  auto listed = OpenNoteBook(&why)->List({}).value;
+  ASSERT_EQ(listed.size(), 1u) << why;
+  EXPECT_EQ("销售单号：" + listed[0].number, title.substr(0, title.find(' ')));
+
+  host.grid.SetCellText(0, 0, "销售单号：A-1 客户名称：华联建材");
+  OnSave({});
+  EXPECT_EQ(host.grid.CellText(0, 0), "销售单号：A-1 客户名称：华联建材");
+  EXPECT_EQ(OpenNoteBook(&why)->List({}).value.at(0).number, "A-1");
+  SetNoteBookPath("");
+  std::remove(bookPath.c_str());
 }
 
 // Without unsaved edits exit ends at once; with them it asks, and 取消 (or a box
