@@ -2,10 +2,11 @@
 // customers over three years, first in a file, then uploaded into an empty server book.
 // Prints, for the file and the server side by side: record one note (goal < 20 ms), one
 // customer's list (< 100 ms), a month's statement (< 100 ms), and the upload (< 60 s).
-//   store_bench CONNECTION [FOLDER]   (an empty server database; the file goes in FOLDER)
+//   store_bench CONNECTION [FOLDER [NOTES]]   (an empty server database; the file goes in FOLDER)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,7 +17,8 @@
 
 namespace {
 
-constexpr int kNotes = 100000, kItemsPerNote = 5, kCustomers = 200, kDays = 3 * 365, kBatch = 1000;
+int kNotes = 100000;
+constexpr int kItemsPerNote = 5, kCustomers = 200, kDays = 3 * 365, kBatch = 1000;
 
 std::string Customer(int i) { return "客户" + std::to_string(i) + (i % 3 ? "建材" : "装饰工程有限公司"); }
 
@@ -88,6 +90,7 @@ int main(int argc, char** argv) {
   namespace fs = std::filesystem;
   if (argc < 2) return std::fprintf(stderr, "usage: store_bench CONNECTION [FOLDER]\n"), 2;
   std::string path = (fs::path(argc > 2 ? argv[2] : ".") / "store_bench.db").string();
+  if (argc > 3) kNotes = std::max(kBatch, std::atoi(argv[3]));
   for (const char* s : {"", "-wal", "-shm"}) fs::remove(path + s);
   std::string why;
   auto file = book::NoteBook::Open(path, &why);

@@ -14,7 +14,8 @@ INSERT INTO book_version(mark, version) VALUES('NoteWriter book', 0)
 )sql";
 
 // A note is keyed by its number, or by its file path while it has none: the two partial
-// indexes. `total` serves listing only.
+// indexes; a save finds the record of its file whatever its number (notes_by_file).
+// `total` serves listing only.
 const char kVersion1[] = R"sql(
 CREATE TABLE customers(
   id BIGSERIAL PRIMARY KEY,
@@ -32,6 +33,7 @@ CREATE TABLE notes(
   saved_at BIGINT NOT NULL);
 CREATE UNIQUE INDEX notes_by_number ON notes(number) WHERE number <> '';
 CREATE UNIQUE INDEX notes_by_path ON notes(file_path) WHERE number = '';
+CREATE INDEX notes_by_file ON notes(file_path);
 CREATE INDEX notes_by_customer ON notes(customer_id, note_date, saved_at);
 CREATE INDEX notes_by_date ON notes(note_date, saved_at);
 CREATE TABLE items(
