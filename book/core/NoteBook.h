@@ -1,11 +1,10 @@
-// The note book: every saved delivery note recorded in one SQLite file, so numbers
-// continue by themselves and customers and prices are remembered while typing.
-// Platform-free. Texts are GBK on this interface and UTF-8 inside the database; the
-// conversion happens here, at the book's edge. Amounts and prices stay the cell texts
-// the trader typed; `total` is their sum, for listing only.
+// The note book: every saved note recorded, so numbers continue by themselves and
+// customers and prices are remembered while typing. Platform-free. The book is the
+// trader's rules over a store (BookStore.h): one SQLite file on this PC, or a database
+// server several PCs share. Texts are GBK on this interface; each store converts them
+// at its edge. Amounts and prices stay the cell texts the trader typed.
 //
-// A NoteBook is one connection. Two programs may share a file: writes run in immediate
-// transactions behind a busy timeout, so the second waits instead of failing.
+// A NoteBook is one connection. Programs sharing a book never get the same number.
 #pragma once
 
 #include <cstddef>
@@ -95,6 +94,13 @@ struct Answer {
 // How long a call waits for another program that is writing the book.
 inline constexpr int kBookWaitMs = 5000;
 
+class BookStore;
+
+// What copying a book into an empty one carried over.
+struct CopyCounts {
+  size_t notes = 0, items = 0, payments = 0, customers = 0, serials = 0;
+};
+
 class NoteBook {
  public:
   ~NoteBook();
@@ -105,6 +111,8 @@ class NoteBook {
   // (GBK) when the file is damaged, not a book, locked or newer; never alters such a file.
   static std::unique_ptr<NoteBook> Open(const std::string& pathUtf8, std::string* why,
                                         int waitMs = kBookWaitMs);
+  // The book over any store (a server book, say).
+  static std::unique_ptr<NoteBook> OnStore(std::unique_ptr<BookStore> store);
 
   // One transaction; a note already recorded under the same number, or from the same
   // file (one file holds one note, renumbered or not), is replaced, never duplicated.
@@ -140,6 +148,10 @@ class NoteBook {
   // Replaces the book's content with the backup at `pathUtf8`, after keeping the book as
   // it was in `keepUtf8`. A file that is not a usable book is refused and nothing changes.
   bool RestoreFrom(const std::string& pathUtf8, const std::string& keepUtf8, std::string* why);
+
+  // Copies everything this book holds into `target`, which must hold no notes and no
+  // payments (else refused, nothing changed), in one transaction of the target.
+  bool CopyInto(NoteBook& target, CopyCounts* counts, std::string* why);
 
  private:
   struct Impl;

@@ -61,7 +61,7 @@ std::string Out(const std::string& gbk) { return book::GbkToUtf8ForOutput(gbk); 
 
 }  // namespace
 
-int Pay(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
+int Pay(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
   Options options;
   book::Payment payment;
   if (!ReadOptions("pay", args, {"--customer", "--date", "--amount", "--remark"},
@@ -71,43 +71,43 @@ int Pay(const std::string& bookPath, const std::vector<std::string>& args, const
     return kExitUsage;
   payment.date = options["--date"];
   if (!book::ParseMoney(options["--amount"], &payment.amount)) return o.Usage("--amount: not a number");
-  auto book = OpenBook(bookPath, o);
+  auto book = OpenBook(place, o);
   std::string why;
   if (!book) return kExitFailure;
-  if (!book->RecordPayment(&payment, &why)) return o.Fail(bookPath, Out(why));
+  if (!book->RecordPayment(&payment, &why)) return o.Fail(place.name, Out(why));
   *o.out += "recorded payment " + std::to_string(payment.id) + "\n";
   return 0;
 }
 
-int PaymentsCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
+int PaymentsCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
   Options options;
   std::string customer;
   if (!ReadOptions("payments", args, {"--customer"}, {"--customer"}, &options, o) ||
       !GbkOption(options, "--customer", &customer, o))
     return kExitUsage;
-  auto book = OpenBook(bookPath, o, true);
+  auto book = OpenBook(place, o, true);
   if (!book) return kExitFailure;
   book::Answer<std::vector<book::Payment>> payments = book->Payments(customer);
-  if (!payments.ok) return o.Fail(bookPath, Out(payments.why));
+  if (!payments.ok) return o.Fail(place.name, Out(payments.why));
   *o.out += "id,date,amount,remark\r\n";
   for (const book::Payment& p : payments.value)
     AppendFields({std::to_string(p.id), p.date, book::MoneyText(p.amount), Out(p.remark)}, o.out);
   return 0;
 }
 
-int StatementCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
+int StatementCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
   Options options;
   std::string customer;
   if (!ReadOptions("statement", args, {"--customer", "--from", "--to"}, {"--customer", "--from", "--to"},
                    &options, o) ||
       !GbkOption(options, "--customer", &customer, o))
     return kExitUsage;
-  auto book = OpenBook(bookPath, o, true);
+  auto book = OpenBook(place, o, true);
   if (!book) return kExitFailure;
   book::Statement s;
   std::string why;
   if (!book->MakeStatement(customer, options["--from"], options["--to"], &s, &why))
-    return o.Fail(bookPath, Out(why));
+    return o.Fail(place.name, Out(why));
   *o.out += book::StatementCsv(s);
   return 0;
 }

@@ -2,30 +2,12 @@
 // was saved to, so saving a note again (renumbered or not) replaces its record.
 #include <algorithm>
 
-#include "book/core/BookDate.h"
 #include "book/core/CustomerName.h"
-#include "book/core/NoteBookImpl.h"
+#include "book/core/SqliteStore.h"
 
 namespace book {
 
 namespace {
-
-// A record the tables would refuse, told before anything is written.
-bool CheckNote(const NoteRecord& note, std::string* reason) {
-  if (!note.noteDate.empty() && !IsIsoDate(note.noteDate)) {
-    *reason = "单据日期有误：" + note.noteDate;
-    return false;
-  }
-  bool seen[21] = {};
-  for (const NoteItem& item : note.items) {
-    if (item.row < 1 || item.row > 20 || seen[item.row]) {
-      *reason = "单据的货物行号有误：" + std::to_string(item.row);
-      return false;
-    }
-    seen[item.row] = true;
-  }
-  return true;
-}
 
 // The id of the record `sql` (one parameter) finds, 0 when none.
 int FindId(sqlite3* db, const char* sql, const std::string& key, int64_t* id) {
@@ -114,6 +96,8 @@ int TakeStamps(sqlite3* db, size_t count, int64_t* first) {
   return write.Run();
 }
 
+}  // namespace
+
 int WriteNote(sqlite3* db, const NoteRecord& note, int64_t now) {
   int64_t customerId = 0, id = 0;
   int rc = UpsertCustomer(db, note.customer, now, &customerId);
@@ -124,17 +108,8 @@ int WriteNote(sqlite3* db, const NoteRecord& note, int64_t now) {
   return rc;
 }
 
-}  // namespace
-
-bool NoteBook::Record(const NoteRecord& note, std::string* why) {
-  return RecordAll(std::vector<NoteRecord>{note}, why);
-}
-
-bool NoteBook::RecordAll(const std::vector<NoteRecord>& notes, std::string* why) {
-  std::string reason;
-  for (const NoteRecord& note : notes)
-    if (!CheckNote(note, &reason)) return impl_->Fail(reason, why);
-  sqlite3* db = impl_->db.get();
+bool SqliteStore::WriteNotes(const std::vector<NoteRecord>& notes, std::string* why) {
+  sqlite3* db = db_.get();
   sql::WriteTransaction transaction(db);
   int rc = transaction.BeginResult();
   int64_t stamp = 0;
@@ -142,8 +117,7 @@ bool NoteBook::RecordAll(const std::vector<NoteRecord>& notes, std::string* why)
   for (size_t i = 0; i < notes.size() && rc == SQLITE_OK; ++i)
     rc = WriteNote(db, notes[i], stamp + int64_t(i));
   if (rc == SQLITE_OK) rc = transaction.Commit();
-  if (rc != SQLITE_OK) return impl_->Fail(rc, why);
-  return true;
+  return Succeeded(rc, why);
 }
 
 // The customer's id, made or brought up to `now`; 0 for a note without a customer.
