@@ -10,7 +10,7 @@
 namespace app {
 
 // The last id serial the templates hand out; ids made at run time continue after it.
-constexpr uint32_t kLastIdSerial = 0x10140;
+constexpr uint32_t kLastIdSerial = 0x10195;
 
 //--- MainWindow ---------------------------------------------------------------------
 constexpr uint32_t kMainWindowId = 0x52010001;

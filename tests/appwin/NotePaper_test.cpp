@@ -10,6 +10,9 @@
 #include "app/core/PrintSettings.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridFile.h"
+#include "grid/win/GridPreview.h"
+#include "resources/GridPreviewIds.h"
+#include "runtime/win/Gbk.h"
 #include "tests/appwin/NoteProgramTestSupport.h"
 #include "tests/printwin/PrintTestSupport.h"
 
@@ -17,6 +20,13 @@ namespace appwin_test {
 namespace {
 
 using app::print::PrintSettings;
+
+// With NOTEWRITER_SHOTS set to a folder, the screen is saved there as NAME.png.
+void Screenshot(const char* name) {
+  char folder[MAX_PATH] = {};
+  if (GetEnvironmentVariableA("NOTEWRITER_SHOTS", folder, MAX_PATH) == 0) return;
+  print_test::Shell(std::string("import -window root ") + folder + "/" + name + ".png");
+}
 
 std::string Size(const std::string& pdf) {
   return print_test::Shell("pdfinfo '" + pdf + "' | grep '^Page size'");
@@ -59,9 +69,9 @@ class NotePaper : public NoteProgram {
     print_test::RemovePdfs(name);
     grid::win::SetPrintDocumentTitle(name);
     EXPECT_TRUE(grid::win::AdoptNamedPrinter(queue));
-    Menu(app::kMenuPrintId);
+    Menu(app::kMenuPrintNowId);
     EXPECT_TRUE(prompts.boxes.empty());
-    return print_test::WaitForPdf(name);
+    return print_test::WaitForPdf(name, 90000);
   }
 };
 
@@ -99,6 +109,35 @@ TEST_F(NotePaper, SixItemsOnOneHalfSheetOffsetSignLineAndNoPrices) {
   print_test::RunShell("rm -f '" + pdf + "' '" + moved + "'");
 }
 
+// The settings window shows the file's settings; the preview shows the half sheet the
+// printer gets, the six items on one page.
+TEST_F(NotePaper, SettingsWindowAndPreviewOnTheHalfSheet) {
+  Items(6);
+  PrintSettings s = Paper(241, 140);
+  s.subtitle = "地址：建材市场 8 号  电话：1234567";
+  app::print::CurrentPrintSettings() = s;
+  Menu(app::kMenuPrintHeaderId);
+  Pump();
+  Screenshot("settings-window");
+  ASSERT_TRUE(grid::win::AdoptNamedPrinter(L"PDF241x140"));
+  int pages = 0, width = 0, height = 0;
+  grid::win::PreviewHook old = grid::win::SetPreviewOpenedHook([&](HWND w) {
+    Pump();
+    Screenshot("preview-241x140");
+    if (const grid::win::PreviewState* p = grid::win::CurrentPreview()) {
+      pages = p->pageCount;
+      width = p->paper.paperWidth;
+      height = p->paper.paperHeight;
+    }
+    SendMessageW(w, WM_COMMAND, QGRID_IDC_EXIT, 0);
+  });
+  Menu(app::kMenuPrintPreviewId);
+  grid::win::SetPreviewOpenedHook(old);
+  EXPECT_EQ(pages, 1);
+  EXPECT_NEAR(width, 2410, 10);
+  EXPECT_NEAR(height, 1400, 10);
+}
+
 TEST_F(NotePaper, TwentyItemsOnThirdSheetsRepeatTheHeaderAndEndWithTheTotal) {
   Items(20);
   std::string pdf = PrintOn(L"PDF241x93", Paper(241, 93), "NotePaper93");
@@ -134,8 +173,12 @@ class PrintVerb : public ::testing::Test {
     if (!folder_.empty()) DeleteFileW((folder_ + L"\\print.ini").c_str());
   }
   void WriteIni(const std::string& utf8) {
-    std::ofstream out(folder_ + L"\\print.ini", std::ios::binary);
-    out << "\xEF\xBB\xBF" << utf8;
+    std::string text = "\xEF\xBB\xBF" + utf8;
+    HANDLE f = CreateFileW((folder_ + L"\\print.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(f, text.data(), DWORD(text.size()), &written, nullptr);
+    CloseHandle(f);
   }
   int Run(const std::wstring& args, std::string* err = nullptr) {
     std::wstring line =
@@ -161,7 +204,7 @@ TEST_F(PrintVerb, PrintsANoteFileOnTheNamedPrinterAndSaysWhyNot) {
   std::string err;
   EXPECT_EQ(Run(L"/pt \"" + wide + L"\" PDF241x140", &err), 0) << err;
   std::string pdf;
-  for (int i = 0; i < 80 && pdf.empty(); ++i) {
+  for (int i = 0; i < 240 && pdf.empty(); ++i) {
     pdf = print_test::Shell("find " + std::string(print_test::kPdfFolder) + " -name '*.pdf' -newer " +
                             marker + " | head -1");
     while (!pdf.empty() && (pdf.back() == '\n' || pdf.back() == '\r')) pdf.pop_back();
@@ -181,7 +224,12 @@ TEST_F(PrintVerb, PrintsANoteFileOnTheNamedPrinterAndSaysWhyNot) {
   EXPECT_NE(Run(L"/p C:\\no\\such\\note.qgd", &err), 0);
   EXPECT_NE(err.find("no such file"), std::string::npos) << err;
   std::string junk = TempPath("不是表格.qgd");
-  std::ofstream(rt::win::GbkToWide(junk), std::ios::binary) << "not a grid";
+  {
+    HANDLE f = CreateFileW(rt::win::GbkToWide(junk).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(f, "not a grid", 10, &written, nullptr);
+    CloseHandle(f);
+  }
   EXPECT_NE(Run(L"/p \"" + rt::win::GbkToWide(junk) + L"\"", &err), 0);
   EXPECT_NE(err.find("not a note"), std::string::npos) << err;
   EXPECT_NE(Run(L"/p", &err), 0);
