@@ -9,6 +9,9 @@ set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 jobs=$(nproc)
+# Paths below the checkout are hashed relative to it, so a fresh clone elsewhere reuses
+# the compile cache of an earlier run.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$top}
 bash tools/setup.sh || exit 1
 
 fail=0
