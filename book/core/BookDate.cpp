@@ -50,4 +50,18 @@ std::string DayBefore(std::string_view iso) {
   return IsoDate(year, month, day);
 }
 
+// Counted by whole years from March, so the leap day ends a year (the civil-day count).
+bool DayNumber(std::string_view iso, int64_t* day) {
+  if (!IsIsoDate(iso)) return false;
+  int64_t year = std::stoi(std::string(iso.substr(0, 4)));
+  int64_t month = std::stoi(std::string(iso.substr(5, 2)));
+  int64_t dayOfMonth = std::stoi(std::string(iso.substr(8, 2)));
+  if (month <= 2) --year;
+  int64_t era = year / 400, yearOfEra = year - era * 400;  // years from 100 on: never negative
+  int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + dayOfMonth - 1;
+  int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  *day = era * 146097 + dayOfEra - 719468;
+  return true;
+}
+
 }  // namespace book

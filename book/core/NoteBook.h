@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "book/core/Money.h"
+#include "book/core/Receivables.h"
 
 namespace book {
 
@@ -50,6 +51,7 @@ struct NoteSummary {
   int64_t id = 0;
   std::string noteDate, number, customer, filePath;  // GBK; date "YYYY-MM-DD" or ""
   double total = 0;
+  bool voided = false;  // kept and listed, counted nowhere
 };
 
 struct NoteFilter {  // "" = any; dates YYYY-MM-DD inclusive
@@ -122,6 +124,16 @@ class NoteBook {
   // belong to no period. An amount text that is not a number counts as nothing.
   bool MakeStatement(const std::string& customer, const std::string& from, const std::string& to,
                      Statement* statement, std::string* why);
+
+  // Every customer's debt on `asOf` (YYYY-MM-DD), aged (Receivables.h), the notes'
+  // amounts counted as the statement counts them.
+  bool MakeReceivables(const std::string& asOf, Receivables* receivables, std::string* why);
+
+  // A voided note keeps its number and record (recording it again keeps it voided) but
+  // counts in no statement, receivables or remembered price. Notes are found by number.
+  bool SetVoided(const std::string& number, bool voided, std::string* why);
+  // Whether the note with that number is voided (false when there is none).
+  bool IsVoided(const std::string& number, bool* voided, std::string* why);
 
   // A consistent copy of the book in the file at `pathUtf8` (replaced), made while other
   // programs keep using the book.

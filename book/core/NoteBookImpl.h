@@ -31,6 +31,10 @@ std::string JudgeBookFile(sqlite3* db);
 // Upgrades a book of an older version in a write transaction.
 int BringUpToDate(sqlite3* db);
 
+// Adds an amount cell's text as the statement counts it (nothing when it is no number);
+// false on overflow. Every sum of delivered goods reads its cells through this.
+bool AddStatementAmount(const std::string& text, Money* sum);
+
 // Milliseconds since 1970, the time stamps of the book.
 int64_t NowMs();
 

@@ -12,7 +12,7 @@ const char kNewestFirst[] = " ORDER BY n.note_date DESC, n.saved_at DESC, n.id D
 
 std::string ListQuery(bool byCustomer, const NoteFilter& filter) {
   std::string sql =
-      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, n.total FROM notes n "
+      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, n.total, n.voided FROM notes n "
       "LEFT JOIN customers c ON c.id = n.customer_id WHERE 1";
   if (byCustomer) sql += " AND n.customer_id = ?1";
   // A date range leaves out the notes that have no date.
@@ -48,12 +48,13 @@ std::optional<LastItem> NoteBook::LastItemFor(const std::string& customer, const
   }
   impl_->Succeeded();
   if (!customerId) return std::nullopt;
-  // A row that has neither unit nor price has nothing to fill in.
-  sql::Statement s(
-      db, (std::string("SELECT i.unit, i.price FROM notes n JOIN items i ON i.note_id = n.id "
-                       "WHERE n.customer_id = ?1 AND i.dimensions = ?2 AND (i.unit <> '' OR i.price <> '')") +
-           kNewestFirst + ", i.row LIMIT 1")
-              .c_str());
+  // A row that has neither unit nor price has nothing to fill in; a voided note's
+  // prices are not the customer's.
+  sql::Statement s(db, (std::string("SELECT i.unit, i.price FROM notes n JOIN items i ON i.note_id = n.id "
+                                    "WHERE n.customer_id = ?1 AND n.voided = 0 AND i.dimensions = ?2 "
+                                    "AND (i.unit <> '' OR i.price <> '')") +
+                        kNewestFirst + ", i.row LIMIT 1")
+                           .c_str());
   s.Bind(1, customerId);
   s.BindGbk(2, dimensions);
   rc = s.Step();
@@ -77,7 +78,8 @@ std::vector<NoteSummary> NoteBook::List(const NoteFilter& filter) {
     s.BindGbk(2, filter.from);
     s.BindGbk(3, filter.to);
     while ((rc = s.Step()) == SQLITE_ROW)
-      notes.push_back(NoteSummary{s.Int(0), s.Gbk(1), s.Gbk(2), s.Gbk(3), s.Gbk(4), s.Real(5)});
+      notes.push_back(
+          NoteSummary{s.Int(0), s.Gbk(1), s.Gbk(2), s.Gbk(3), s.Gbk(4), s.Real(5), s.Int(6) != 0});
     if (rc == SQLITE_DONE) rc = SQLITE_OK;
   }
   if (rc != SQLITE_OK) {

@@ -9,11 +9,13 @@ namespace {
 
 const char kOverflow[] = "金额超出范围，无法对账";
 
-// Item rows of the customer's dated notes with from <= date <= to, in statement order.
+// Item rows of the customer's dated notes with from <= date <= to, voided ones left out,
+// in statement order.
 const char kItemRows[] =
     "SELECT n.note_date, n.number, i.dimensions, i.quantity, i.unit, i.price, i.amount, i.remarks "
     "FROM notes n JOIN items i ON i.note_id = n.id "
-    "WHERE n.customer_id = ?1 AND n.note_date <> '' AND n.note_date >= ?2 AND n.note_date <= ?3 "
+    "WHERE n.customer_id = ?1 AND n.voided = 0 AND n.note_date <> '' AND n.note_date >= ?2 "
+    "AND n.note_date <= ?3 "
     "ORDER BY n.note_date, n.number, n.id, i.row";
 const char kPayments[] =
     "SELECT pay_date, remark, amount FROM payments "
@@ -65,6 +67,8 @@ int SumPeriod(sqlite3* db, int64_t customer, const std::string& from, const std:
 }
 
 }  // namespace
+
+bool AddStatementAmount(const std::string& text, Money* sum) { return AddAmountText(text, sum); }
 
 bool NoteBook::MakeStatement(const std::string& customer, const std::string& from, const std::string& to,
                              Statement* statement, std::string* why) {

@@ -31,5 +31,9 @@ std::unique_ptr<book::NoteBook> OpenBook(const std::string& path, const Output& 
 int Pay(const std::string& bookPath, const std::vector<std::string>& args, const Output& o);
 int PaymentsCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o);
 int StatementCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o);
+// ReceivableCommands.cpp: receivables, and void / unvoid (`voided` false).
+int ReceivablesCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o);
+int SetVoided(const std::string& bookPath, const std::vector<std::string>& args, bool voided,
+              const Output& o);
 
 }  // namespace notebook

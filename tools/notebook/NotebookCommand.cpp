@@ -21,11 +21,17 @@ const char kUsage[] =
     "       notebook --book FILE pay --customer NAME --date YYYY-MM-DD --amount X [--remark TEXT]\n"
     "       notebook --book FILE payments --customer NAME --csv\n"
     "       notebook --book FILE statement --customer NAME --from YYYY-MM-DD --to YYYY-MM-DD --csv\n"
+    "       notebook --book FILE receivables [--as-of YYYY-MM-DD] --csv\n"
+    "       notebook --book FILE void NUMBER\n"
+    "       notebook --book FILE unvoid NUMBER\n"
     "  import     record every note file given, or every *.qgd under a folder given\n"
-    "  list       the recorded notes, newest first: date,number,customer,total,file (UTF-8 CSV)\n"
+    "  list       the recorded notes, newest first: date,number,customer,total,file (UTF-8 CSV);\n"
+    "             a voided note has void in a sixth column\n"
     "  pay        record a payment received from the customer\n"
     "  payments   the customer's payments: id,date,amount,remark\n"
-    "  statement  the customer's statement for the period, then its four closing rows\n";
+    "  statement  the customer's statement for the period, then its four closing rows\n"
+    "  receivables  what every customer owes on the day (default today), aged, then the total\n"
+    "  void       take the note out of every statement and sum, keeping its number; unvoid puts it back\n";
 
 std::unique_ptr<book::NoteBook> OpenBook(const std::string& path, const Output& o, bool mustExist) {
   std::error_code error;
@@ -71,7 +77,7 @@ void AppendNoteLine(const book::NoteSummary& note, std::string* csv) {
   }
   *csv += ShortestDecimal(note.total) + ',';
   qgd::AppendCsvField(book::GbkToUtf8ForOutput(note.filePath), csv);
-  *csv += "\r\n";
+  *csv += note.voided ? ",void\r\n" : "\r\n";
 }
 
 int List(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
@@ -122,6 +128,9 @@ int RunNotebook(const std::vector<std::string>& args, std::string* out, std::str
     if (args[2] == "pay") return Pay(args[1], rest, o);
     if (args[2] == "payments") return PaymentsCsv(args[1], rest, o);
     if (args[2] == "statement") return StatementCsv(args[1], rest, o);
+    if (args[2] == "receivables") return ReceivablesCsv(args[1], rest, o);
+    if (args[2] == "void") return SetVoided(args[1], rest, true, o);
+    if (args[2] == "unvoid") return SetVoided(args[1], rest, false, o);
     return o.Usage("unknown command " + args[2]);
   } catch (const std::bad_alloc&) {
     out->clear();
