@@ -52,6 +52,16 @@ enum class HandlerId : uint32_t {
   OnStatementPreview,
   OnStatementPrint,
   OnStatementExport,
+  OnReceivables,  // the 欠款汇总 window
+  OnReceivablesShown,
+  OnReceivablesQuery,
+  OnReceivablesPreview,
+  OnReceivablesPrint,
+  OnReceivablesExport,
+  OnReceivablesOpenStatement,
+  OnHistoryChosen,
+  OnHistoryVoid,
+  OnHistoryUnvoid,
   Count
 };
 
