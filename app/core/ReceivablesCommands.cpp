@@ -43,7 +43,7 @@ CommandResult Grid(rt::CommandFn command, std::initializer_list<rt::DataValue> a
 void ShowSheet(const ReceivablesSheet& sheet) {
   Grid(grid::cmd::NewGrid, {rt::MakeInt(int(sheet.rows.size())), rt::MakeInt(kReceivablesColumns)});
   WriteUnitWords(kReceivablesWindowId, kReceivablesGridId, prop::kGridHeadRowCount, kReceivablesHeadRows);
-  const int widths[kReceivablesColumns] = {150, 86, 86, 86, 78, 78, 78, 78};
+  const int widths[kReceivablesColumns] = {130, 86, 86, 86, 76, 76, 76, 76};  // no horizontal scroll bar
   for (int c = 0; c < kReceivablesColumns; ++c)
     Grid(grid::cmd::SetColWidth, {rt::MakeInt(c), rt::MakeInt(widths[c])});
   for (size_t r = 0; r < sheet.rows.size(); ++r)
