@@ -1,5 +1,6 @@
-// Any text must read as a number without overrunning or hanging, and whatever number
-// comes out must turn into a bounded capital amount and a date-time text.
+// Any text must read as a number without overrunning or hanging, the same number as its
+// leading number spelled in ASCII, and whatever number comes out must turn into a
+// bounded capital amount and a date-time text.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);  // zero-terminated copy
   const double number = rt::TextToNumber(text.c_str());
   if (std::isnan(number)) abort();
+  // Exact sums read the number through its ASCII spelling: it must be the same number.
+  const std::string spelled = rt::LeadingNumberText(text.c_str());
+  if (rt::TextToNumber(spelled.c_str()) != number || (spelled.empty() && number != 0)) abort();
   if (rt::NumberToCapitalText(number, false).size() > 240) abort();
   if (rt::NumberToCapitalText(-number, true).size() > 240) abort();
 

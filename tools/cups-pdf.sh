@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Makes a real printer for the printing tests: CUPS with its PDF back end as the default
-# queue "PDF", writing every job as a PDF file into one folder.
+# queue "PDF", writing every job as a PDF file into one folder, and two more queues of
+# the same kind whose default paper is the continuous 241 mm paper cut in two
+# ("PDF241x140", 241 x 140 mm) and in three ("PDF241x93", 241 x 93 mm).
 #   tools/cups-pdf.sh [OUTPUT_DIR]      (default /var/spool/cups-pdf/notewriter)
 # Idempotent: packages, the running scheduler and the queue are left alone when present.
 # Prints the output folder on success; exits non-zero (with one line why) when CUPS
@@ -73,4 +75,37 @@ fi
 $SUDO cupsenable PDF 2>/dev/null
 $SUDO cupsaccept PDF 2>/dev/null
 $SUDO lpadmin -d PDF || { say "lpadmin could not make PDF the default"; exit 1; }
+
+# The PDF driver's description with the 241 mm papers added, one of them the default.
+# Sizes in points: 241 mm = 683, 280 mm = 794, 140 mm = 397, 93 mm = 264.
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+paper_ppd() {  # paper_ppd DEFAULT_NAME > file
+  local sizes=("241x280mm 683 794" "241x140mm 683 397" "241x93mm 683 264") lines="" name w h
+  for entry in "${sizes[@]}"; do
+    read -r name w h <<<"$entry"
+    lines+="*PageSize $name/$name: \"<</PageSize[$w $h]/ImagingBBox null>>setpagedevice\"\n"
+    lines+="*PageRegion $name/$name: \"<</PageSize[$w $h]/ImagingBBox null>>setpagedevice\"\n"
+    lines+="*ImageableArea $name/$name: \"0 0 $w $h\"\n"
+    lines+="*PaperDimension $name/$name: \"$w $h\"\n"
+  done
+  awk -v add="$lines" -v def="$1" '
+    BEGIN { n = split(add, extra, "\n") }
+    /^\*Default(PageSize|PageRegion|ImageableArea|PaperDimension):/ { sub(/: .*/, ": " def) }
+    { print }
+    /^\*(PageSize|PageRegion|ImageableArea|PaperDimension) A5\/A5:/ {
+      split($0, key, " "); for (i = 1; i <= n; i++) if (index(extra[i], key[1] " ") == 1) print extra[i]
+    }' "$ppd"
+}
+for size in 241x140 241x93; do
+  queue=PDF$size
+  if ! lpstat -p "$queue" >/dev/null 2>&1; then
+    made=$(mktemp /tmp/notewriter-ppd.XXXXXX)
+    paper_ppd "${size}mm" >"$made"
+    $SUDO lpadmin -p "$queue" -v cups-pdf:/ -P "$made" -E ||
+      { rm -f "$made"; say "lpadmin could not create the $queue queue"; exit 1; }
+    rm -f "$made"
+  fi
+  $SUDO cupsenable "$queue" 2>/dev/null
+  $SUDO cupsaccept "$queue" 2>/dev/null
+done
 echo "$out"

@@ -35,6 +35,16 @@ build() {  # build DIR [cmake args...]
 
 mkdir -p build
 
+# The server book's tests share one private PostgreSQL cluster, stopped at the end
+# whatever happened; every build's tests find it through QH_TEST_SERVER.
+step "the private PostgreSQL cluster for the server book's tests"
+trap 'bash tools/pg-test-cluster.sh stop build/pg >/dev/null 2>&1' EXIT
+if QH_TEST_SERVER=$(bash tools/pg-test-cluster.sh start build/pg); then
+  export QH_TEST_SERVER
+else
+  echo "the test cluster did not start: the server book's tests will fail"
+fi
+
 step "native build with sanitizers"
 if build build/native -DQH_SANITIZE=ON; then
   (cd build/native && ctest --output-on-failure -j "$jobs") | tee build/native.test.log

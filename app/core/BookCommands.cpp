@@ -2,6 +2,7 @@
 #include "app/core/BookCommands.h"
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "app/core/BookDates.h"
@@ -13,6 +14,7 @@
 #include "app/core/NoteRows.h"
 #include "app/core/NoteSession.h"
 #include "app/core/ProgramTemplates.h"
+#include "book/core/GbkScan.h"
 #include "book/core/NoteNumberText.h"
 #include "grid/core/GridCommands.h"
 
@@ -24,14 +26,28 @@ rt::DataValue NumberWindowArg() { return WindowArg(kNumberFormatWindowId, kNumbe
 
 std::string FormText(uint32_t unit) { return ReadUnitText(kNumberFormatWindowId, unit, prop::kEditContent); }
 
-// The number the book hands out next, or empty when there is no book to ask.
-std::string TakeNextNumber() {
+const char kNumberLabel[] = "销售单号：";
+
+// The number in a title row as the book reads it ("" when there is none).
+std::string TitleNumber(const std::string& title) {
+  book::NoteRecord note;
+  auto cell = [&title](int row, int) { return row == 0 ? title : std::string(); };
+  return book::ReadNote(cell, kTotalRow + 1, kLastColumn + 1, &note, nullptr) ? note.number : std::string();
+}
+
+// The number the book hands out next, or empty with the reason (or none without a
+// book to ask).
+std::string NextNumberOrWhy(std::string* why) {
   if (!NoteBookConfigured()) return std::string();
-  std::string number, why;
-  book::NoteBook* notes = OpenNoteBook(&why);
-  if (notes && notes->NextNumber(TodayText(), &number, &why)) return number;
-  Tell("无法取得单据编号：" + why, kStopIcon);
-  return std::string();
+  std::string number;
+  book::NoteBook* notes = OpenNoteBook(why);
+  return notes && notes->NextNumber(TodayText(), &number, why) ? number : std::string();
+}
+
+std::string TakeNextNumber() {
+  std::string why, number = NextNumberOrWhy(&why);
+  if (number.empty() && !why.empty()) Tell("无法取得单据编号：" + why, kStopIcon);
+  return number;
 }
 
 // The blank note of the main window again, dated today; the print settings stay in the
@@ -41,7 +57,8 @@ void MakeBlankNote(const std::string& number) {
   SetDateBox(kMainWindowId, kDateBoxId, TodayDateTime());
   NoteGridCommand(grid::cmd::NewGrid, {rt::MakeInt(kTotalRow + 1), rt::MakeInt(kLastColumn + 1)});
   BuildNoteLayout({});
-  if (!number.empty()) SetNoteCellText(kTitleRow1, 0, "销售单号：" + number + std::string(36, ' ') + "客户名称：");
+  if (!number.empty())
+    SetNoteCellText(kTitleRow1, 0, "销售单号：" + number + std::string(36, ' ') + "客户名称：");
   MarkNoteClean(number);
 }
 
@@ -66,13 +83,19 @@ rt::HandlerResult OnMainWindowCreated(const rt::EventArgs& args) {
 
 // Edits not saved since the note was opened, saved or made are not dropped unasked.
 rt::HandlerResult OnNewNote(const rt::EventArgs&) {
-  if (NoteHasUnsavedEdits()) {
-    int answer = Tell("当前单据尚未保存，是否保存？", kYesNoCancelQuestion);
-    if (answer == kAnswerYes && !SaveNoteThroughDialog()) return rt::HandlerResult::None();
-    if (answer != kAnswerYes && answer != kAnswerNo) return rt::HandlerResult::None();
-  }
-  MakeBlankNote(TakeNextNumber());
+  if (MayDropNote()) MakeBlankNote(TakeNextNumber());
   return rt::HandlerResult::None();
+}
+
+void NumberUnnumberedNote() {
+  std::string title = NoteCellText(kTitleRow1, 0);
+  size_t at = book::FindGbk(title, kNumberLabel);
+  if (!NoteBookConfigured() || at == std::string::npos || !TitleNumber(title).empty()) return;
+  // A book that cannot number now cannot record either: recording says why, once.
+  std::string why, number = NextNumberOrWhy(&why);
+  if (number.empty()) return;
+  SetNoteCellText(kTitleRow1, 0, title.insert(at + std::strlen(kNumberLabel), number));
+  KeepIssuedNumber(number);  // the customer box rewrites the title with it
 }
 
 rt::HandlerResult OnNumberFormat(const rt::EventArgs&) {
@@ -84,10 +107,13 @@ rt::HandlerResult OnNumberFormat(const rt::EventArgs&) {
 rt::HandlerResult OnNumberFormatShown(const rt::EventArgs&) {
   std::string why;
   book::NoteBook* notes = OpenNoteBook(&why);
-  book::NumberFormat format = notes ? notes->GetNumberFormat() : book::NumberFormat{};
-  WriteUnitText(kNumberFormatWindowId, kPrefixEditId, prop::kEditContent, format.prefix);
-  WriteUnitWords(kNumberFormatWindowId, kDatePartCheckId, prop::kChecked, format.withDate ? 1 : 0);
-  WriteUnitText(kNumberFormatWindowId, kDigitsEditId, prop::kEditContent, std::to_string(format.serialDigits));
+  book::Answer<book::NumberFormat> format;
+  if (notes) format = notes->GetNumberFormat();
+  if (!format.ok) Tell(kUnreadBook + format.why, kStopIcon);
+  WriteUnitText(kNumberFormatWindowId, kPrefixEditId, prop::kEditContent, format.value.prefix);
+  WriteUnitWords(kNumberFormatWindowId, kDatePartCheckId, prop::kChecked, format.value.withDate ? 1 : 0);
+  WriteUnitText(kNumberFormatWindowId, kDigitsEditId, prop::kEditContent,
+                std::to_string(format.value.serialDigits));
   return OnNumberFormatChanged({});
 }
 
@@ -95,10 +121,10 @@ rt::HandlerResult OnNumberFormatShown(const rt::EventArgs&) {
 rt::HandlerResult OnNumberFormatChanged(const rt::EventArgs&) {
   book::NumberFormat format;
   std::string why;
-  std::string sample = FormFormat(&format, &why)
-                           ? "示例：" + book::NoteNumberText(book::NumberStem(format, TodayText()), 1,
-                                                             format.serialDigits)
-                           : why;
+  std::string sample =
+      FormFormat(&format, &why)
+          ? "示例：" + book::NoteNumberText(book::NumberStem(format, TodayText()), 1, format.serialDigits)
+          : why;
   WriteUnitText(kNumberFormatWindowId, kSampleLabelId, prop::kCaption, sample);
   return rt::HandlerResult::None();
 }

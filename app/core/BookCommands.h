@@ -12,6 +12,11 @@ rt::HandlerResult OnMainWindowCreated(const rt::EventArgs&);
 
 rt::HandlerResult OnNewNote(const rt::EventArgs&);
 
+// A note about to be saved whose title has no number gets the book's next one written
+// into its title (a number typed there is kept); without a book, or when it cannot
+// hand one out, the note stays unnumbered.
+void NumberUnnumberedNote();
+
 rt::HandlerResult OnNumberFormat(const rt::EventArgs&);
 rt::HandlerResult OnNumberFormatShown(const rt::EventArgs&);
 rt::HandlerResult OnNumberFormatChanged(const rt::EventArgs&);

@@ -1,9 +1,11 @@
 // The program menu: open a note file into the grid, save the grid to a note file, end
 // the program. The file format and its safe replace on save are the grid's; every
 // saved note is also recorded in the note book.
+#include "app/core/FileCommands.h"
+
 #include <string>
 
-#include "app/core/FileCommands.h"
+#include "app/core/BookCommands.h"
 #include "app/core/NoteBookAccess.h"
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteHandlers.h"
@@ -55,6 +57,7 @@ bool OpenNoteFile(const std::string& fileName) {
 bool SaveNoteThroughDialog() {
   std::string fileName;
   if (!ChooseNoteFile(kSaveDialogId, &fileName)) return false;
+  NumberUnnumberedNote();
   if (!NoteGridCommand(grid::cmd::SaveFile, {TextArg(fileName)}).Logic()) {
     Tell("保存失败!", kStopIcon);
     return false;
@@ -77,10 +80,22 @@ rt::HandlerResult OnSave(const rt::EventArgs&) {
   return rt::HandlerResult::None();
 }
 
-// Nothing is saved and nothing is asked.
+bool MayDropNote() {
+  if (!NoteHasUnsavedEdits()) return true;
+  int answer = Tell("当前单据尚未保存，是否保存？", kYesNoCancelQuestion);
+  if (answer == kAnswerYes) return SaveNoteThroughDialog();
+  return answer == kAnswerNo;
+}
+
+// A note with unsaved edits is not dropped unasked.
 rt::HandlerResult OnExit(const rt::EventArgs&) {
-  rt::Services().EndProgram(0);
-  return rt::HandlerResult::None();  // not reached
+  if (MayDropNote()) rt::Services().EndProgram(0);
+  return rt::HandlerResult::None();
+}
+
+// The close box: a false result keeps the window, and with it the program.
+rt::HandlerResult OnMainWindowCloseRequest(const rt::EventArgs&) {
+  return rt::HandlerResult::Of(MayDropNote() ? 1 : 0);
 }
 
 }  // namespace app

@@ -25,4 +25,8 @@ bool OpenNoteFile(const std::string& fileName);
 // the user cancelled or the file could not be written.
 bool SaveNoteThroughDialog();
 
+// True when the note on screen may be dropped: it has no unsaved edits, or the user,
+// asked "当前单据尚未保存，是否保存？", said 否, or 是 and it was saved.
+bool MayDropNote();
+
 }  // namespace app

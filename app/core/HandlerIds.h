@@ -52,6 +52,7 @@ enum class HandlerId : uint32_t {
   OnStatementPreview,
   OnStatementPrint,
   OnStatementExport,
+  OnMainWindowCloseRequest,  // the close box asks before unsaved edits are lost
   OnReceivables,  // the 欠款汇总 window
   OnReceivablesShown,
   OnReceivablesQuery,

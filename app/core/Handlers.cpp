@@ -3,6 +3,7 @@
 #include <cfenv>
 
 #include "app/core/BookCommands.h"
+#include "app/core/FileCommands.h"
 #include "app/core/HandlerIds.h"
 #include "app/core/NoteHandlers.h"
 #include "app/core/PrintCommands.h"
@@ -26,6 +27,7 @@ struct Table {
     Set(HandlerId::OnOpen, &OnOpen);
     Set(HandlerId::OnSave, &OnSave);
     Set(HandlerId::OnExit, &OnExit);
+    Set(HandlerId::OnMainWindowCloseRequest, &OnMainWindowCloseRequest);
     Set(HandlerId::OnCalculator, &OnCalculator);
     Set(HandlerId::OnMonthCalendar, &OnMonthCalendar);
     Set(HandlerId::OnPrintHeaderSettings, &print::OnPrintHeaderSettings);
@@ -83,13 +85,17 @@ const rt::HandlerTable& ProgramHandlers() {
 
 void ProgramExitRoutine() {}
 
-int RunProgramEntry() {
+int RunProgramEntry() { return RunProgramEntry(StartRequest()); }
+
+int RunProgramEntry(const StartRequest& start) {
   rt::RuntimeServices& host = rt::Services();
   host.RuntimeNotify(rt::notify::kInitialiseHost);
   std::fesetenv(FE_DFL_ENV);  // the floating-point unit in its default state
   // The application's own initialisation has nothing to do.
   host.RuntimeNotify(rt::notify::kRegisterExitRoutine, reinterpret_cast<intptr_t>(&ProgramExitRoutine));
   host.LoadStartWindow(kMainWindowId);
+  if (start.kind == StartRequest::kPrint) return print::PrintNoteFile(start.file) ? 0 : kNotGridFile;
+  if (start.kind == StartRequest::kOpen) OpenNoteFile(start.file);
   host.RunMessageLoop();
   return 0;
 }

@@ -43,7 +43,8 @@ void SetCell(int row, int col, const std::string& text) {
 }
 
 std::string CellText(int row, int col) {
-  CommandResult cell = GridCommand(HistoryGridArg(), grid::cmd::GetCellData, {rt::MakeInt(row), rt::MakeInt(col)});
+  CommandResult cell =
+      GridCommand(HistoryGridArg(), grid::cmd::GetCellData, {rt::MakeInt(row), rt::MakeInt(col)});
   return cell.IsText() ? cell.Text() : std::string();
 }
 
@@ -76,7 +77,7 @@ void ShowNotes(std::vector<book::NoteSummary> notes) {
     SetCell(row, 0, n.noteDate);
     SetCell(row, 1, n.number);
     SetCell(row, 2, n.customer);
-    SetCell(row, 3, ToText(rt::MakeDouble(n.total)));
+    SetCell(row, 3, book::MoneyDecimal(n.total));
     if (n.voided) SetCell(row, 4, "作废");
     SetCell(row, kFileColumn, n.filePath);
   }
@@ -88,10 +89,14 @@ void ShowNotes(std::vector<book::NoteSummary> notes) {
   Shown() = ShownNotes{std::move(notes), -1};
 }
 
+// A list the book could not read is no empty list: the count line says why.
 void QueryAndShow() {
   book::NoteBook* notes = OpenNoteBookOrSay();
   if (!notes) return;
-  ShowNotes(notes->List(FilterOfWindow()));
+  book::Answer<std::vector<book::NoteSummary>> listed = notes->List(FilterOfWindow());
+  ShowNotes(listed.value);
+  if (!listed.ok)
+    WriteUnitText(kHistoryWindowId, kHistoryCountLabelId, prop::kCaption, kUnreadBook + listed.why);
 }
 
 // The chosen note voided or put back, after the question when voiding; the list again.

@@ -13,6 +13,9 @@ void SetNoteBookPath(std::string utf8Path);  // closes a book that is open
 bool NoteBookConfigured();
 const std::string& NoteBookPath();  // UTF-8; "" when the book is not used
 
+// Said before the reason when the book cannot answer a query.
+inline constexpr char kUnreadBook[] = "读取账本失败：";
+
 // The open book, or null with the reason (GBK) when it cannot be opened now; a later
 // call tries again.
 book::NoteBook* OpenNoteBook(std::string* why);

@@ -26,6 +26,7 @@ rt::HandlerResult RecalculateNote(const rt::EventArgs&);
 rt::HandlerResult OnOpen(const rt::EventArgs&);
 rt::HandlerResult OnSave(const rt::EventArgs&);
 rt::HandlerResult OnExit(const rt::EventArgs&);
+rt::HandlerResult OnMainWindowCloseRequest(const rt::EventArgs&);
 
 // The tools and help menus and the help button (ToolCommands.cpp).
 rt::HandlerResult OnCalculator(const rt::EventArgs&);

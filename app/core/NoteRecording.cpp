@@ -21,7 +21,8 @@ bool RecordSavedNote(const std::string& fileName, std::string* why) {
   book::NoteBook* notes = OpenNoteBook(why);
   if (!notes) return false;
   book::NoteRecord note;
-  if (!book::ReadNote(NoteCellText, GridCount(prop::kGridRowCount), GridCount(prop::kGridColCount), &note, why))
+  if (!book::ReadNote(NoteCellText, GridCount(prop::kGridRowCount), GridCount(prop::kGridColCount), &note,
+                      why))
     return false;
   note.filePath = fileName;
   note.printTitle = ReadMainUnitText(kHeaderTextEditId, prop::kEditContent);
@@ -29,8 +30,7 @@ bool RecordSavedNote(const std::string& fileName, std::string* why) {
   OfferCustomerNames(kMainWindowId, kCustomerEditId);  // a new customer is offered at once
   // A voided note saved again stays voided; the trader is told, so it is no surprise
   // that it counts nowhere.
-  bool voided = false;
-  if (!note.number.empty() && notes->IsVoided(note.number, &voided, why) && voided)
+  if (notes->IsVoided(note.number).value)
     Tell("单据 " + note.number + " 已作废，仍按作废记入账本，不计入对账单和欠款。", kInformationIcon);
   return true;
 }
@@ -40,7 +40,8 @@ void OfferCustomerNames(uint32_t windowId, uint32_t editBoxId) {
   book::NoteBook* notes = OpenNoteBook(&why);
   if (!notes) return;
   std::string lines;
-  for (const std::string& name : notes->Customers()) {
+  // Names the book cannot read now are offered at the next chance.
+  for (const std::string& name : notes->Customers().value) {
     if (!lines.empty()) lines += '\n';
     lines += name;
   }
@@ -56,9 +57,10 @@ void FillRememberedPrices() {
   book::NoteBook* notes = customer.empty() ? nullptr : OpenNoteBook(&why);
   if (!notes || GridCount(prop::kGridColCount) <= kPriceColumn) return;
   for (int r : rows) {
-    std::optional<book::LastItem> last = notes->LastItemFor(customer, NoteCellText(r, 1));
-    if (!last) continue;
-    if (NoteCellText(r, kUnitColumn).empty() && !last->unit.empty()) SetNoteCellText(r, kUnitColumn, last->unit);
+    std::optional<book::LastItem> last = notes->LastItemFor(customer, NoteCellText(r, 1)).value;
+    if (!last) continue;  // nothing remembered, or the book cannot tell now
+    if (NoteCellText(r, kUnitColumn).empty() && !last->unit.empty())
+      SetNoteCellText(r, kUnitColumn, last->unit);
     if (NoteCellText(r, kPriceColumn).empty() && !last->price.empty())
       SetNoteCellText(r, kPriceColumn, last->price);
   }

@@ -5,6 +5,7 @@
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteRows.h"
 #include "app/core/ProgramTemplates.h"
+#include "book/core/CustomerName.h"
 
 namespace app {
 
@@ -58,6 +59,8 @@ bool NoteHasUnsavedEdits() { return !State().known || ReadNoteTexts() != State()
 
 const std::string& IssuedNoteNumber() { return State().number; }
 
+void KeepIssuedNumber(const std::string& number) { State().number = number; }
+
 std::vector<int> RowsWithNewDimensions() {
   std::vector<std::string> now = ReadDimensions();
   std::vector<std::string>& before = State().dimensions;
@@ -75,9 +78,7 @@ std::string NoteCustomer() {
   std::string title = NoteCellText(kTitleRow1, 0);
   size_t at = title.find(kLabel);
   if (at == std::string::npos) return std::string();
-  std::string name = title.substr(at + kLabel.size());
-  size_t first = name.find_first_not_of(' '), last = name.find_last_not_of(' ');
-  return first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+  return book::CustomerName(std::string_view(title).substr(at + kLabel.size()));
 }
 
 }  // namespace app

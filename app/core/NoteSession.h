@@ -18,6 +18,8 @@ void MarkNoteClean(const std::string& issuedNumber);
 void MarkNoteSaved();  // keeps the issued number
 bool NoteHasUnsavedEdits();
 const std::string& IssuedNoteNumber();
+// The book issued `number` for the note on screen when it was first saved.
+void KeepIssuedNumber(const std::string& number);
 
 // Item rows whose dimensions (规格) changed since the last call (or since the note was
 // marked clean) and is not empty now; remembers the current ones.

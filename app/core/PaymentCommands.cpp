@@ -11,6 +11,7 @@
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteRecording.h"
 #include "app/core/ProgramTemplates.h"
+#include "book/core/CustomerName.h"
 #include "book/core/GbkScan.h"
 #include "book/core/Money.h"
 #include "grid/core/GridCommands.h"
@@ -37,7 +38,7 @@ rt::DataValue PaymentWindowArg() { return WindowArg(kPaymentWindowId, kPaymentWi
 rt::DataValue PaymentGridArg() { return rt::MakeUnit(rt::tag::kGrid, {kPaymentWindowId, kPaymentGridId}); }
 
 std::string FormText(uint32_t unit) { return ReadUnitText(kPaymentWindowId, unit, prop::kEditContent); }
-std::string FormCustomer() { return book::TrimGbk(FormText(kPaymentCustomerEditId)); }
+std::string FormCustomer() { return book::CustomerName(FormText(kPaymentCustomerEditId)); }
 
 void SetCell(int row, int col, const std::string& text) {
   GridCommand(PaymentGridArg(), grid::cmd::SetCellData,
@@ -72,10 +73,13 @@ void ShowPayments(const std::vector<book::Payment>& payments) {
 }
 
 // The payments of the customer typed in the window; none while no name is typed or
-// without a book.
+// without a book, and none with the reason when the book cannot be read.
 void ShowCustomersPayments(book::NoteBook* notes) {
   std::string customer = FormCustomer();
-  ShowPayments(customer.empty() || !notes ? std::vector<book::Payment>{} : notes->Payments(customer));
+  book::Answer<std::vector<book::Payment>> paid;
+  if (!customer.empty() && notes) paid = notes->Payments(customer);
+  ShowPayments(paid.value);
+  if (!paid.ok) WriteUnitText(kPaymentWindowId, kPaymentCountLabelId, prop::kCaption, kUnreadBook + paid.why);
 }
 
 // The payment as the window holds it; false after saying what is wrong with the amount.
@@ -102,7 +106,7 @@ rt::HandlerResult OnPayments(const rt::EventArgs&) {
 rt::HandlerResult OnPaymentsShown(const rt::EventArgs&) {
   OfferCustomerNames(kPaymentWindowId, kPaymentCustomerEditId);
   SetDateBox(kPaymentWindowId, kPaymentDateBoxId, TodayDateTime());
-  std::string customer = book::TrimGbk(ReadMainUnitText(kCustomerEditId, prop::kEditContent));
+  std::string customer = book::CustomerName(ReadMainUnitText(kCustomerEditId, prop::kEditContent));
   WriteUnitText(kPaymentWindowId, kPaymentCustomerEditId, prop::kEditContent, customer);
   return OnPaymentCustomerChanged({});
 }

@@ -3,12 +3,23 @@
 // preview (with default settings while none were confirmed) and printing.
 #pragma once
 
+#include <string>
+
 #include "runtime/core/EventHandler.h"
 
 namespace app::print {
 
 // The tag the settings window's own unit carries once its settings were confirmed.
 extern const char* const kSettingsConfirmed;  // "已设置"
+
+// The print settings of this run handed to the note grid (none while all are default).
+void ApplyNotePrintOptions();
+// The print title and margins the preview uses while no settings were confirmed.
+void ApplyDefaultPrintHeader();
+
+// Prints a note file with no dialog, the title and margins the preview uses by
+// default and the settings of this run; false when it is no grid file.
+bool PrintNoteFile(const std::string& gbkFile);
 
 rt::HandlerResult OnPrintHeaderSettings(const rt::EventArgs& args);
 rt::HandlerResult OnPrintPreview(const rt::EventArgs& args);

@@ -66,7 +66,7 @@ const char* const kAboutText =
     "送货单存为表格文件，以后打开再改。\r\n\r\n"
     "打印前可设置表头、字体和页边距。\r\n\r\n"
     "打印预览可逐页查看效果。\r\n\r\n"
-    "退出时不会提醒保存，请先保存。";
+    "退出时如未保存，会提醒保存。";
 
 // The usage help: the three fixed instructions, then notes on this program.
 const char* const kHelpText =
@@ -75,7 +75,7 @@ const char* const kHelpText =
     "    在相应的表格内输入内容  排表  数量 备注 等信息\r\n\r\n"
     "    预览  如果觉得效果不好 返回重新设计  修改内容\r\n\r\n"
     "    填好数量和单价，编辑结束后金额和合计自动算出。\r\n\r\n"
-    "    退出前请先保存，程序不会提醒。";
+    "    退出时如单据未保存，程序会提醒保存。";
 
 //--- The five windows ---------------------------------------------------------------
 
@@ -84,8 +84,10 @@ WindowTemplate MainWindow() {
   w.windowId = kMainWindowId;
   w.idWord = 0x19010018;
   w.units = {
-      // Event 0: window and units created; event 4: size changed.
-      On({{0, HandlerId::OnMainWindowCreated}, {4, HandlerId::FitGridToWindow}},
+      // Event 0: window and units created; event 1: close box; event 4: size changed.
+      On({{0, HandlerId::OnMainWindowCreated},
+          {1, HandlerId::OnMainWindowCloseRequest},
+          {4, HandlerId::FitGridToWindow}},
          Unit(kMainWindowUnitId, tag::kWindow, "", {50, 50, 691, 587}, kShownState,
               WindowBlock(6, 2, "青禾简易表格生成器", SheetIcon()))),
 
@@ -139,13 +141,59 @@ WindowTemplate MainWindow() {
   return w;
 }
 
+// The paper and the options kept in print.ini, below the title and margins.
+std::vector<UnitTemplate> PaperAndOptionUnits() {
+  const uint32_t paper = kPaperGroupId;
+  static const char* const kPapers[kPaperRadioCount] = {
+      "跟随打印机", "A4", "A5 横向", "241×280 整张", "241×140 二等分", "241×93 三等分", "自定义…"};
+  static const Place kPaperRects[kPaperRadioCount] = {
+      {8, 16, 96, 24},  {112, 16, 56, 24},  {176, 16, 88, 24}, {272, 16, 128, 24},
+      {8, 44, 128, 24}, {144, 44, 120, 24}, {272, 44, 88, 24}};
+  std::vector<UnitTemplate> units = {
+      Unit(paper, tag::kGroupBox, "分组框3", {8, 184, 408, 104}, kShownState, GroupBlock("纸张"))};
+  for (int i = 0; i < kPaperRadioCount; ++i) {
+    std::string name = "纸张单选框" + std::to_string(i + 1);
+    units.push_back(Inside(paper, Unit(kPaperPrinterRadioId + uint32_t(i), tag::kRadioBox, name.c_str(),
+                                       kPaperRects[i], kInputState, RadioBlock(kPapers[i], i == 0))));
+  }
+  units.push_back(Inside(paper, Unit(kPaperWidthLabelId, tag::kLabel, "标签8", {192, 75, 64, 16}, kShownState,
+                                     LabelBlock("宽(毫米)"))));
+  units.push_back(Inside(paper, Unit(kPaperWidthEditId, tag::kEditBox, "纸宽编辑框", {256, 72, 48, 20},
+                                     kInputState, EditBlock(""))));
+  units.push_back(Inside(paper, Unit(kPaperHeightLabelId, tag::kLabel, "标签9", {312, 75, 40, 16},
+                                     kShownState, LabelBlock("高"))));
+  units.push_back(Inside(paper, Unit(kPaperHeightEditId, tag::kEditBox, "纸高编辑框", {344, 72, 48, 20},
+                                     kInputState, EditBlock(""))));
+  units.push_back(Unit(kFilledRowsCheckId, tag::kCheckBox, "已填写行选择框", {8, 296, 144, 16}, kInputState,
+                       CheckBlock("只打印已填写的行", false)));
+  units.push_back(Unit(kFitToSheetCheckId, tag::kCheckBox, "缩小选择框", {160, 296, 104, 16}, kInputState,
+                       CheckBlock("缩小到一页", false)));
+  units.push_back(Unit(kHidePricesCheckId, tag::kCheckBox, "不打印价格选择框", {272, 296, 144, 16},
+                       kInputState, CheckBlock("不打印单价和金额", false)));
+  units.push_back(Unit(kOffsetLabelId, tag::kLabel, "标签10", {8, 323, 144, 16}, kShownState,
+                       LabelBlock("打印偏移(毫米) 右/下：")));
+  units.push_back(
+      Unit(kOffsetXEditId, tag::kEditBox, "偏移X编辑框", {160, 320, 48, 20}, kInputState, EditBlock("0")));
+  units.push_back(
+      Unit(kOffsetYEditId, tag::kEditBox, "偏移Y编辑框", {216, 320, 48, 20}, kInputState, EditBlock("0")));
+  units.push_back(
+      Unit(kSubtitleLabelId, tag::kLabel, "标签11", {8, 351, 56, 16}, kShownState, LabelBlock("副标题：")));
+  units.push_back(
+      Unit(kSubtitleEditId, tag::kEditBox, "副标题编辑框", {72, 348, 344, 20}, kInputState, EditBlock("")));
+  units.push_back(
+      Unit(kSignLineLabelId, tag::kLabel, "标签12", {8, 379, 56, 16}, kShownState, LabelBlock("签字栏：")));
+  units.push_back(
+      Unit(kSignLineEditId, tag::kEditBox, "签字栏编辑框", {72, 376, 344, 20}, kInputState, EditBlock("")));
+  return units;
+}
+
 WindowTemplate PrintHeaderWindow() {
   WindowTemplate w;
   w.windowId = kPrintHeaderWindowId;
   w.idWord = 0x19010050;
   const uint32_t title = kTitleGroupId, margins = kMarginGroupId;
   w.units = {
-      Unit(kPrintHeaderWindowUnitId, tag::kWindow, "", {50, 50, 432, 254}, kShownState,
+      Unit(kPrintHeaderWindowUnitId, tag::kWindow, "", {50, 50, 432, 474}, kShownState,
            WindowBlock(5, 3, "", SheetIcon())),
 
       Unit(title, tag::kGroupBox, "分组框1", {8, 8, 312, 144}, kShownState, GroupBlock("打印表头")),
@@ -193,12 +241,13 @@ WindowTemplate PrintHeaderWindow() {
       Unit(kShowPrintDialogCheckId, tag::kCheckBox, "显示打印对话框选择框", {169, 160, 143, 16}, kInputState,
            CheckBlock("打印时显示打印对话框", true)),
       On(0, HandlerId::OnSettingsOk,
-         Unit(kSettingsOkButtonId, tag::kButton, "确定按钮", {240, 184, 80, 32}, kInputState,
+         Unit(kSettingsOkButtonId, tag::kButton, "确定按钮", {240, 404, 80, 32}, kInputState,
               ButtonBlock("确定"))),
       On(0, HandlerId::OnSettingsCancel,
-         Unit(kSettingsCancelButtonId, tag::kButton, "取消按钮", {336, 184, 80, 32}, kInputState,
+         Unit(kSettingsCancelButtonId, tag::kButton, "取消按钮", {336, 404, 80, 32}, kInputState,
               ButtonBlock("取消"))),
   };
+  for (UnitTemplate& u : PaperAndOptionUnits()) w.units.push_back(std::move(u));
   ListContainedUnits(&w);
   return w;
 }

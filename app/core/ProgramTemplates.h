@@ -10,7 +10,7 @@
 namespace app {
 
 // The last id serial the templates hand out; ids made at run time continue after it.
-constexpr uint32_t kLastIdSerial = 0x1016f;
+constexpr uint32_t kLastIdSerial = 0x10195;
 
 //--- MainWindow ---------------------------------------------------------------------
 constexpr uint32_t kMainWindowId = 0x52010001;
@@ -46,7 +46,7 @@ constexpr uint32_t kMenuNumberFormatId = 0x260100f1;
 constexpr uint32_t kMenuHistoryId = 0x260100f2;
 constexpr uint32_t kMenuBackupBookId = 0x26010108;
 constexpr uint32_t kMenuRestoreBookId = 0x26010109;
-constexpr uint32_t kMenuPaymentsId = 0x26010130;  // 收款登记…
+constexpr uint32_t kMenuPaymentsId = 0x26010130;   // 收款登记…
 constexpr uint32_t kMenuStatementId = 0x26010120;  // 客户对账单…
 // 欠款汇总…
 constexpr uint32_t kMenuReceivablesId = 0x26010160;
@@ -80,6 +80,24 @@ constexpr uint32_t kShowPrintButtonCheckId = 0x16010042;  // 显示打印按钮�
 constexpr uint32_t kShowPrintDialogCheckId = 0x16010041;  // 显示打印对话框选择框
 constexpr uint32_t kSettingsOkButtonId = 0x1601004f;      // 确定按钮
 constexpr uint32_t kSettingsCancelButtonId = 0x1601004e;  // 取消按钮
+// The paper and the options of print.ini.
+constexpr uint32_t kPaperGroupId = 0x16010180;         // 分组框3 "纸张"
+constexpr uint32_t kPaperPrinterRadioId = 0x16010181;  // 跟随打印机 ... 自定义…, in this order
+constexpr int kPaperRadioCount = 7;
+constexpr uint32_t kPaperWidthLabelId = 0x16010188;
+constexpr uint32_t kPaperWidthEditId = 0x16010189;
+constexpr uint32_t kPaperHeightLabelId = 0x1601018a;
+constexpr uint32_t kPaperHeightEditId = 0x1601018b;
+constexpr uint32_t kFilledRowsCheckId = 0x1601018c;  // 只打印已填写的行
+constexpr uint32_t kFitToSheetCheckId = 0x1601018d;  // 缩小到一页
+constexpr uint32_t kHidePricesCheckId = 0x1601018e;  // 不打印单价和金额
+constexpr uint32_t kOffsetLabelId = 0x1601018f;      // 打印偏移
+constexpr uint32_t kOffsetXEditId = 0x16010190;
+constexpr uint32_t kOffsetYEditId = 0x16010191;
+constexpr uint32_t kSubtitleLabelId = 0x16010192;  // 副标题
+constexpr uint32_t kSubtitleEditId = 0x16010193;
+constexpr uint32_t kSignLineLabelId = 0x16010194;  // 签字栏
+constexpr uint32_t kSignLineEditId = 0x16010195;
 
 //--- The three side windows ---------------------------------------------------------
 constexpr uint32_t kAboutWindowId = 0x520100c6;

@@ -18,7 +18,7 @@
 #include "app/core/ProgramTemplates.h"
 #include "app/core/StatementSheet.h"
 #include "book/core/BookDate.h"
-#include "book/core/GbkScan.h"
+#include "book/core/CustomerName.h"
 #include "book/core/StatementCsv.h"
 #include "grid/core/GridCommands.h"
 
@@ -65,7 +65,7 @@ std::string CapitalOf(book::Money amount) {
 std::optional<book::Statement> MakeAndShow() {
   // The book keeps names trimmed, as the notes' title cells give them.
   std::string customer =
-      book::TrimGbk(ReadUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent));
+      book::CustomerName(ReadUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent));
   if (customer.empty()) {
     Tell("请输入客户名称。", kInformationIcon);
     return std::nullopt;
@@ -137,7 +137,7 @@ rt::HandlerResult OnStatementShown(const rt::EventArgs&) {
   SetDateBox(kStatementWindowId, kStatementToBoxId, asked ? asked->to : MonthEnd());
   for (int c = 0; c < kStatementColumns; ++c) SetCell(kStatementHeadRows - 1, c, kStatementColumnNames[c]);
   std::string customer =
-      asked ? asked->customer : book::TrimGbk(ReadMainUnitText(kCustomerEditId, prop::kEditContent));
+      asked ? asked->customer : book::CustomerName(ReadMainUnitText(kCustomerEditId, prop::kEditContent));
   if (!customer.empty()) {
     WriteUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent, customer);
     MakeAndShow();

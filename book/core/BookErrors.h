@@ -16,6 +16,8 @@ inline constexpr char kCannotOpen[] = "无法打开或建立账本文件";
 inline constexpr char kReadWrite[] = "读写账本文件出错";
 inline constexpr char kNoMemory[] = "内存不足";
 inline constexpr char kNoPermission[] = "没有权限使用账本文件";
+inline constexpr char kTotalOverflow[] = "金额超出范围，无法合计";
+inline constexpr char kNotEmpty[] = "目标账本里已有单据或收款，只能上传到空的账本；什么也没有改动";
 }  // namespace reason
 
 // The reason for an SQLite result code (extended codes included).

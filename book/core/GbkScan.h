@@ -5,13 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "text/GbkChars.h"
+
 namespace book {
 
-// Bytes of the character starting at text[i]: 2 for a lead byte with a byte after it.
-inline size_t GbkCharLength(std::string_view text, size_t i) {
-  unsigned char b = static_cast<unsigned char>(text[i]);
-  return b >= 0x81 && b <= 0xFE && i + 1 < text.size() ? 2 : 1;
-}
+using text::GbkCharLength;
 
 // The first position at or after `from` (a character boundary) where `needle` starts
 // on a character boundary; npos when none.

@@ -85,4 +85,15 @@ std::string MoneyText(Money value) {
   return negative && fen ? "-" + text : text;
 }
 
+std::string MoneyDecimal(Money value) {
+  bool negative = value < 0;
+  uint64_t magnitude = negative ? uint64_t(0) - uint64_t(value) : uint64_t(value);
+  std::string text = std::to_string(magnitude / uint64_t(kMoneyScale));
+  std::string fraction = std::to_string(magnitude % uint64_t(kMoneyScale));
+  fraction.insert(0, 9 - fraction.size(), '0');
+  fraction.erase(fraction.find_last_not_of('0') + 1);
+  if (!fraction.empty()) text += '.' + fraction;
+  return negative ? "-" + text : text;
+}
+
 }  // namespace book

@@ -23,4 +23,7 @@ bool AddMoney(Money a, Money b, Money* sum);
 // Rounded to the fen, half away from zero, with two decimals: "1234.50", "-0.30".
 std::string MoneyText(Money value);
 
+// Exact, without trailing zeros, as the note writes its own total: "4.5", "1000", "-0.3".
+std::string MoneyDecimal(Money value);
+
 }  // namespace book

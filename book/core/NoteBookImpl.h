@@ -1,41 +1,33 @@
-// What a NoteBook holds, shared by the files that implement it.
+// What a NoteBook holds, shared by the files of its rules.
 #pragma once
 
-#include <cstdint>
+#include <memory>
 #include <string>
 
+#include "book/core/BookStore.h"
 #include "book/core/NoteBook.h"
-#include "book/core/Sqlite.h"
 
 namespace book {
 
 struct NoteBook::Impl {
-  sql::Connection db;
-  std::string lastError;  // GBK; "" after a call that succeeded
+  std::unique_ptr<BookStore> store;
 
-  // Records `code` as the last error, with its reason in *why when given; false.
-  bool Fail(int code, std::string* why);
+  // The reason in *why when given; false.
   bool Fail(const std::string& reason, std::string* why);
-  void Succeeded() { lastError.clear(); }
+  // The store's answer: `ok`, or false with the reason it gave.
+  bool Done(bool ok, const std::string& reason, std::string* why);
 };
 
-// The customer's id: made (or its last use brought up to `now`) for a non-empty name,
-// else 0.
-int UpsertCustomer(sqlite3* db, const std::string& name, int64_t now, int64_t* id);
-// The customer's id; 0 when the book has never seen the name.
-int FindCustomer(sqlite3* db, const std::string& name, int64_t* id);
+// A query's answer that failed for `reason`.
+template <class T>
+Answer<T> FailedAnswer(const std::string& reason) {
+  return Answer<T>{T{}, false, reason};
+}
 
-// "" when the database is a book this program can use (perhaps after an upgrade), else
-// the reason. Reads only.
-std::string JudgeBookFile(sqlite3* db);
-// Upgrades a book of an older version in a write transaction.
-int BringUpToDate(sqlite3* db);
-
-// Adds an amount cell's text as the statement counts it (nothing when it is no number);
-// false on overflow. Every sum of delivered goods reads its cells through this.
-bool AddStatementAmount(const std::string& text, Money* sum);
-
-// Milliseconds since 1970, the time stamps of the book.
-int64_t NowMs();
+// The store's answer to a query: its value, or the failure with the reason.
+template <class T>
+Answer<T> StoreAnswer(bool ok, T&& value, const std::string& reason) {
+  return ok ? Answer<T>{std::move(value), true, ""} : FailedAnswer<T>(reason);
+}
 
 }  // namespace book

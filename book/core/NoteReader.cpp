@@ -4,9 +4,10 @@
 #include <string_view>
 
 #include "book/core/BookDate.h"
+#include "book/core/CellAmount.h"
+#include "book/core/CustomerName.h"
 #include "book/core/GbkScan.h"
 #include "book/core/NoteBook.h"
-#include "runtime/core/ValueConversions.h"
 
 namespace book {
 
@@ -78,7 +79,7 @@ bool ReadNote(const CellTextFn& cell, int rowCount, int colCount, NoteRecord* no
   }
   std::string title2 = cell(1, 0);
   note->number = Field(title1, kNumberLabel, kCustomerLabel);
-  note->customer = Field(title1, kCustomerLabel, "");
+  note->customer = CustomerName(Field(title1, kCustomerLabel, ""));
   note->handler = Field(title2, kHandlerLabel, kDateLabel);
   note->noteDate = TitleDate(Field(title2, kDateLabel, ""));
   note->items.clear();
@@ -86,8 +87,10 @@ bool ReadNote(const CellTextFn& cell, int rowCount, int colCount, NoteRecord* no
   for (int r = kFirstItemRow; r <= kLastItemRow; ++r) {
     NoteItem item{
         r - kFirstItemRow + 1, cell(r, 1), cell(r, 2), cell(r, 3), cell(r, 4), cell(r, 5), cell(r, 6)};
-    // Added in row order into a double, as the note's own total is.
-    note->total += rt::TextToNumber(item.amount.c_str());
+    if (!AddAmount(item.amount, &note->total)) {
+      if (why) *why = "金额超出范围：第" + std::to_string(item.row) + "行";
+      return false;
+    }
     if (HasText(item.dimensions) || HasText(item.quantity) || HasText(item.unit) || HasText(item.price) ||
         HasText(item.amount) || HasText(item.remarks))
       note->items.push_back(std::move(item));

@@ -1,7 +1,7 @@
 #include "book/core/ReceivablesCsv.h"
 
 #include "book/core/BookText.h"
-#include "tools/qgd/GridCsv.h"
+#include "text/Csv.h"
 
 namespace book {
 
@@ -10,7 +10,7 @@ namespace {
 void AppendLine(const std::string (&gbk)[kReceivablesColumns], std::string* csv) {
   for (int c = 0; c < kReceivablesColumns; ++c) {
     if (c) *csv += ',';
-    qgd::AppendCsvField(GbkToUtf8ForOutput(gbk[c]), csv);
+    text::AppendCsvField(GbkToUtf8ForOutput(gbk[c]), csv);
   }
   *csv += "\r\n";
 }

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "book/core/BookText.h"
-#include "tools/qgd/GridCsv.h"
+#include "text/Csv.h"
 
 namespace book {
 
@@ -17,7 +17,7 @@ void AppendRecord(std::initializer_list<std::string> utf8, std::string* csv) {
   bool first = true;
   for (const std::string& field : utf8) {
     if (!first) *csv += ',';
-    qgd::AppendCsvField(field, csv);
+    text::AppendCsvField(field, csv);
     first = false;
   }
   *csv += "\r\n";

@@ -226,9 +226,10 @@ void NewGrid(rt::DataValue* result, int argCount, rt::DataValue* args) {
 }  // namespace cmd
 
 const rt::CommandFn kGridCommands[kGridCommandCount] = {
-    cmd::GetCellData,    cmd::SetCellData, cmd::SetPrintTitle,     cmd::SetPrintMargin, cmd::LoadFile,
-    cmd::SaveFile,       cmd::Print,       cmd::PrintPreview,      cmd::MergeCells,     cmd::SetColWidth,
-    cmd::ClearListItems, cmd::AddListItem, cmd::AddColumnListItem, cmd::SetColumnKind,  cmd::NewGrid,
+    cmd::GetCellData,       cmd::SetCellData,   cmd::SetPrintTitle,  cmd::SetPrintMargin,
+    cmd::LoadFile,          cmd::SaveFile,      cmd::Print,          cmd::PrintPreview,
+    cmd::MergeCells,        cmd::SetColWidth,   cmd::ClearListItems, cmd::AddListItem,
+    cmd::AddColumnListItem, cmd::SetColumnKind, cmd::NewGrid,        cmd::SetPrintOptions,
 };
 
 }  // namespace grid

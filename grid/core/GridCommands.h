@@ -1,4 +1,4 @@
-// The grid library's fifteen commands, called through the runtime's command-call
+// The grid library's sixteen commands, called through the runtime's command-call
 // convention: args[0] is the grid unit, the rest are typed values; optional
 // arguments left out arrive with tag 0. Bad arguments are refused silently (false, or
 // nothing for commands without a result).
@@ -45,10 +45,12 @@ void SetColumnKind(rt::DataValue* result, int argCount, rt::DataValue* args);
 // merges, formulas, sums, pictures, selection, header rows or columns); the print
 // title, print layout and unit properties stay. Bad counts: false, nothing changed.
 void NewGrid(rt::DataValue* result, int argCount, rt::DataValue* args);
+// SetPrintOptions(text): the print options of PrintOptions.h; the empty text clears them.
+void SetPrintOptions(rt::DataValue* result, int argCount, rt::DataValue* args);
 }  // namespace cmd
 
 // The commands in the library's table order (the order above).
-constexpr size_t kGridCommandCount = 15;
+constexpr size_t kGridCommandCount = 16;
 extern const rt::CommandFn kGridCommands[kGridCommandCount];
 
 }  // namespace grid

@@ -61,6 +61,13 @@ void SetPrintTitle(rt::DataValue* result, int argCount, rt::DataValue* args) {
   *result = rt::MakeInt(1);
 }
 
+void SetPrintOptions(rt::DataValue* result, int argCount, rt::DataValue* args) {
+  CommandArgs a(argCount, args);
+  GridModel& grid = a.Grid();
+  grid.Options() = ParsePrintOptions(a.Text(1).value_or(""));
+  *result = rt::MakeLogic(true);
+}
+
 void SetPrintMargin(rt::DataValue* result, int argCount, rt::DataValue* args) {
   CommandArgs a(argCount, args);
   GridModel& grid = a.Grid();

@@ -18,6 +18,7 @@
 #include "grid/core/GridCell.h"
 #include "grid/core/GridTypes.h"
 #include "grid/core/LogFont.h"
+#include "grid/core/PrintOptions.h"
 
 namespace grid {
 
@@ -229,6 +230,8 @@ class GridModel {
   const PrintTitle& Title() const { return printTitle_; }
   PrintLayout& Layout() { return printLayout_; }
   const PrintLayout& Layout() const { return printLayout_; }
+  PrintOptions& Options() { return printOptions_; }
+  const PrintOptions& Options() const { return printOptions_; }
   // Tenths of a millimetre per screen pixel; 0 until the window layer sets it.
   float ScreenScale() const { return screenScale_; }
   void SetScreenScale(float scale) { screenScale_ = scale; }
@@ -301,6 +304,7 @@ class GridModel {
 
   PrintTitle printTitle_;
   PrintLayout printLayout_;
+  PrintOptions printOptions_;
   float screenScale_ = 0;
 
   // Recalculation bounds: cycles between formulas and sums end at this depth, and one

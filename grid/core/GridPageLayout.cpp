@@ -8,15 +8,16 @@
 #include <cstdio>
 
 #include "grid/core/GridModel.h"
+#include "grid/core/PageBands.h"
 
 namespace grid {
 
 namespace {
 
+using namespace page_bands;
+
 // Tenths of a millimetre per pixel of a 96 dpi screen, for a grid not painted yet.
 constexpr float kStandardScreenScale = 254.0f / 96.0f;
-
-int ClampInt(int64_t v) { return int(std::clamp<int64_t>(v, INT_MIN / 2, INT_MAX / 2)); }
 
 int RoundDiv(double numerator, double denominator) {
   if (denominator == 0) return 0;
@@ -32,18 +33,6 @@ int MulDivRounded(int a, int b, int c) {
   int64_t q = (n >= 0) == (c > 0) ? (std::abs(n) + half) / std::abs(int64_t(c))
                                   : -((std::abs(n) + half) / std::abs(int64_t(c)));
   return ClampInt(q);
-}
-
-int64_t SumRowHeights(const GridModel& g, int from, int to) {
-  int64_t sum = 0;
-  for (int r = from; r < to; ++r) sum += std::max(0, g.RowHeight(r));
-  return sum;
-}
-
-int64_t SumColWidths(const GridModel& g, int from, int to) {
-  int64_t sum = 0;
-  for (int c = from; c < to; ++c) sum += std::max(0, g.ColWidth(c));
-  return sum;
 }
 
 // One body row placed on a page: its top in body coordinates.
@@ -71,83 +60,6 @@ std::vector<PlacedRow> RowsOnPage(const GridModel& g, int first, int bodyHeight)
   return rows;
 }
 
-// Collects the items of one band in band coordinates, then moves them by its origin.
-class BandWriter {
- public:
-  BandWriter(const GridModel& g, std::vector<PageItem>* items, int originX, int originY)
-      : g_(g), items_(items), ox_(originX), oy_(originY) {}
-
-  void Cell(int row, int col, PageRect rect, bool fixedRow) {
-    PageItem item;
-    item.kind = PageItem::kCell;
-    item.row = row;
-    item.col = col;
-    item.fixedRow = fixedRow;
-    item.rect = Move(rect);
-    items_->push_back(item);
-  }
-  void Line(int row, int col, int x1, int y1, int x2, int y2) {
-    PageItem item;
-    item.kind = PageItem::kLine;
-    item.row = row;
-    item.col = col;
-    item.rect = Move({x1, y1, x2, y2});
-    items_->push_back(item);
-  }
-
-  // What the grid-line rules need to know about a cell beyond its rectangle.
-  struct LineContext {
-    bool firstBodyRow = false;  // the first body row of the page (body and fixed columns)
-    bool fixedRowBand = false;
-    bool closeRight = false;   // last column, or the next one would pass the body width
-    bool closeBottom = false;  // last row, or the next one does not fit on the page
-  };
-
-  void GridLines(int row, int col, const PageRect& r, const LineContext& ctx) {
-    const int lineType = g_.Settings().lineType;
-    int x0 = col != 0 ? r.left - 1 : r.left;
-    int y0 = row != 0 ? r.top - 1 : r.top;
-    int block = g_.FindMergedBlock(row, col);
-    bool plain = block < 0;
-    bool onBottomRow = plain || g_.MergedBlocks()[size_t(block)].lastRow == row;
-    bool inRightCol = plain || g_.MergedBlocks()[size_t(block)].lastCol == col;
-    if (lineType == 1 || lineType == 3) {
-      if (onBottomRow) Line(row, col, x0, r.bottom, r.right, r.bottom);
-      if (ctx.firstBodyRow) Line(row, col, x0, r.top - 1, r.right, r.top - 1);
-      if (ctx.fixedRowBand && row == 0) Line(row, col, x0, r.top, r.right, r.top);
-      if (ctx.closeRight && lineType == 1) Line(row, col, r.right, r.top - 1, r.right, r.bottom);
-    }
-    if (lineType == 2 || lineType == 3) {
-      if (inRightCol) Line(row, col, r.right, y0, r.right, r.bottom);
-      if (col == 0) Line(row, col, r.left, y0, r.left, r.bottom);
-      if (ctx.closeBottom && lineType == 2) Line(row, col, r.left, r.bottom, r.right, r.bottom);
-    }
-  }
-
-  // The content rectangle of a drawn cell: the whole block for a merge master. False
-  // for a covered cell, which is not drawn on its own.
-  bool ContentRect(int row, int col, const PageRect& own, PageRect* out) const {
-    const CGridCell* cell = g_.Cell(row, col);
-    if (!cell || (cell->GetState() & state::kCovered)) return false;
-    *out = own;
-    int block = g_.FindMergedBlock(row, col);
-    if (block >= 0) {
-      const MergedBlock& b = g_.MergedBlocks()[size_t(block)];
-      if (b.masterRow == row && b.masterCol == col) {
-        out->right = ClampInt(own.left + SumColWidths(g_, b.firstCol, b.lastCol + 1) - 1);
-        out->bottom = ClampInt(own.top + SumRowHeights(g_, b.firstRow, b.lastRow + 1) - 1);
-      }
-    }
-    return true;
-  }
-
- private:
-  PageRect Move(PageRect r) const { return {r.left + ox_, r.top + oy_, r.right + ox_, r.bottom + oy_}; }
-  const GridModel& g_;
-  std::vector<PageItem>* items_;
-  int ox_, oy_;
-};
-
 }  // namespace
 
 int LogicalToDevice(int value, const AxisScale& s) {
@@ -163,14 +75,8 @@ int PageGeometry::FirstRowOfPage(int page, int rowCount) const {
   return pageFirstRow[size_t(page - 1)];
 }
 
-PageGeometry ComputePageGeometry(const GridModel& g, const PageSurface& s) {
-  PageGeometry pg;
-  pg.deviceWidth = s.deviceWidth;
-  pg.deviceHeight = s.deviceHeight;
-  pg.pageFirstRow = {g.HeadRowCount()};
+int64_t PageWidthFor(const GridModel& g, const PageSurface& s) {
   const PrintLayout& lay = g.Layout();
-  if (s.deviceWidth <= 0 || s.deviceHeight <= 0) return pg;
-
   // The page width in page units: the table's own width, or the paper at screen size.
   int64_t width;
   if (g.Settings().sizeToWidth) {
@@ -179,44 +85,60 @@ PageGeometry ComputePageGeometry(const GridModel& g, const PageSurface& s) {
     float scale = s.screenScale > 0 ? s.screenScale : kStandardScreenScale;
     width = int64_t(std::trunc(float(s.printableWidthTenths + lay.leftMargin + lay.rightMargin) / scale));
   }
-  if (width <= 0) return pg;
-  // Each layout value to device pixels on its own axis, then to page units.
+  if (width <= 0 || !g.Settings().sizeToWidth) return width;
+  // The raw margin numbers leave room for the table only while a page unit is at least
+  // a tenth of a millimetre; a wider table widens the page until it fits.
   const int leftDevice = LogicalToDevice(lay.leftMargin, s.metricX);
   const int rightDevice = LogicalToDevice(lay.rightMargin, s.metricX);
   auto horizontalAt = [&](int device, int64_t w) {
     return DeviceToLogical(device, {ClampInt(w), s.deviceWidth});
   };
-  if (g.Settings().sizeToWidth) {
-    // The raw margin numbers leave room for the table only while a page unit is at
-    // least a tenth of a millimetre; a wider table widens the page until it fits.
-    int64_t table = SumColWidths(g, 0, g.ColCount());
-    for (int i = 0; i < 64; ++i) {
-      int64_t margins = int64_t(horizontalAt(leftDevice, width)) + horizontalAt(rightDevice, width);
-      if (width - margins >= table || leftDevice + rightDevice >= s.deviceWidth) break;
-      width = std::max(width + 1, table + margins);
-    }
+  int64_t table = SumColWidths(g, 0, g.ColCount());
+  for (int i = 0; i < 64; ++i) {
+    int64_t margins = int64_t(horizontalAt(leftDevice, width)) + horizontalAt(rightDevice, width);
+    if (width - margins >= table || leftDevice + rightDevice >= s.deviceWidth) break;
+    width = std::max(width + 1, table + margins);
   }
-  pg.width = ClampInt(width);
-  pg.height = MulDivRounded(pg.width, s.deviceHeight, s.deviceWidth);
-  if (pg.height <= 0) return pg;
+  return width;
+}
 
-  const AxisScale pageY{pg.height, s.deviceHeight};
+bool MeasurePage(const GridModel& g, const PageSurface& s, int64_t width, PageGeometry* pg) {
+  const PrintLayout& lay = g.Layout();
+  pg->width = ClampInt(width);
+  pg->height = MulDivRounded(pg->width, s.deviceHeight, s.deviceWidth);
+  if (pg->height <= 0) return false;
+  // Each layout value to device pixels on its own axis, then to page units.
+  const AxisScale pageX{pg->width, s.deviceWidth}, pageY{pg->height, s.deviceHeight};
+  auto horizontal = [&](int tenths) { return DeviceToLogical(LogicalToDevice(tenths, s.metricX), pageX); };
   auto vertical = [&](int tenths) { return DeviceToLogical(LogicalToDevice(tenths, s.metricY), pageY); };
-  pg.left = horizontalAt(leftDevice, pg.width);
-  pg.right = horizontalAt(rightDevice, pg.width);
-  pg.top = vertical(lay.topMargin);
-  pg.bottom = vertical(lay.bottomMargin);
-  pg.header = vertical(lay.headerBand);
-  pg.footer = vertical(lay.footerBand);
-  pg.gap = vertical(lay.titleGap);
+  pg->left = horizontal(lay.leftMargin);
+  pg->right = horizontal(lay.rightMargin);
+  pg->top = vertical(lay.topMargin);
+  pg->bottom = vertical(lay.bottomMargin);
+  pg->header = vertical(lay.headerBand);
+  pg->footer = vertical(lay.footerBand);
+  pg->gap = vertical(lay.titleGap);
 
   int64_t fixedRows = SumRowHeights(g, 0, g.HeadRowCount());
   int64_t fixedCols = SumColWidths(g, 0, g.HeadColCount());
-  pg.fixedRowsHeight = ClampInt(fixedRows);
-  pg.fixedColsWidth = ClampInt(fixedCols);
-  pg.bodyHeight = ClampInt(int64_t(pg.height) - 2 * int64_t(pg.gap) - pg.bottom - pg.header - pg.footer -
-                           pg.top - fixedRows);
-  pg.bodyWidth = ClampInt(int64_t(pg.width) - fixedCols - (int64_t(pg.left) + pg.right));
+  pg->fixedRowsHeight = ClampInt(fixedRows);
+  pg->fixedColsWidth = ClampInt(fixedCols);
+  pg->bodyHeight = ClampInt(int64_t(pg->height) - 2 * int64_t(pg->gap) - pg->bottom - pg->header -
+                            pg->footer - pg->top - fixedRows);
+  pg->bodyWidth = ClampInt(int64_t(pg->width) - fixedCols - (int64_t(pg->left) + pg->right));
+  return true;
+}
+
+PageGeometry ComputePageGeometry(const GridModel& g, const PageSurface& s) {
+  PageGeometry pg;
+  pg.deviceWidth = s.deviceWidth;
+  pg.deviceHeight = s.deviceHeight;
+  pg.pageFirstRow = {g.HeadRowCount()};
+  if (s.deviceWidth <= 0 || s.deviceHeight <= 0) return pg;
+  int64_t width = PageWidthFor(g, s);
+  if (width <= 0) return pg;
+  if (g.Options().active) return ComputeSheetGeometry(g, s, width);
+  if (!MeasurePage(g, s, width, &pg)) return pg;
 
   // Page breaks: a row that would pass the body height opens the next page.
   int64_t running = 0;
@@ -234,6 +156,7 @@ PageGeometry ComputePageGeometry(const GridModel& g, const PageSurface& s) {
 }
 
 PagePlan PlanPage(const GridModel& g, const PageGeometry& pg, int page) {
+  if (pg.sheets) return PlanSheet(g, pg, page);
   PagePlan plan;
   plan.page = page;
   plan.pageTotal = pg.pageTotal;

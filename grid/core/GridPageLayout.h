@@ -8,6 +8,7 @@
 // top-left corner of the printable area.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,15 @@ struct PageGeometry {
   // body rows.
   std::vector<int> pageFirstRow;
   int FirstRowOfPage(int page, int rowCount) const;
+
+  // With print options set: the rows repeated at the top of every sheet, the rows of
+  // each sheet (the last sheet's end with the kept rows), the subtitle and sign-line
+  // bands in page units and the offset in device pixels.
+  bool sheets = false;
+  std::vector<int> repeatRows;
+  std::vector<std::vector<int>> sheetRows;
+  int subtitle = 0, sign = 0;
+  int offsetX = 0, offsetY = 0;
 };
 
 // Lays out the whole table for one job (or one preview drawing).
@@ -75,10 +85,20 @@ struct PagePlan {
   std::vector<PageItem> items;
   bool hasFooter = false;  // false on a page of a table without body rows
   PageRect footer;
+  PageRect subtitle;  // empty when none is printed
+  PageRect sign;      // the sign line's band, on the last sheet only
 };
 
 // The page of the given number (1-based); a page past the last one has no body rows.
 PagePlan PlanPage(const GridModel& grid, const PageGeometry& geometry, int page);
+
+// The same under the grid's print options (PrintSheets.cpp): `width` is the page width
+// the plain layout would take; fitting on one sheet may widen it.
+PageGeometry ComputeSheetGeometry(const GridModel& grid, const PageSurface& surface, int64_t width);
+PagePlan PlanSheet(const GridModel& grid, const PageGeometry& geometry, int page);
+// The page width and the measures of a page that wide (false: nothing fits).
+int64_t PageWidthFor(const GridModel& grid, const PageSurface& surface);
+bool MeasurePage(const GridModel& grid, const PageSurface& surface, int64_t width, PageGeometry* geometry);
 
 //--- Footer texts ---------------------------------------------------------------------
 

@@ -59,15 +59,4 @@ std::string FormatGeneral(double value, int precision) {
   return std::string(buffer, result.ptr);
 }
 
-std::string_view CutGbk(std::string_view text, size_t maxBytes) {
-  if (text.size() <= maxBytes) return text;
-  size_t i = 0;
-  while (i < maxBytes) {
-    size_t step = (uint8_t(text[i]) >= 0x81 && i + 1 < text.size()) ? 2 : 1;
-    if (i + step > maxBytes) break;
-    i += step;
-  }
-  return text.substr(0, i);
-}
-
 }  // namespace grid

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/GbkChars.h"
+
 namespace grid {
 
 // The value of the text's leading decimal number (white space, sign, digits, point,
@@ -18,8 +20,6 @@ std::string FormatFixed(double value, int places);
 // printf "%.<precision>g".
 std::string FormatGeneral(double value, int precision);
 
-// The longest prefix of at most maxBytes bytes that does not split a double-byte
-// GBK character.
-std::string_view CutGbk(std::string_view text, size_t maxBytes);
+using text::CutGbk;
 
 }  // namespace grid

@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <new>
 
+#include "text/GbkText.h"
+
 #ifdef _WIN32
-#include <io.h>
 #include <windows.h>
+#include <io.h>
 #else
 #include <unistd.h>
 #endif
@@ -16,11 +18,8 @@ namespace {
 
 #ifdef _WIN32
 std::wstring Wide(const std::string& gbk) {
-  if (gbk.empty()) return std::wstring();
-  int n = MultiByteToWideChar(936, 0, gbk.data(), int(gbk.size()), nullptr, 0);
-  std::wstring wide(size_t(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(936, 0, gbk.data(), int(gbk.size()), &wide[0], n);
-  return wide;
+  std::u16string wide = text::GbkToUtf16Lossy(gbk);
+  return std::wstring(wide.begin(), wide.end());
 }
 FILE* Open(const std::string& path, const wchar_t* mode) { return _wfopen(Wide(path).c_str(), mode); }
 bool FlushToDisk(FILE* f) { return std::fflush(f) == 0 && _commit(_fileno(f)) == 0; }

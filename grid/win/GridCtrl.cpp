@@ -179,10 +179,7 @@ LRESULT CGridCtrl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PASTE: PasteFromClipboard(); return 0;
     case WM_SYSCOLORCHANGE: FollowSystemColours(); return 0;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lp) != hwnd_) {
-        if (press_.timerRunning) KillTimer(hwnd_, kAutoScrollTimer);
-        press_.timerRunning = false;
-      }
+      if (reinterpret_cast<HWND>(lp) != hwnd_) OnCaptureLost();
       return 0;
     case WM_COMMAND:
     case WM_NOTIFY:

@@ -103,6 +103,7 @@ class CGridCtrl : public GridRepaint {
   int WheelLines() const { return wheel_.lines; }
   void SetWheelLines(int lines) { wheel_.lines = lines; }  // tests and the unit
   mouse::Mode MouseMode() const { return press_.mode; }
+  int DragLinePos() const { return resize_.linePos; }  // -1 when no drag line is drawn
   const ZTitleTip& TitleTip() const { return *titleTip_; }
 
   //--- Editing
@@ -163,6 +164,7 @@ class CGridCtrl : public GridRepaint {
   void OnLButtonDown(POINT pt, WPARAM keys);
   void OnLButtonUp(POINT pt);
   void EndBorderDrag(Axis axis, POINT pt);
+  void OnCaptureLost();
   void EndClick(POINT pt, bool afterDoubleClick);
   void OnLButtonDblClk(POINT pt);
   void OnMouseMove(POINT pt, WPARAM keys);

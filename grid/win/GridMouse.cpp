@@ -183,6 +183,19 @@ void CGridCtrl::EndBorderDrag(Axis axis, POINT pt) {
   if (SizeAlong(model_, axis, resize_.index) != resize_.startSize) resize_.Changed(axis, resize_.index);
 }
 
+// Another window took the mouse (a box popped up): the auto-scroll stops, and a border
+// drag ends as a release would, but without resizing: the line goes, the cursor is free.
+void CGridCtrl::OnCaptureLost() {
+  if (press_.timerRunning && hwnd_) KillTimer(hwnd_, kAutoScrollTimer);
+  press_.timerRunning = false;
+  mouse::Mode mode = press_.mode;
+  if (BorderAxis(mode) == Axis::kNone) return;
+  press_.mode = mouse::Mode::kNone;
+  if (resize_.linePos >= 0) DrawDragLine();
+  resize_.linePos = -1;
+  if (mode == mouse::Mode::kColDrag || mode == mouse::Mode::kRowDrag) ClipCursor(nullptr);
+}
+
 void CGridCtrl::EndClick(POINT pt, bool afterDoubleClick) {
   HitResult hit = ScreenLayout().HitTest(pt.x, pt.y);
   CellPos focus{model_.FocusRow(), model_.FocusCol()};

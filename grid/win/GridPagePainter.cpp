@@ -115,10 +115,9 @@ void GridPagePainter::MapPage(HDC dc) const {
   SetMapMode(dc, MM_ANISOTROPIC);
   SetWindowExtEx(dc, std::max(1, geometry_.width), std::max(1, geometry_.height), nullptr);
   SetViewportExtEx(dc, std::max(1, geometry_.deviceWidth), std::max(1, geometry_.deviceHeight), nullptr);
-  if (previewMode_)
-    SetViewportOrgEx(dc, preview_.origin.x, preview_.origin.y, nullptr);
-  else
-    SetViewportOrgEx(dc, 0, 0, nullptr);
+  // An offset the options ask for moves everything printed, on paper as in the preview.
+  POINT origin = previewMode_ ? preview_.origin : POINT{0, 0};
+  SetViewportOrgEx(dc, origin.x + geometry_.offsetX, origin.y + geometry_.offsetY, nullptr);
   SetWindowOrgEx(dc, 0, 0, nullptr);
 }
 
@@ -129,6 +128,8 @@ void GridPagePainter::PrintPage(HDC dc, PageInfo* info) {
   PagePlan plan = PlanPage(grid_, geometry_, info->currentPage);
   info->draw = ToRect(plan.title);
   PrintTitleBand(dc, plan.title);
+  const PrintOptions& options = grid_.Options();
+  if (plan.subtitle.bottom > plan.subtitle.top) PrintLine(dc, options.subtitle, plan.subtitle, DT_CENTER);
 
   const GridSettings& s = grid_.Settings();
   {
@@ -144,6 +145,7 @@ void GridPagePainter::PrintPage(HDC dc, PageInfo* info) {
     }
   }
 
+  if (plan.sign.bottom > plan.sign.top) PrintLine(dc, options.signLine, plan.sign, DT_LEFT);
   if (plan.hasFooter) {
     info->draw = ToRect(plan.footer);
     PrintFooterBand(dc, plan.footer, *info);
@@ -167,7 +169,9 @@ void GridPagePainter::PrintTitleBand(HDC dc, const PageRect& band) {
 void GridPagePainter::PrintFooterBand(HDC dc, const PageRect& band, const PageInfo& info) {
   const GridSettings& s = grid_.Settings();
   std::string pageText, dateText;
-  if (s.printPageNo > 0) pageText = PageNumberText(info.currentPage, info.maxPage);
+  // Sheets under print options that run to several carry their numbers in any case.
+  int pageNo = s.printPageNo == 0 && geometry_.sheets && info.maxPage > 1 ? 2 : s.printPageNo;
+  if (pageNo > 0) pageText = PageNumberText(info.currentPage, info.maxPage);
   if (s.printDate > 0) {
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -178,10 +182,18 @@ void GridPagePainter::PrintFooterBand(HDC dc, const PageRect& band, const PageIn
   int mode = SetBkMode(dc, TRANSPARENT);
   COLORREF colour = SetTextColor(dc, RGB(0, 0, 0));
   const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-  if (!pageText.empty())
-    DrawGbk(dc, pageText, ToRect(band), flags | AlignFlag(PageNumberAlign(s.printPageNo)));
+  if (!pageText.empty()) DrawGbk(dc, pageText, ToRect(band), flags | AlignFlag(PageNumberAlign(pageNo)));
   if (!dateText.empty()) DrawGbk(dc, dateText, ToRect(band), flags | AlignFlag(DateAlign(s.printDate)));
   SetTextColor(dc, colour);
+  SetBkMode(dc, mode);
+}
+
+void GridPagePainter::PrintLine(HDC dc, const std::string& text, const PageRect& band, UINT align) {
+  LOGFONTW lf = ToLogFontW(grid_.GridFont());
+  ScopedFont font(CreateFontIndirectW(&lf));
+  SelectedObject selected(dc, font.Get());
+  int mode = SetBkMode(dc, TRANSPARENT);
+  DrawGbk(dc, text, ToRect(band), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
   SetBkMode(dc, mode);
 }
 
@@ -218,7 +230,10 @@ void GridPagePainter::PrintCellContent(HDC dc, int row, int col, const PageRect&
   }
   std::string content = cell->GetText();
   UINT flags = cell->GetFormat() | DT_NOPREFIX;
-  if (fixedRow) {
+  const std::string* replaced = grid_.Options().active ? grid_.Options().CellText(row, col) : nullptr;
+  if (replaced) {
+    content = *replaced;  // printed as given, whatever the column's kind
+  } else if (fixedRow) {
     flags |= DT_NOCLIP;
   } else if (k && k->kind == kind::kDate) {
     content = DateCellText(content, k->dateFormat);

@@ -41,6 +41,12 @@ std::wstring DocumentName(HWND gridWindow) {
   return std::wstring();
 }
 
+// The paper the print options ask for, on whatever printer was chosen.
+void UseOptionsPaper(const GridModel& grid) {
+  const PrintOptions& o = grid.Options();
+  if (o.active && o.paperWidth > 0 && o.paperHeight > 0) UsePaperOnSharedPrinter(o.paperWidth, o.paperHeight);
+}
+
 // The printer context for this job, or null (the dialog cancelled, or none at all).
 HDC ObtainPrinter(GridModel& grid, bool* cancelled) {
   *cancelled = false;
@@ -54,6 +60,7 @@ HDC ObtainPrinter(GridModel& grid, bool* cancelled) {
   } else if (!SharedPrinterDC()) {
     AdoptDefaultPrinter();  // the context only: no dialog was confirmed
   }
+  UseOptionsPaper(grid);
   return SharedPrinterDC();
 }
 
@@ -62,7 +69,16 @@ void PrintGrid(GridModel& grid) {
   if (HWND w = FindGridWindow(grid)) RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-void PreviewGrid(GridModel& grid) { RunPrintPreview(grid); }
+// The preview measures the shared printer: it gets the options' paper first, so that
+// it shows the sheets the printer gets.
+void PreviewGrid(GridModel& grid) {
+  const PrintOptions& o = grid.Options();
+  if (o.active && o.paperWidth > 0 && o.paperHeight > 0) {
+    if (!SharedPrinterDC()) AdoptDefaultPrinter();
+    UseOptionsPaper(grid);
+  }
+  RunPrintPreview(grid);
+}
 
 }  // namespace
 
@@ -82,6 +98,7 @@ void RunPrintJob(GridModel& grid) {
 }
 
 void RunPrintJob(GridPagePainter& painter, HWND gridWindow) {
+  SetLastPrintJobSpooled(false);
   bool cancelled = false;
   HDC dc = ObtainPrinter(painter.Grid(), &cancelled);
   if (cancelled) return;
@@ -117,7 +134,7 @@ void RunPrintJob(GridPagePainter& painter, HWND gridWindow) {
     ok = false;
   }
   if (ok) {
-    EndDoc(dc);
+    SetLastPrintJobSpooled(EndDoc(dc) > 0);
     // The context stays the shared printer for the next job; only its state is reset.
     SetMapMode(dc, MM_TEXT);
   } else {

@@ -40,6 +40,16 @@ void AdoptDefaultPrinter();
 // context is made again for the same printer and mode.
 void RenewSharedPrinterDC();
 
+// Puts this paper (tenths of a millimetre) into the shared printer's mode and makes its
+// context again: the printer's own form of that size when it offers one, else a
+// user-defined size. False without a shared printer.
+bool UsePaperOnSharedPrinter(int widthTenths, int heightTenths);
+// Makes the named printer the shared one; false when there is no such printer.
+bool AdoptNamedPrinter(const std::wstring& name);
+// Whether the last print job handed its document to the spooler.
+bool LastPrintJobSpooled();
+void SetLastPrintJobSpooled(bool spooled);
+
 // Test seam: when set, it stands in for PrintDlgW (it may call it itself).
 using PrintDialogHook = std::function<BOOL(PRINTDLGW*)>;
 PrintDialogHook SetPrintDialogHook(PrintDialogHook hook);
@@ -81,6 +91,9 @@ class GridPagePainter {
   // One cell inside `rect` (page units): own background, diagonal, then its text,
   // check mark, date or picture as the screen draws them.
   virtual void PrintCellContent(HDC dc, int row, int col, const PageRect& rect, bool fixedRow);
+
+  // The subtitle or the sign line, one line in the grid's font.
+  virtual void PrintLine(HDC dc, const std::string& text, const PageRect& band, UINT align);
 
   void SetPreview(const PreviewSurface& surface) {
     preview_ = surface;

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "grid/core/PrintOptions.h"
 #include "grid/win/GridPrinting.h"
 
 namespace grid::win {
@@ -166,5 +167,96 @@ PrintDialogHook SetPrintDialogHook(PrintDialogHook hook) {
   DialogHook() = std::move(hook);
   return old;
 }
+
+}  // namespace grid::win
+
+namespace grid::win {
+
+namespace {
+
+std::vector<PaperForm> PrinterForms(const std::wstring& device) {
+  std::vector<PaperForm> forms;
+  int count = DeviceCapabilitiesW(device.c_str(), nullptr, DC_PAPERS, nullptr, nullptr);
+  int sizes = DeviceCapabilitiesW(device.c_str(), nullptr, DC_PAPERSIZE, nullptr, nullptr);
+  if (count <= 0 || sizes != count) return forms;
+  std::vector<WORD> numbers(size_t(count) + 1);
+  std::vector<POINT> extents(size_t(count) + 1);
+  DeviceCapabilitiesW(device.c_str(), nullptr, DC_PAPERS, reinterpret_cast<LPWSTR>(numbers.data()), nullptr);
+  DeviceCapabilitiesW(device.c_str(), nullptr, DC_PAPERSIZE, reinterpret_cast<LPWSTR>(extents.data()),
+                      nullptr);
+  for (int i = 0; i < count; ++i)
+    forms.push_back({numbers[size_t(i)], int(extents[size_t(i)].x), int(extents[size_t(i)].y)});
+  return forms;
+}
+
+// The printer's mode as the driver completes it from `in` (or its default without one).
+std::vector<BYTE> CompleteMode(const std::wstring& device, const DEVMODEW* in) {
+  std::vector<BYTE> out;
+  HANDLE printer = nullptr;
+  std::wstring name = device;
+  if (!OpenPrinterW(&name[0], &printer, nullptr)) return out;
+  LONG size = DocumentPropertiesW(nullptr, printer, &name[0], nullptr, nullptr, 0);
+  if (size > 0) {
+    out.resize(size_t(size));
+    DWORD mode = DM_OUT_BUFFER | (in ? DM_IN_BUFFER : 0);
+    if (DocumentPropertiesW(nullptr, printer, &name[0], reinterpret_cast<DEVMODEW*>(out.data()),
+                            const_cast<DEVMODEW*>(in), mode) < 0)
+      out.clear();
+  }
+  ClosePrinter(printer);
+  return out;
+}
+
+bool g_lastJobSpooled = false;
+
+}  // namespace
+
+bool UsePaperOnSharedPrinter(int widthTenths, int heightTenths) {
+  SharedPrinter& s = Shared();
+  if (!s.dc || s.device.empty()) return false;
+  std::vector<BYTE> base = s.dcDevMode;
+  if (base.size() < sizeof(DEVMODEW)) base = CompleteMode(s.device, nullptr);
+  if (base.size() < sizeof(DEVMODEW)) return false;
+  auto* mode = reinterpret_cast<DEVMODEW*>(base.data());
+  bool landscape = false;
+  // The driver feeds its own forms by number; a user size only where it has none.
+  int form = MatchPaperForm(PrinterForms(s.device), widthTenths, heightTenths, &landscape);
+  mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
+  mode->dmFields &= ~DWORD(DM_PAPERWIDTH | DM_PAPERLENGTH | DM_FORMNAME);
+  mode->dmOrientation = landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+  if (form >= 0) {
+    mode->dmPaperSize = short(form);
+  } else {
+    mode->dmPaperSize = DMPAPER_USER;
+    mode->dmPaperWidth = short(widthTenths);
+    mode->dmPaperLength = short(heightTenths);
+    mode->dmFields |= DM_PAPERWIDTH | DM_PAPERLENGTH;
+  }
+  std::vector<BYTE> done = CompleteMode(s.device, mode);
+  if (done.size() < sizeof(DEVMODEW)) done = base;
+  HDC fresh =
+      CreateDCW(L"WINSPOOL", s.device.c_str(), nullptr, reinterpret_cast<const DEVMODEW*>(done.data()));
+  if (!fresh) return false;
+  DeleteDC(s.dc);
+  s.dc = fresh;
+  s.dcDevMode = done;
+  return true;
+}
+
+bool AdoptNamedPrinter(const std::wstring& name) {
+  std::vector<BYTE> mode = CompleteMode(name, nullptr);
+  if (mode.size() < sizeof(DEVMODEW)) return false;
+  HDC dc = CreateDCW(L"WINSPOOL", name.c_str(), nullptr, reinterpret_cast<const DEVMODEW*>(mode.data()));
+  if (!dc) return false;
+  SharedPrinter& s = Shared();
+  if (s.dc) DeleteDC(s.dc);
+  s.dc = dc;
+  s.device = name;
+  s.dcDevMode = mode;
+  return true;
+}
+
+bool LastPrintJobSpooled() { return g_lastJobSpooled; }
+void SetLastPrintJobSpooled(bool spooled) { g_lastJobSpooled = spooled; }
 
 }  // namespace grid::win

@@ -1,5 +1,7 @@
 #include "menu/core/MenuItemText.h"
 
+#include "text/GbkChars.h"
+
 namespace menu {
 
 ItemText SplitItemText(const std::string& text) {
@@ -17,7 +19,7 @@ std::string DisplayedText(const std::string& text) {
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x81 && c <= 0xFE && i + 1 < text.size()) {
+    if (text::GbkCharLength(text, i) == 2) {
       // A GBK double-byte character goes over whole.
       out += text[i];
       out += text[++i];

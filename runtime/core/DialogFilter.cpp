@@ -1,17 +1,17 @@
 #include "runtime/core/DialogFilter.h"
 
+#include "text/GbkChars.h"
+
 namespace rt {
 
 namespace {
-
-bool IsGbkLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 std::vector<std::string> SplitAtBars(const std::string& text) {
   std::vector<std::string> items(1);
   for (size_t i = 0; i < text.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(text[i]);
     if (c == 0) break;  // the list format cannot carry zero bytes
-    if (IsGbkLeadByte(c) && i + 1 < text.size() && text[i + 1] != '\0') {
+    if (text::GbkCharLength(text, i) == 2) {
       // The trail byte may be 0x7C, which is not a separator here.
       items.back() += text[i];
       items.back() += text[++i];

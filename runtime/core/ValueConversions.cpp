@@ -7,6 +7,7 @@
 
 #include "runtime/core/Blocks.h"
 #include "runtime/core/DateTime.h"
+#include "text/GbkChars.h"
 
 namespace rt {
 
@@ -32,7 +33,7 @@ class NarrowingCursor {
     const uint8_t lead = p_[0];
     width_ = 1;
     current_ = lead;
-    if (lead < 0x81 || lead == 0xFF || p_[1] == 0) return;
+    if (!text::IsGbkLead(lead) || !text::IsGbkTrail(p_[1])) return;
     const uint8_t trail = p_[1];
     width_ = 2;
     current_ = kNoFit;
@@ -134,28 +135,30 @@ bool SmallIntegerValue(const std::string& whole, const std::string& fraction, in
   return true;
 }
 
-}  // namespace
+// The parts of the leading number of a text, as TextToNumber and LeadingNumberText read
+// them; false when the text starts with no digits.
+struct LeadingNumber {
+  bool negative = false;
+  std::string whole, fraction, exponent;  // exponent with its sign, "" when none counts
+  int64_t exponentValue = 0;
+};
 
-double TextToNumber(const char* text) {
-  if (!text) return 0.0;
+bool ReadLeadingNumber(const char* text, LeadingNumber& n) {
+  if (!text) return false;
   NarrowingCursor cursor(text);
   while (IsSpace(cursor.Peek())) cursor.Next();
-  bool negative = false;
   if (cursor.Peek() == '+' || cursor.Peek() == '-') {
-    negative = cursor.Peek() == '-';
+    n.negative = cursor.Peek() == '-';
     cursor.Next();
   }
-  std::string whole, fraction;
-  TakeDigits(cursor, whole);
+  TakeDigits(cursor, n.whole);
   if (cursor.Peek() == '.') {
     cursor.Next();
-    TakeDigits(cursor, fraction);
+    TakeDigits(cursor, n.fraction);
   }
-  if (whole.empty() && fraction.empty()) return 0.0;
+  if (n.whole.empty() && n.fraction.empty()) return false;
 
   // The exponent counts only when at least one digit follows the letter and sign.
-  std::string exponent;
-  int64_t exponentValue = 0;
   if (cursor.Peek() == 'e' || cursor.Peek() == 'E') {
     NarrowingCursor probe = cursor;
     probe.Next();
@@ -165,21 +168,44 @@ double TextToNumber(const char* text) {
       probe.Next();
     }
     if (IsDigit(probe.Peek())) {
-      exponent = sign;
+      n.exponent = sign;
       for (; IsDigit(probe.Peek()); probe.Next()) {
-        exponent.push_back(char(probe.Peek()));
-        if (exponentValue < 1000000000000) exponentValue = exponentValue * 10 + (probe.Peek() - '0');
+        n.exponent.push_back(char(probe.Peek()));
+        if (n.exponentValue < 1000000000000) n.exponentValue = n.exponentValue * 10 + (probe.Peek() - '0');
       }
-      if (sign == "-") exponentValue = -exponentValue;
+      if (sign == "-") n.exponentValue = -n.exponentValue;
     }
   }
+  return true;
+}
+
+// "[-]whole[.fraction][e exponent]"; a missing whole part reads "0".
+std::string PlainNumberText(const LeadingNumber& n, bool withSign) {
+  std::string number = withSign && n.negative ? "-" : "";
+  number += n.whole.empty() ? "0" : n.whole;
+  if (!n.fraction.empty()) number += "." + n.fraction;
+  if (!n.exponent.empty()) number += "e" + n.exponent;
+  return number;
+}
+
+}  // namespace
+
+std::string LeadingNumberText(const char* text) {
+  LeadingNumber n;
+  return ReadLeadingNumber(text, n) ? PlainNumberText(n, true) : std::string();
+}
+
+double TextToNumber(const char* text) {
+  LeadingNumber n;
+  if (!ReadLeadingNumber(text, n)) return 0.0;
+  const bool negative = n.negative;
+  const std::string &whole = n.whole, &fraction = n.fraction;
+  const int64_t exponentValue = n.exponentValue;
 
   double value = 0.0;
   if (SmallIntegerValue(whole, fraction, exponentValue, value)) return negative ? -value : value;
 
-  std::string number = whole.empty() ? "0" : whole;
-  if (!fraction.empty()) number += "." + fraction;
-  if (!exponent.empty()) number += "e" + exponent;
+  const std::string number = PlainNumberText(n, false);
   const std::from_chars_result r = std::from_chars(number.data(), number.data() + number.size(), value);
   if (r.ec == std::errc::result_out_of_range) {
     // Beyond a double's range: too large gives infinity, too small gives zero.

@@ -15,6 +15,11 @@ namespace rt {
 // give 0; a number too large for a double gives an infinity of its sign.
 double TextToNumber(const char* text);
 
+// The number TextToNumber reads, spelled "[-]digits[.digits][e[-]digits]" in ASCII
+// ("１２元" gives "12", " -.5e1x" gives "-0.5e1"), "" when it reads no digits: exact
+// sums of cell texts count what the note's own total counts.
+std::string LeadingNumberText(const char* text);
+
 // logic 1/0, text as above, numeric kinds as far as a double holds them, the unsigned
 // 32-bit kind unsigned; every other kind (date-time, byte set, units, arrays) 0.
 double ToNumberValue(const DataValue& value);

@@ -2,42 +2,30 @@
 
 #include <windows.h>
 
-#include <climits>
+#include "text/GbkText.h"
 
 namespace rt::win {
 
+// The wide API's UTF-16 is wchar_t here; the text library's is char16_t.
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t");
+
 std::wstring GbkToWide(const char* bytes, size_t length) {
-  if (!bytes || length == 0 || length > size_t(INT_MAX)) return std::wstring();
-  int n = MultiByteToWideChar(kGbkCodePage, 0, bytes, int(length), nullptr, 0);
-  if (n <= 0) return std::wstring();
-  std::wstring out(size_t(n), L'\0');
-  MultiByteToWideChar(kGbkCodePage, 0, bytes, int(length), &out[0], n);
-  return out;
+  if (!bytes || length == 0) return std::wstring();
+  std::u16string wide = text::GbkToUtf16Lossy(std::string_view(bytes, length));
+  return std::wstring(wide.begin(), wide.end());
 }
 
 std::wstring GbkToWide(const std::string& text) { return GbkToWide(text.data(), text.size()); }
 
-static bool Convert(const wchar_t* text, size_t length, std::string* out) {
-  out->clear();
-  if (!text || length == 0 || length > size_t(INT_MAX) / 2) return true;
-  BOOL usedDefault = FALSE;
-  int n = WideCharToMultiByte(kGbkCodePage, 0, text, int(length), nullptr, 0, nullptr, &usedDefault);
-  if (n <= 0) return false;
-  out->assign(size_t(n), '\0');
-  WideCharToMultiByte(kGbkCodePage, 0, text, int(length), &(*out)[0], n, nullptr, &usedDefault);
-  return !usedDefault;
-}
-
 std::string WideToGbk(const wchar_t* text, size_t length) {
-  std::string out;
-  Convert(text, length, &out);
-  return out;
+  if (!text || length == 0) return std::string();
+  return text::Utf16ToGbkLossy(std::u16string(text, text + length));
 }
 
 std::string WideToGbk(const std::wstring& text) { return WideToGbk(text.data(), text.size()); }
 
 bool WideToGbkExact(const std::wstring& text, std::string* out) {
-  return Convert(text.data(), text.size(), out);
+  return text::Utf16ToGbk(std::u16string(text.begin(), text.end()), out);
 }
 
 std::string WindowTextGbk(HWND h) {

@@ -1,5 +1,6 @@
-// GBK (code page 936) <-> UTF-16 at the Win32 boundary. All text inside the program is
-// GBK bytes; only the wide API calls see UTF-16.
+// GBK (code page 936) <-> UTF-16 at the Win32 boundary, by the text library's table, so
+// the windows read and write texts as the book and the tools do. All text inside the
+// program is GBK bytes; only the wide API calls see UTF-16.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +10,7 @@
 
 namespace rt::win {
 
-constexpr unsigned kGbkCodePage = 936;
-
+// Bytes that start no GBK character become U+FFFD, one for each byte.
 std::wstring GbkToWide(const char* bytes, size_t length);
 std::wstring GbkToWide(const std::string& text);
 

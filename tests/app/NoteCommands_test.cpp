@@ -6,7 +6,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/core/FileCommands.h"
+#include "app/core/NoteBookAccess.h"
 #include "app/core/NoteHandlers.h"
+#include "app/core/NoteSession.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridFile.h"
 #include "tests/app/NoteTestHost.h"
@@ -152,15 +155,57 @@ TEST_F(NoteFiles, WrongFileIsReportedAndAnotherLayoutIsShown) {
   EXPECT_EQ(host.grid.CellText(5, 5), "10");
 }
 
-TEST(NoteCommands, ExitEndsAtOnceWithoutSaving) {
+// A note saved without a number takes the book's next one into its title before the
+// file is written; the next save keeps it, and a typed number is never replaced.
+TEST_F(NoteFiles, AFirstSaveNumbersTheNoteFromTheBook) {
+  std::string bookPath = ::testing::TempDir() + "note_files_numbers.db";
+  std::remove(bookPath.c_str());
+  SetNoteBookPath(bookPath);
+  Choose(path);
+  OnSave({});
+  std::string title = host.grid.CellText(0, 0);
+  EXPECT_EQ(title.rfind("销售单号：NO.", 0), 0u) << title;
+  EXPECT_NE(title.find("客户名称：华联建材"), std::string::npos);
+  EXPECT_NE(FileBytes(path).size(), 0u);
+  OnSave({});
+  EXPECT_EQ(host.grid.CellText(0, 0), title);
+  std::string why;
+  auto listed = OpenNoteBook(&why)->List({}).value;
+  ASSERT_EQ(listed.size(), 1u) << why;
+  EXPECT_EQ("销售单号：" + listed[0].number, title.substr(0, title.find(' ')));
+
+  host.grid.SetCellText(0, 0, "销售单号：A-1 客户名称：华联建材");
+  OnSave({});
+  EXPECT_EQ(host.grid.CellText(0, 0), "销售单号：A-1 客户名称：华联建材");
+  EXPECT_EQ(OpenNoteBook(&why)->List({}).value.at(0).number, "A-1");
+  SetNoteBookPath("");
+  std::remove(bookPath.c_str());
+}
+
+// Without unsaved edits exit ends at once; with them it asks, and 取消 (or a box
+// closed without an answer) keeps the program.
+TEST(NoteCommands, ExitAsksOnlyWhenEditsAreUnsaved) {
   NoteTestHost host;
+  MarkNoteClean("");
   try {
     OnExit({});
     FAIL() << "exit must not return";
   } catch (const test::ProgramEnded& e) {
     EXPECT_EQ(e.code, 0);
   }
-  EXPECT_TRUE(host.calls.empty()) << "nothing saved, nothing asked";
+  EXPECT_TRUE(host.Named("InfoBox").empty()) << "nothing asked";
+  EXPECT_TRUE(host.Named("SaveFile").empty());
+
+  host.grid.SetCellText(3, 1, "typed");
+  for (int answer : {0, 2 /* 取消 */}) {
+    host.boxAnswer = [answer](const std::string&) { return answer; };
+    OnExit({});  // returns: the program stays
+    EXPECT_EQ(host.Named("InfoBox").back().args[0], "\"当前单据尚未保存，是否保存？\"");
+  }
+  EXPECT_EQ(OnMainWindowCloseRequest({}).value, 0u) << "the close box keeps the window";
+  host.boxAnswer = [](const std::string&) { return kAnswerNo; };
+  EXPECT_EQ(OnMainWindowCloseRequest({}).value, 1u);
+  EXPECT_TRUE(host.Named("SaveFile").empty());
 }
 
 TEST(NoteCommands, ToolsAndSideWindows) {

@@ -16,9 +16,10 @@ namespace {
 NoteTestHost* g_host = nullptr;
 
 const char* const kGridNames[grid::kGridCommandCount] = {
-    "GetCellData",    "SetCellData", "SetPrintTitle",     "SetPrintMargin", "LoadFile",
-    "SaveFile",       "Print",       "PrintPreview",      "MergeCells",     "SetColWidth",
-    "ClearListItems", "AddListItem", "AddColumnListItem", "SetColumnKind",  "NewGrid"};
+    "GetCellData",       "SetCellData",   "SetPrintTitle",  "SetPrintMargin",
+    "LoadFile",          "SaveFile",      "Print",          "PrintPreview",
+    "MergeCells",        "SetColWidth",   "ClearListItems", "AddListItem",
+    "AddColumnListItem", "SetColumnKind", "NewGrid",        "SetPrintOptions"};
 
 const char* const kCoreNames[rt::kCoreCommandCount] = {
     "ToNumber",    "ToText",     "NumberToCapital",   "LoadWindow",     "DatePart",

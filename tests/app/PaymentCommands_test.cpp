@@ -56,7 +56,7 @@ class PaymentWindow : public ::testing::Test {
   }
   size_t InBook(const std::string& customer) {
     std::string why;
-    return OpenNoteBook(&why)->Payments(customer).size();
+    return OpenNoteBook(&why)->Payments(customer).value.size();
   }
 
   NoteTestHost host;

@@ -144,7 +144,7 @@ TEST(ProgramTemplates, TheNoteWindowsFirstThenTheBookWindows) {
                           kHelpWindowId};
   const uint32_t windowUnits[] = {kMainWindowUnitId, kPrintHeaderWindowUnitId, kAboutWindowUnitId,
                                   kCalendarWindowUnitId, kHelpWindowUnitId};
-  const size_t unitCounts[] = {35, 25, 2, 2, 2};
+  const size_t unitCounts[] = {35, 47, 2, 2, 2};
   const uint32_t idWords[] = {0x19010018, 0x19010050, 0, 0, 0};
   for (size_t i = 0; i < 5; ++i) {
     const WindowTemplate& w = set.windows[i];
@@ -270,7 +270,7 @@ TEST(ProgramTemplates, MainMenuCaptionsAreByteExact) {
 TEST(ProgramTemplates, PrintHeaderWindowUnits) {
   const UnitTemplate& window = Window(kPrintHeaderWindowId).units[0];
   EXPECT_EQ(window.width, 432);
-  EXPECT_EQ(window.height, 254);
+  EXPECT_EQ(window.height, 474);
   EXPECT_TRUE(window.events.empty());
   const rt::WindowProps props = WindowPropsOf(kPrintHeaderWindowId);
   EXPECT_EQ(props.version, 5u);
@@ -306,9 +306,9 @@ TEST(ProgramTemplates, PrintHeaderWindowUnits) {
        "打印预览显示打印按钮", -1, 0},
       {"显示打印对话框选择框", kShowPrintDialogCheckId, tag::kCheckBox, 169, 160, 143, 16, 5,
        "打印时显示打印对话框", -1, 0},
-      {"确定按钮", kSettingsOkButtonId, tag::kButton, 240, 184, 80, 32, 5, "确定", 0,
+      {"确定按钮", kSettingsOkButtonId, tag::kButton, 240, 404, 80, 32, 5, "确定", 0,
        H(HandlerId::OnSettingsOk)},
-      {"取消按钮", kSettingsCancelButtonId, tag::kButton, 336, 184, 80, 32, 5, "取消", 0,
+      {"取消按钮", kSettingsCancelButtonId, tag::kButton, 336, 404, 80, 32, 5, "取消", 0,
        H(HandlerId::OnSettingsCancel)},
   };
   std::vector<uint32_t> titleIds, marginIds;

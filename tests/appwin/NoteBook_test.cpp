@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/core/NoteBookAccess.h"
+#include "app/core/NoteHandlers.h"
 #include "app/core/ProgramTemplates.h"
 #include "runtime/win/Gbk.h"
 #include "tests/appwin/NoteProgramTestSupport.h"
@@ -151,9 +152,83 @@ TEST_F(NoteBookProgram, AVoidedNoteSavedAgainStaysVoided) {
   ASSERT_EQ(prompts.boxes.size(), 3u);
   EXPECT_EQ(prompts.boxes[1].text, "保存成功!");
   EXPECT_EQ(prompts.boxes[2].text, "单据 " + Number(1) + " 已作废，仍按作废记入账本，不计入对账单和欠款。");
-  bool voided = false;
-  ASSERT_TRUE(app::OpenNoteBook(&why)->IsVoided(Number(1), &voided, &why)) << why;
-  EXPECT_TRUE(voided);
+  EXPECT_TRUE(app::OpenNoteBook(&why)->IsVoided(Number(1)).value) << why;
+  DeleteFileW(rt::win::GbkToWide(file).c_str());
+}
+
+// The note on screen at start has no number: its first save takes the book's next one
+// into the title; saving again keeps it, a number typed by hand is kept as typed, and
+// the file renumbered so stays one note in the book.
+TEST_F(NoteBookProgram, AFirstSaveNumbersTheNoteAndARenumberedFileStaysOneNote) {
+  EXPECT_EQ(Cell(0, 0), "销售单号：" + Spaces(36) + "客户名称：");
+  EditCell(3, 1, L"60*40");
+  std::string file = TempPath("编号.qgd");
+  SaveAs(file);
+  EXPECT_EQ(Cell(0, 0), "销售单号：" + Number(1) + Spaces(36) + "客户名称：");
+  EXPECT_EQ(prompts.boxes.back().text, "保存成功!");
+  SaveAs(file);
+  TypeCustomer(L"华联建材");
+  EXPECT_EQ(Cell(0, 0), "销售单号：" + Number(1) + Spaces(34) + "客户名称：华联建材") << "the number stays";
+  std::string why;
+  auto listed = app::OpenNoteBook(&why)->List({}).value;
+  ASSERT_EQ(listed.size(), 1u) << why;
+  EXPECT_EQ(listed[0].number, Number(1));
+  EXPECT_EQ(listed[0].customer, "");  // as saved, before the customer was typed
+
+  Model().SetCellText(0, 0, "销售单号：手写-7" + Spaces(30) + "客户名称：华联建材");
+  SaveAs(file);
+  listed = app::OpenNoteBook(&why)->List({}).value;
+  ASSERT_EQ(listed.size(), 1u) << "one file, one note";
+  EXPECT_EQ(listed[0].number, "手写-7");
+  EXPECT_EQ(Cell(0, 0), "销售单号：手写-7" + Spaces(30) + "客户名称：华联建材");
+  Menu(app::kMenuNewNoteId);
+  EXPECT_EQ(Cell(0, 0), "销售单号：" + Number(2) + Spaces(36) + "客户名称：") << "no number was spent";
+  DeleteFileW(rt::win::GbkToWide(file).c_str());
+}
+
+// 退出 and the close box ask before unsaved edits are lost: 取消, or 是 with the save
+// dialog cancelled, keep the program; 否 lets it go; 是 saves, then it ends.
+TEST_F(NoteBookProgram, ExitAndTheCloseBoxAskBeforeUnsavedEditsAreLost) {
+  EditCell(3, 2, L"2");
+  prompts.answer = [](const host_test::ShownBox&) { return IDCANCEL; };
+  Menu(app::kMenuExitId);
+  ASSERT_EQ(prompts.boxes.size(), 1u);
+  EXPECT_EQ(prompts.boxes[0].text, "当前单据尚未保存，是否保存？");
+  SendMessageW(MainHwnd(), WM_CLOSE, 0, 0);
+  Pump();
+  ASSERT_EQ(prompts.boxes.size(), 2u);
+  EXPECT_EQ(prompts.boxes[1].text, "当前单据尚未保存，是否保存？");
+  ASSERT_TRUE(IsWindow(MainHwnd()));
+
+  prompts.answer = [](const host_test::ShownBox& box) {
+    return box.text == "当前单据尚未保存，是否保存？" ? IDYES : IDOK;
+  };
+  AnswerFileDialog("");  // the save is cancelled: nothing ends
+  SendMessageW(MainHwnd(), WM_CLOSE, 0, 0);
+  Pump();
+  ASSERT_TRUE(IsWindow(MainHwnd()));
+  EXPECT_EQ(Cell(3, 2), "2");
+  EXPECT_EQ(app::OnMainWindowCloseRequest({}).value, 0u);
+
+  prompts.answer = [](const host_test::ShownBox&) { return IDNO; };
+  EXPECT_EQ(app::OnMainWindowCloseRequest({}).value, 1u) << "否 lets the window close";
+
+  prompts.answer = [](const host_test::ShownBox& box) {
+    return box.text == "当前单据尚未保存，是否保存？" ? IDYES : IDOK;
+  };
+  std::string file = TempPath("退出前.qgd");
+  DeleteFileW(rt::win::GbkToWide(file).c_str());
+  AnswerFileDialog(file);
+  size_t before = prompts.boxes.size();
+  try {
+    app::OnExit({});
+    ADD_FAILURE() << "the saved note lets the program end";
+  } catch (const host_test::ProgramEnded& e) {
+    EXPECT_EQ(e.code, 0);
+  }
+  ASSERT_EQ(prompts.boxes.size(), before + 2);
+  EXPECT_EQ(prompts.boxes.back().text, "保存成功!");
+  EXPECT_NE(GetFileAttributesW(rt::win::GbkToWide(file).c_str()), INVALID_FILE_ATTRIBUTES);
   DeleteFileW(rt::win::GbkToWide(file).c_str());
 }
 
@@ -188,25 +263,26 @@ TEST_F(NoteBookProgram, BackupAndRestoreThroughTheMenu) {
   AnswerFileDialog(copy);
   Menu(app::kMenuBackupBookId);
   EXPECT_EQ(prompts.boxes.back().text, "账本已备份到：" + copy);
+  Menu(app::kMenuNewNoteId);  // another note: the first save numbered the one before
   SaveAs(second);
   std::string why;
-  ASSERT_EQ(app::OpenNoteBook(&why)->List({}).size(), 2u) << why;
+  ASSERT_EQ(app::OpenNoteBook(&why)->List({}).value.size(), 2u) << why;
 
   prompts.answer = [](const host_test::ShownBox&) { return IDNO; };
   AnswerFileDialog(copy);
   Menu(app::kMenuRestoreBookId);
   EXPECT_EQ(prompts.boxes.back().text, "恢复将替换当前账本，是否继续？");
-  EXPECT_EQ(app::OpenNoteBook(&why)->List({}).size(), 2u);
+  EXPECT_EQ(app::OpenNoteBook(&why)->List({}).value.size(), 2u);
   prompts.answer = [](const host_test::ShownBox&) { return IDYES; };
   Menu(app::kMenuRestoreBookId);
   EXPECT_EQ(prompts.boxes.back().text.rfind("账本已恢复。", 0), 0u) << prompts.boxes.back().text;
-  EXPECT_EQ(app::OpenNoteBook(&why)->List({}).size(), 1u);
+  EXPECT_EQ(app::OpenNoteBook(&why)->List({}).value.size(), 1u);
   EXPECT_NE(GetFileAttributesW(rt::win::GbkToWide(bookPath + ".bak").c_str()), INVALID_FILE_ATTRIBUTES);
 
   AnswerFileDialog(first);
   Menu(app::kMenuRestoreBookId);
   EXPECT_EQ(prompts.boxes.back().text, "恢复账本失败：这个文件不是账本");
-  EXPECT_EQ(app::OpenNoteBook(&why)->List({}).size(), 1u);
+  EXPECT_EQ(app::OpenNoteBook(&why)->List({}).value.size(), 1u);
   for (const std::string& f : {first, second, copy, bookPath + ".bak"})
     DeleteFileW(rt::win::GbkToWide(f).c_str());
 }

@@ -97,7 +97,7 @@ TEST_F(PaymentProgram, TwoRecordedOneRefusedOneDeleted) {
   EXPECT_EQ(prompts.boxes.size(), 3u);
 
   std::string why;
-  std::vector<book::Payment> kept = app::OpenNoteBook(&why)->Payments("华联建材");
+  std::vector<book::Payment> kept = app::OpenNoteBook(&why)->Payments("华联建材").value;
   ASSERT_EQ(kept.size(), 1u) << why;
   EXPECT_EQ(kept[0].amount, 300 * book::kMoneyScale);
   EXPECT_EQ(kept[0].remark, "转账");

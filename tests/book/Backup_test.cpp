@@ -21,13 +21,13 @@ TEST(Backup, ACopyRestoresTheBookAndTheReplacedOneIsKept) {
   test::Record(*book, Note("A2", "张三", "2024-01-06", "a2"));
 
   ASSERT_TRUE(book->RestoreFrom(copy.path(), kept.path(), &why)) << why;
-  ASSERT_EQ(book->List({}).size(), 1u);
+  ASSERT_EQ(book->List({}).value.size(), 1u);
   test::Record(*book, Note("A3", "李四", "2024-01-07", "a3"));  // the restored book works on
-  EXPECT_EQ(book->List({}).size(), 2u);
+  EXPECT_EQ(book->List({}).value.size(), 2u);
   auto replaced = kept.Open();
   ASSERT_TRUE(replaced);
-  EXPECT_EQ(replaced->List({}).size(), 2u);  // A1 and A2, as the book was
-  EXPECT_EQ(copy.Open()->List({}).size(), 1u);
+  EXPECT_EQ(replaced->List({}).value.size(), 2u);  // A1 and A2, as the book was
+  EXPECT_EQ(copy.Open()->List({}).value.size(), 1u);
 }
 
 TEST(Backup, WhatIsNoUsableBookIsRefusedAndNothingIsReplaced) {
@@ -41,14 +41,14 @@ TEST(Backup, WhatIsNoUsableBookIsRefusedAndNothingIsReplaced) {
   struct Refused {
     std::string path, why;
   };
-  for (const Refused& r : {Refused{other.path(), reason::kNotABook}, Refused{text, reason::kNotABook},
-                           Refused{text + ".missing", "无法打开备份文件"},
-                           Refused{file.path(), "备份文件不能是账本本身"}}) {
+  for (const Refused& r :
+       {Refused{other.path(), reason::kNotABook}, Refused{text, reason::kNotABook},
+        Refused{text + ".missing", "无法打开备份文件"}, Refused{file.path(), "备份文件不能是账本本身"}}) {
     std::string why;
     EXPECT_FALSE(book->RestoreFrom(r.path, kept.path(), &why)) << r.path;
     EXPECT_EQ(why, r.why) << r.path;
   }
-  EXPECT_EQ(book->List({}).size(), 1u);
+  EXPECT_EQ(book->List({}).value.size(), 1u);
   EXPECT_EQ(test::ReadBytes(kept.path()), "");  // never made
   std::string why;
   EXPECT_FALSE(book->BackupTo(file.path(), &why));

@@ -59,8 +59,8 @@ TEST(BookFile, DamageInsideTheBookIsReportedAndNothingIsWritten) {
     ASSERT_TRUE(book);
     std::vector<NoteRecord> notes;
     for (int i = 0; i < 300; ++i)
-      notes.push_back(test::Note(std::to_string(i), "客户" + std::to_string(i % 7), "2024-01-05", "f",
-                                 {test::Item(1, "规格", "片", "1", "1")}));
+      notes.push_back(test::Note(std::to_string(i), "客户" + std::to_string(i % 7), "2024-01-05",
+                                 "f" + std::to_string(i), {test::Item(1, "规格", "片", "1", "1")}));
     std::string why;
     ASSERT_TRUE(book->RecordAll(notes, &why)) << why;
   }
@@ -73,8 +73,13 @@ TEST(BookFile, DamageInsideTheBookIsReportedAndNothingIsWritten) {
   std::string why;
   auto book = NoteBook::Open(file.path(), &why, 100);
   if (book) {  // the damage lies beyond what opening reads
-    EXPECT_TRUE(book->List({}).empty());
-    EXPECT_EQ(book->LastError(), reason::kDamaged);
+    Answer<std::vector<NoteSummary>> listed = book->List({});
+    EXPECT_FALSE(listed.ok);  // not "no notes"
+    EXPECT_EQ(listed.why, reason::kDamaged);
+    EXPECT_FALSE(book->Payments("客户1").ok);
+    EXPECT_FALSE(book->Customers().ok);
+    EXPECT_FALSE(book->LastItemFor("客户1", "规格").ok);
+    EXPECT_EQ(book->GetNumberFormat().why, reason::kDamaged);
     EXPECT_FALSE(book->Record(test::Note("X", "甲", "2024-01-05", "x"), &why));
     EXPECT_EQ(why, reason::kDamaged);
     Statement statement;
@@ -99,8 +104,8 @@ TEST(BookFile, ABookLockedByAnotherProgramIsReportedNotWaitedForEver) {
     EXPECT_EQ(why, reason::kBusy);
     EXPECT_FALSE(book->NextNumber("2024-01-05", &number, &why));
     EXPECT_EQ(why, reason::kBusy);
-    EXPECT_TRUE(book->List({}).empty());  // readers go on
-    EXPECT_EQ(book->LastError(), "");
+    Answer<std::vector<NoteSummary>> listed = book->List({});  // readers go on
+    EXPECT_TRUE(listed.ok && listed.value.empty());
   }
   test::Record(*book, test::Note("1", "甲", "2024-01-05", "x"));
   book.reset();
@@ -129,11 +134,11 @@ TEST(BookFile, AVersion1BookIsUpgradedWithItsData) {
   auto book = file.Open();
   ASSERT_TRUE(book);
   EXPECT_EQ(RawConnection(file.path()).Text("PRAGMA user_version"), std::to_string(kBookVersion));
-  std::vector<NoteSummary> notes = book->List({"张三", "", ""});
+  std::vector<NoteSummary> notes = book->List({"张三", "", ""}).value;
   ASSERT_EQ(notes.size(), 1u);
   EXPECT_EQ(notes[0].number, "NO.20240105007");
   EXPECT_FALSE(notes[0].voided);
-  EXPECT_EQ(book->LastItemFor("张三", "S")->price, "3.5");
+  EXPECT_EQ(book->LastItemFor("张三", "S").value->price, "3.5");
   std::string number, why;
   ASSERT_TRUE(book->NextNumber("2024-01-05", &number, &why)) << why;
   EXPECT_EQ(number, "NO.20240105008");

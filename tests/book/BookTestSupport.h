@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "book/core/CellAmount.h"
 #include "book/core/NoteBook.h"
 
 namespace book::test {
@@ -77,7 +78,7 @@ inline NoteRecord Note(std::string number, std::string customer, std::string dat
   note.noteDate = std::move(date);
   note.filePath = std::move(path);
   note.items = std::move(items);
-  for (const NoteItem& item : note.items) note.total += std::stod(item.amount.empty() ? "0" : item.amount);
+  for (const NoteItem& item : note.items) AddAmount(item.amount, &note.total);
   return note;
 }
 

@@ -39,7 +39,7 @@ TEST(NoteNumbers, TheFormatIsKeptInTheBook) {
   {
     auto book = file.Open();
     ASSERT_TRUE(book);
-    EXPECT_EQ(book->GetNumberFormat().prefix, "NO.");
+    EXPECT_EQ(book->GetNumberFormat().value.prefix, "NO.");
     std::string why;
     EXPECT_FALSE(book->SetNumberFormat(NumberFormat{"NO.", true, 0}, &why));
     EXPECT_FALSE(book->SetNumberFormat(NumberFormat{"前缀\n", true, 3}, &why));
@@ -47,7 +47,7 @@ TEST(NoteNumbers, TheFormatIsKeptInTheBook) {
   }
   auto book = file.Open();
   ASSERT_TRUE(book);
-  NumberFormat format = book->GetNumberFormat();
+  NumberFormat format = book->GetNumberFormat().value;
   EXPECT_EQ(format.prefix, "送-");
   EXPECT_FALSE(format.withDate);
   EXPECT_EQ(format.serialDigits, 4);

@@ -97,7 +97,12 @@ TEST(ReadNote, ItemRowsKeepTheirTextsAndTheTotalSumsTheAmounts) {
   EXPECT_EQ(note.items[1].row, 3);
   EXPECT_EQ(note.items[1].remarks, "赠品");
   EXPECT_EQ(note.items[4].row, 20);
-  EXPECT_EQ(note.total, 29.0);
+  EXPECT_EQ(note.total, 29 * kMoneyScale);
+
+  cells.Set(8, 5, "1e30");  // beyond what the book can add up: said, not wrapped
+  std::string why;
+  EXPECT_FALSE(cells.Read(&note, &why));
+  EXPECT_EQ(why, "金额超出范围：第6行");
 }
 
 TEST(ReadNote, GridsThatAreNoNotes) {

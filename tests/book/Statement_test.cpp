@@ -2,8 +2,10 @@
 // sums to the fen, payments of a customer without notes.
 #include <gtest/gtest.h>
 
+#include "book/core/CellAmount.h"
 #include "book/core/Money.h"
 #include "book/core/NoteBook.h"
+#include "runtime/core/ValueConversions.h"
 #include "tests/book/BookTestSupport.h"
 
 namespace book {
@@ -19,7 +21,8 @@ Money Yuan(const char* text) {
   return m;
 }
 
-void Pay(NoteBook& book, const char* customer, const char* date, const char* amount, const char* remark = "") {
+void Pay(NoteBook& book, const char* customer, const char* date, const char* amount,
+         const char* remark = "") {
   Payment p{0, customer, date, remark, Yuan(amount)};
   std::string why;
   ASSERT_TRUE(book.RecordPayment(&p, &why)) << why;
@@ -34,7 +37,8 @@ Statement Make(NoteBook& book, const char* customer, const char* from, const cha
 }
 
 std::string Closing(const Statement& s) {
-  return MoneyText(s.opening) + " " + MoneyText(s.delivered) + " " + MoneyText(s.paid) + " " + MoneyText(s.closing);
+  return MoneyText(s.opening) + " " + MoneyText(s.delivered) + " " + MoneyText(s.paid) + " " +
+         MoneyText(s.closing);
 }
 
 TEST(Money, ReadsCellTextsExactlyAndRoundsOnceToTheFen) {
@@ -57,7 +61,8 @@ TEST(Statement, BalancesAcrossThePeriodsEdges) {
   auto book = file.Open();
   ASSERT_TRUE(book);
   test::Record(*book, Note("N1", "张三", "2024-02-29", "1", {Item(1, "A", "片", "1", "100")}));
-  test::Record(*book, Note("N3", "张三", "2024-03-01", "3", {Item(2, "B", "片", "2", "0.2"), Item(1, "C", "块", "1", "0.1")}));
+  test::Record(*book, Note("N3", "张三", "2024-03-01", "3",
+                           {Item(2, "B", "片", "2", "0.2"), Item(1, "C", "块", "1", "0.1")}));
   NoteRecord overflowed = Note("N2", "张三", "2024-03-01", "2");
   overflowed.items.push_back(Item(1, "D", "片", "1", "溢出"));  // counts as nothing
   test::Record(*book, overflowed);
@@ -73,7 +78,8 @@ TEST(Statement, BalancesAcrossThePeriodsEdges) {
   EXPECT_EQ(Closing(march), "70.00 50.30 10.50 109.80");
   std::vector<std::string> order;
   for (const StatementLine& l : march.lines) order.push_back(l.number + ":" + l.dimensions + ":" + l.amount);
-  EXPECT_EQ(order, (std::vector<std::string>{"N2:D:溢出", "N3:C:0.1", "N3:B:0.2", "收款:现金:10.50", "N4:E:50"}));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"N2:D:溢出", "N3:C:0.1", "N3:B:0.2", "收款:现金:10.50", "N4:E:50"}));
   EXPECT_TRUE(march.lines[3].payment);
   EXPECT_EQ(march.lines[3].date, "2024-03-01");
 
@@ -88,6 +94,37 @@ TEST(Statement, BalancesAcrossThePeriodsEdges) {
   EXPECT_EQ(why, "日期有误：2024-02-30");
 }
 
+// Each amount cell counts what the note's own total reads from it, exactly.
+TEST(Statement, AmountsCountAsTheNotesOwnTotalReadsThem) {
+  const char* const texts[] = {"12元", "１２", " 7.5", "abc", "1e3", "-3", "", "0.1", "0.2"};
+  Money sum = 0;
+  for (const char* text : texts) {
+    Money value = 0;
+    ASSERT_TRUE(ReadAmount(text, &value)) << text;
+    EXPECT_EQ(double(value) / double(kMoneyScale), rt::TextToNumber(text)) << text;
+    sum += value;
+  }
+  EXPECT_EQ(sum, Yuan("1028.8"));
+  Money value = 0;
+  EXPECT_FALSE(ReadAmount("1e20", &value));  // beyond Money: refused, never wrapped
+  EXPECT_TRUE(ReadAmount("1e-500", &value) && value == 0);
+  EXPECT_TRUE(ReadAmount(std::string(60, '0') + "5", &value) && value == 5 * kMoneyScale);
+
+  TempBook file("amounts");
+  auto book = file.Open();
+  ASSERT_TRUE(book);
+  std::vector<NoteItem> items;
+  for (int i = 0; i < 9; ++i) items.push_back(Item(i + 1, "S" + std::to_string(i), "片", "", texts[i]));
+  test::Record(*book, Note("N1", "张三", "2024-03-01", "1", items));
+  EXPECT_EQ(book->List({}).value.at(0).total, sum);
+  Statement s = Make(*book, "张三", "2024-03-01", "2024-03-31");
+  EXPECT_EQ(s.delivered, sum);
+  EXPECT_EQ(Make(*book, "张三", "2024-04-01", "2024-04-30").opening, sum);
+  EXPECT_EQ(MoneyDecimal(sum), "1028.8");
+  EXPECT_EQ(MoneyDecimal(-Yuan("0.000000001")), "-0.000000001");
+  EXPECT_EQ(MoneyDecimal(0), "0");
+}
+
 TEST(Statement, PaymentsAreCheckedListedAndDeleted) {
   TempBook file("payments");
   auto book = file.Open();
@@ -95,8 +132,8 @@ TEST(Statement, PaymentsAreCheckedListedAndDeleted) {
   Pay(*book, "赵六", "2024-05-02", "20", "转账");
   Pay(*book, "赵六", "2024-05-01", "0.1");
   Pay(*book, "赵六", "2024-05-01", "0.2");
-  EXPECT_EQ(book->Customers(), std::vector<std::string>{"赵六"});  // offered while typing
-  std::vector<Payment> paid = book->Payments("赵六");
+  EXPECT_EQ(book->Customers().value, std::vector<std::string>{"赵六"});  // offered while typing
+  std::vector<Payment> paid = book->Payments("赵六").value;
   ASSERT_EQ(paid.size(), 3u);
   EXPECT_EQ(paid[0].amount, Yuan("0.1"));
   EXPECT_EQ(paid[2].remark, "转账");
@@ -105,7 +142,7 @@ TEST(Statement, PaymentsAreCheckedListedAndDeleted) {
 
   std::string why;
   ASSERT_TRUE(book->DeletePayment(paid[2].id, &why)) << why;
-  EXPECT_EQ(book->Payments("赵六").size(), 2u);
+  EXPECT_EQ(book->Payments("赵六").value.size(), 2u);
   struct Refused {
     Payment p;
     const char* why;
@@ -117,7 +154,7 @@ TEST(Statement, PaymentsAreCheckedListedAndDeleted) {
     EXPECT_FALSE(book->RecordPayment(&r.p, &why));
     EXPECT_EQ(why, r.why);
   }
-  EXPECT_EQ(book->Payments("赵六").size(), 2u);
+  EXPECT_EQ(book->Payments("赵六").value.size(), 2u);
 }
 
 }  // namespace

@@ -87,6 +87,40 @@ TEST_F(Mouse, ColumnDragNeedsPermissionAndReportsOnlyRealChanges) {
   EXPECT_EQ(sink.Joined(), "");  // ended up unchanged
 }
 
+// A box that pops up in the middle of a border drag takes the mouse: the drag ends
+// there, the size as it was, the cursor free, the line gone.
+TEST_F(Mouse, LosingTheCaptureEndsABorderDragWithoutResizing) {
+  for (bool rows : {false, true}) {
+    M().Settings().isResizeWidth = 1;
+    M().Settings().isResizeHeight = 1;
+    RECT r = grid->CellRect(rows ? 2 : 0, rows ? 0 : 2);
+    POINT border =
+        rows ? POINT{(r.left + r.right) / 2, r.bottom - 1} : POINT{r.right - 1, (r.top + r.bottom) / 2};
+    POINT dragged = rows ? POINT{border.x, border.y + 20} : POINT{border.x + 30, border.y};
+    int before = rows ? M().RowHeight(2) : M().ColWidth(2);
+    sink.log.clear();
+    Press(border);
+    Move(dragged, true);
+    ASSERT_EQ(grid->MouseMode(), rows ? grid::win::mouse::Mode::kRowDrag : grid::win::mouse::Mode::kColDrag);
+    ASSERT_GE(grid->DragLinePos(), 0);
+    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                                 nullptr, nullptr);
+    SetCapture(other);
+    EXPECT_EQ(grid->MouseMode(), grid::win::mouse::Mode::kNone) << rows;
+    EXPECT_EQ(grid->DragLinePos(), -1);
+    RECT clip, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    GetClipCursor(&clip);
+    EXPECT_TRUE(EqualRect(&clip, &screen))
+        << clip.left << "," << clip.top << "," << clip.right << "," << clip.bottom;
+    ReleaseCapture();
+    DestroyWindow(other);
+    Move(POINT{dragged.x + 10, dragged.y + 10}, true);  // no line follows the mouse now
+    EXPECT_EQ(grid->DragLinePos(), -1);
+    EXPECT_EQ(rows ? M().RowHeight(2) : M().ColWidth(2), before);
+    EXPECT_EQ(sink.Joined(), "");
+  }
+}
+
 TEST_F(Mouse, DoubleClickOnABorderFitsTheColumnToItsWidestText) {
   SetTexts({{"a much longer text than sixty pixels"}});
   RECT r = grid->CellRect(0, 1);

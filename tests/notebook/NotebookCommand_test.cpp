@@ -182,6 +182,20 @@ TEST_F(NotebookTest, ReceivablesOnADayAndVoidedNotes) {
       << today.out;
 }
 
+// Amount cells as traders type them: the list and the statement count what each note's
+// own total counts (12 + 12 + 7.5 + 0 + 1000 - 3 + 0).
+TEST_F(NotebookTest, OddAmountTextsCountAsTheNotesOwnTotal) {
+  SaveNote(Path("odd.qgd"), "NO.9", "张三", "2024年1月5日", {"12元", "１２", " 7.5", "abc", "1e3", "-3", ""});
+  ASSERT_EQ(Notebook({"--book", book_.path(), "import", Path("odd.qgd")}).status, 0);
+  EXPECT_EQ(List().out,
+            u8"date,number,customer,total,file\r\n2024-01-05,NO.9,张三,1028.5," + Path("odd.qgd") + "\r\n");
+  Outcome statement = Notebook({"--book", book_.path(), "statement", "--customer", u8"张三", "--from",
+                                "2024-01-01", "--to", "2024-01-31", "--csv"});
+  EXPECT_EQ(statement.status, 0) << statement.err;
+  EXPECT_NE(statement.out.find(u8"本期送货,1028.50\r\n"), std::string::npos) << statement.out;
+  EXPECT_NE(statement.out.find(u8"期末欠款,1028.50\r\n"), std::string::npos) << statement.out;
+}
+
 TEST_F(NotebookTest, BadInputChangesNothing) {
   EXPECT_EQ(Notebook({"--book", book_.path(), "list", "--csv"}).status, kExitFailure);  // no such book
   EXPECT_FALSE(fs::exists(book_.path()));

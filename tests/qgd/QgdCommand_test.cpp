@@ -8,6 +8,7 @@
 
 #include "grid/core/PlatformFile.h"
 #include "tests/qgd/QgdTestSupport.h"
+#include "text/Csv.h"
 #include "tools/qgd/GridCsv.h"
 
 namespace qgd {
@@ -143,8 +144,8 @@ TEST(QgdCsv, TextsAsTheGridShowsThem) {
   EXPECT_EQ(csv, expected);
 
   std::string out;
-  AppendCsvField("\r", &out);
-  AppendCsvField(" plain ", &out);
+  text::AppendCsvField("\r", &out);
+  text::AppendCsvField(" plain ", &out);
   EXPECT_EQ(out, "\"\r\" plain ");
 }
 

@@ -184,6 +184,18 @@ TEST(ToNumber, FullWidthFormsCountAsTheirSingleByteForms) {
   EXPECT_EQ(TextToNumber("\xA3\xB1\xA3"), 1);
 }
 
+// The number exact sums take is the one TextToNumber reads, spelled in ASCII.
+TEST(ToNumber, LeadingNumberTextIsWhatTheReadingTakes) {
+  struct Case {
+    const char* text;
+    const char* number;
+  };
+  for (Case c : {Case{"12元", "12"}, Case{"　－１．５Ｅ２x", "-1.5e2"}, Case{" +.5", "0.5"}, Case{"1e", "1"},
+                 Case{"7e-x", "7"}, Case{"abc", ""}, Case{"", ""}, Case{"-", ""}, Case{"3.", "3"}})
+    EXPECT_EQ(LeadingNumberText(c.text), c.number) << c.text;
+  EXPECT_EQ(LeadingNumberText(nullptr), "");
+}
+
 #ifndef _WIN32
 // Within the usual characters the reading must agree bit for bit with a correctly
 // rounding standard library (glibc's), including halfway cases and long inputs.

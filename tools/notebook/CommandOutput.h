@@ -24,16 +24,28 @@ struct Output {
   }
 };
 
-// The book at `path`, or null after saying why. An existing book only, when `mustExist`.
-std::unique_ptr<book::NoteBook> OpenBook(const std::string& path, const Output& o, bool mustExist = false);
+// Where the book is: a file (--book), or a server (--server, --dsn).
+struct BookPlace {
+  std::string file;
+  std::string connection;  // GBK, "" for a file
+  std::string name;        // for messages, UTF-8
+};
+
+// The book, or null after saying why. An existing file only, when `mustExist`.
+std::unique_ptr<book::NoteBook> OpenBook(const BookPlace& place, const Output& o, bool mustExist = false);
 
 // The commands of PaymentCommands.cpp, over the arguments after the command's name.
-int Pay(const std::string& bookPath, const std::vector<std::string>& args, const Output& o);
-int PaymentsCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o);
-int StatementCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o);
+int Pay(const BookPlace& place, const std::vector<std::string>& args, const Output& o);
+int PaymentsCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o);
+int StatementCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o);
+
+// The commands of ServerCommands.cpp.
+int TakeNumber(const BookPlace& place, const std::vector<std::string>& args, const Output& o);
+int Push(const BookPlace& place, const std::vector<std::string>& args, const Output& o);
+// The place `option` (--book, --server, --dsn) and `value` name; false for another option.
+bool ReadPlace(const std::string& option, const std::string& value, BookPlace* place);
 // ReceivableCommands.cpp: receivables, and void / unvoid (`voided` false).
-int ReceivablesCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o);
-int SetVoided(const std::string& bookPath, const std::vector<std::string>& args, bool voided,
-              const Output& o);
+int ReceivablesCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o);
+int SetVoided(const BookPlace& place, const std::vector<std::string>& args, bool voided, const Output& o);
 
 }  // namespace notebook

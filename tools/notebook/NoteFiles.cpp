@@ -8,7 +8,7 @@
 #include "book/core/BookText.h"
 #include "grid/core/GridFile.h"
 #include "grid/core/PlatformFile.h"
-#include "tools/qgd/GbkText.h"
+#include "text/GbkText.h"
 
 namespace notebook {
 
@@ -32,7 +32,7 @@ std::string RecordedPath(const std::string& path) {
   fs::path absolute = fs::absolute(path, error);
   std::string text = error ? path : absolute.lexically_normal().string();
   std::string gbk;
-  return qgd::Utf8ToGbk(text, &gbk) ? gbk : text;
+  return text::Utf8ToGbk(text, &gbk) ? gbk : text;
 }
 
 }  // namespace

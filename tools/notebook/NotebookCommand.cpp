@@ -8,15 +8,17 @@
 #include "book/core/BookDate.h"
 #include "book/core/BookText.h"
 #include "book/core/NoteBook.h"
+#include "book/server/ServerStore.h"
+#include "text/Csv.h"
+#include "text/GbkText.h"
 #include "tools/notebook/CommandOutput.h"
 #include "tools/notebook/NoteFiles.h"
-#include "tools/qgd/GbkText.h"
-#include "tools/qgd/GridCsv.h"
 
 namespace notebook {
 
 const char kUsage[] =
-    "usage: notebook --book FILE import PATH...\n"
+    "usage: notebook BOOK COMMAND ..., where BOOK is --book FILE, --server CONNECTION or --dsn NAME\n"
+    "       notebook --book FILE import PATH...\n"
     "       notebook --book FILE list [--customer NAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD] --csv\n"
     "       notebook --book FILE pay --customer NAME --date YYYY-MM-DD --amount X [--remark TEXT]\n"
     "       notebook --book FILE payments --customer NAME --csv\n"
@@ -24,6 +26,8 @@ const char kUsage[] =
     "       notebook --book FILE receivables [--as-of YYYY-MM-DD] --csv\n"
     "       notebook --book FILE void NUMBER\n"
     "       notebook --book FILE unvoid NUMBER\n"
+    "       notebook --book FILE take-number [--date YYYY-MM-DD]\n"
+    "       notebook --book FILE push --server CONNECTION | --dsn NAME\n"
     "  import     record every note file given, or every *.qgd under a folder given\n"
     "  list       the recorded notes, newest first: date,number,customer,total,file (UTF-8 CSV);\n"
     "             a voided note has void in a sixth column\n"
@@ -31,25 +35,32 @@ const char kUsage[] =
     "  payments   the customer's payments: id,date,amount,remark\n"
     "  statement  the customer's statement for the period, then its four closing rows\n"
     "  receivables  what every customer owes on the day (default today), aged, then the total\n"
-    "  void       take the note out of every statement and sum, keeping its number; unvoid puts it back\n";
+    "  void       take the note out of every statement and sum, keeping its number; unvoid puts it back\n"
+    "  take-number  takes the next note number (of today, or the date given) and prints it\n"
+    "  push       uploads the book into an empty server book, in one transaction\n";
 
-std::unique_ptr<book::NoteBook> OpenBook(const std::string& path, const Output& o, bool mustExist) {
+std::unique_ptr<book::NoteBook> OpenBook(const BookPlace& place, const Output& o, bool mustExist) {
+  std::string why;
+  if (!place.connection.empty()) {
+    auto book = book::OpenServerBook(place.connection, &why);
+    if (!book) o.Fail(place.name, book::GbkToUtf8ForOutput(why));
+    return book;
+  }
   std::error_code error;
-  if (mustExist && !std::filesystem::exists(path, error)) {
-    o.Fail(path, "no such book");
+  if (mustExist && !std::filesystem::exists(place.file, error)) {
+    o.Fail(place.name, "no such book");
     return nullptr;
   }
-  std::string why;
-  auto book = book::NoteBook::Open(path, &why);
-  if (!book) o.Fail(path, book::GbkToUtf8ForOutput(why));
+  auto book = book::NoteBook::Open(place.file, &why);
+  if (!book) o.Fail(place.name, book::GbkToUtf8ForOutput(why));
   return book;
 }
 
 namespace {
 
-int Import(const std::string& bookPath, const std::vector<std::string>& paths, const Output& o) {
+int Import(const BookPlace& place, const std::vector<std::string>& paths, const Output& o) {
   if (paths.empty()) return o.Usage("import needs a file or folder");
-  auto book = OpenBook(bookPath, o);
+  auto book = OpenBook(place, o);
   if (!book) return kExitFailure;
   FoundFiles found;
   for (const std::string& path : paths) FindNoteFiles(path, &found);
@@ -64,7 +75,7 @@ int Import(const std::string& bookPath, const std::vector<std::string>& paths, c
       skipped.emplace_back(file, why);
   }
   std::string why;
-  if (!book->RecordAll(notes, &why)) return o.Fail(bookPath, book::GbkToUtf8ForOutput(why));
+  if (!book->RecordAll(notes, &why)) return o.Fail(place.name, book::GbkToUtf8ForOutput(why));
   *o.out += "imported " + std::to_string(notes.size()) + ", skipped " + std::to_string(skipped.size()) + "\n";
   for (const auto& [file, reason] : skipped) o.Fail(file, reason);
   return skipped.empty() ? 0 : kExitFailure;
@@ -72,15 +83,15 @@ int Import(const std::string& bookPath, const std::vector<std::string>& paths, c
 
 void AppendNoteLine(const book::NoteSummary& note, std::string* csv) {
   for (const std::string* gbk : {&note.noteDate, &note.number, &note.customer}) {
-    qgd::AppendCsvField(book::GbkToUtf8ForOutput(*gbk), csv);
+    text::AppendCsvField(book::GbkToUtf8ForOutput(*gbk), csv);
     *csv += ',';
   }
-  *csv += ShortestDecimal(note.total) + ',';
-  qgd::AppendCsvField(book::GbkToUtf8ForOutput(note.filePath), csv);
+  *csv += book::MoneyDecimal(note.total) + ',';
+  text::AppendCsvField(book::GbkToUtf8ForOutput(note.filePath), csv);
   *csv += note.voided ? ",void\r\n" : "\r\n";
 }
 
-int List(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
+int List(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
   book::NoteFilter filter;
   std::string customer;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -97,13 +108,13 @@ int List(const std::string& bookPath, const std::vector<std::string>& args, cons
       return o.Usage(a + ": not a date (YYYY-MM-DD): " + *target);
   }
   // A name GBK cannot write is no customer of the book: the list is empty.
-  if (!customer.empty() && !qgd::Utf8ToGbk(customer, &filter.customer)) filter.customer = "\xFF";
-  auto book = OpenBook(bookPath, o, true);
+  if (!customer.empty() && !text::Utf8ToGbk(customer, &filter.customer)) filter.customer = "\xFF";
+  auto book = OpenBook(place, o, true);
   if (!book) return kExitFailure;
-  std::vector<book::NoteSummary> notes = book->List(filter);
-  if (!book->LastError().empty()) return o.Fail(bookPath, book::GbkToUtf8ForOutput(book->LastError()));
+  book::Answer<std::vector<book::NoteSummary>> notes = book->List(filter);
+  if (!notes.ok) return o.Fail(place.name, book::GbkToUtf8ForOutput(notes.why));
   *o.out += "date,number,customer,total,file\r\n";
-  for (const book::NoteSummary& note : notes) AppendNoteLine(note, o.out);
+  for (const book::NoteSummary& note : notes.value) AppendNoteLine(note, o.out);
   return 0;
 }
 
@@ -120,17 +131,20 @@ int RunNotebook(const std::vector<std::string>& args, std::string* out, std::str
   out->clear();
   err->clear();
   Output o{out, err};
-  if (args.size() < 3 || args[0] != "--book") return o.Usage();
+  BookPlace place;
+  if (args.size() < 3 || !ReadPlace(args[0], args[1], &place)) return o.Usage();
   std::vector<std::string> rest(args.begin() + 3, args.end());
   try {
-    if (args[2] == "import") return Import(args[1], rest, o);
-    if (args[2] == "list") return List(args[1], rest, o);
-    if (args[2] == "pay") return Pay(args[1], rest, o);
-    if (args[2] == "payments") return PaymentsCsv(args[1], rest, o);
-    if (args[2] == "statement") return StatementCsv(args[1], rest, o);
-    if (args[2] == "receivables") return ReceivablesCsv(args[1], rest, o);
-    if (args[2] == "void") return SetVoided(args[1], rest, true, o);
-    if (args[2] == "unvoid") return SetVoided(args[1], rest, false, o);
+    if (args[2] == "import") return Import(place, rest, o);
+    if (args[2] == "list") return List(place, rest, o);
+    if (args[2] == "pay") return Pay(place, rest, o);
+    if (args[2] == "payments") return PaymentsCsv(place, rest, o);
+    if (args[2] == "statement") return StatementCsv(place, rest, o);
+    if (args[2] == "take-number") return TakeNumber(place, rest, o);
+    if (args[2] == "push") return Push(place, rest, o);
+    if (args[2] == "receivables") return ReceivablesCsv(place, rest, o);
+    if (args[2] == "void") return SetVoided(place, rest, true, o);
+    if (args[2] == "unvoid") return SetVoided(place, rest, false, o);
     return o.Usage("unknown command " + args[2]);
   } catch (const std::bad_alloc&) {
     out->clear();

@@ -7,8 +7,8 @@
 #include "book/core/BookText.h"
 #include "book/core/StatementCsv.h"
 #include "tools/notebook/CommandOutput.h"
-#include "tools/qgd/GbkText.h"
-#include "tools/qgd/GridCsv.h"
+#include "text/Csv.h"
+#include "text/GbkText.h"
 
 namespace notebook {
 
@@ -42,7 +42,7 @@ bool ReadOptions(const std::string& command, const std::vector<std::string>& arg
 bool GbkOption(const Options& options, const char* name, std::string* gbk, const Output& o) {
   auto it = options.find(name);
   if (it == options.end()) return true;
-  if (qgd::Utf8ToGbk(it->second, gbk)) return true;
+  if (text::Utf8ToGbk(it->second, gbk)) return true;
   o.Usage(std::string(name) + ": holds characters the book cannot keep");
   return false;
 }
@@ -51,7 +51,7 @@ void AppendFields(std::initializer_list<std::string> utf8, std::string* csv) {
   bool first = true;
   for (const std::string& field : utf8) {
     if (!first) *csv += ',';
-    qgd::AppendCsvField(field, csv);
+    text::AppendCsvField(field, csv);
     first = false;
   }
   *csv += "\r\n";
@@ -61,7 +61,7 @@ std::string Out(const std::string& gbk) { return book::GbkToUtf8ForOutput(gbk); 
 
 }  // namespace
 
-int Pay(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
+int Pay(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
   Options options;
   book::Payment payment;
   if (!ReadOptions("pay", args, {"--customer", "--date", "--amount", "--remark"},
@@ -71,43 +71,43 @@ int Pay(const std::string& bookPath, const std::vector<std::string>& args, const
     return kExitUsage;
   payment.date = options["--date"];
   if (!book::ParseMoney(options["--amount"], &payment.amount)) return o.Usage("--amount: not a number");
-  auto book = OpenBook(bookPath, o);
+  auto book = OpenBook(place, o);
   std::string why;
   if (!book) return kExitFailure;
-  if (!book->RecordPayment(&payment, &why)) return o.Fail(bookPath, Out(why));
+  if (!book->RecordPayment(&payment, &why)) return o.Fail(place.name, Out(why));
   *o.out += "recorded payment " + std::to_string(payment.id) + "\n";
   return 0;
 }
 
-int PaymentsCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
+int PaymentsCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
   Options options;
   std::string customer;
   if (!ReadOptions("payments", args, {"--customer"}, {"--customer"}, &options, o) ||
       !GbkOption(options, "--customer", &customer, o))
     return kExitUsage;
-  auto book = OpenBook(bookPath, o, true);
+  auto book = OpenBook(place, o, true);
   if (!book) return kExitFailure;
-  std::vector<book::Payment> payments = book->Payments(customer);
-  if (!book->LastError().empty()) return o.Fail(bookPath, Out(book->LastError()));
+  book::Answer<std::vector<book::Payment>> payments = book->Payments(customer);
+  if (!payments.ok) return o.Fail(place.name, Out(payments.why));
   *o.out += "id,date,amount,remark\r\n";
-  for (const book::Payment& p : payments)
+  for (const book::Payment& p : payments.value)
     AppendFields({std::to_string(p.id), p.date, book::MoneyText(p.amount), Out(p.remark)}, o.out);
   return 0;
 }
 
-int StatementCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
+int StatementCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
   Options options;
   std::string customer;
   if (!ReadOptions("statement", args, {"--customer", "--from", "--to"}, {"--customer", "--from", "--to"},
                    &options, o) ||
       !GbkOption(options, "--customer", &customer, o))
     return kExitUsage;
-  auto book = OpenBook(bookPath, o, true);
+  auto book = OpenBook(place, o, true);
   if (!book) return kExitFailure;
   book::Statement s;
   std::string why;
   if (!book->MakeStatement(customer, options["--from"], options["--to"], &s, &why))
-    return o.Fail(bookPath, Out(why));
+    return o.Fail(place.name, Out(why));
   *o.out += book::StatementCsv(s);
   return 0;
 }

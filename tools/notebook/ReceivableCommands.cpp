@@ -5,8 +5,8 @@
 #include "book/core/BookDate.h"
 #include "book/core/BookText.h"
 #include "book/core/ReceivablesCsv.h"
+#include "text/GbkText.h"
 #include "tools/notebook/CommandOutput.h"
-#include "tools/qgd/GbkText.h"
 
 namespace notebook {
 
@@ -25,7 +25,7 @@ std::string Today() {
 
 }  // namespace
 
-int ReceivablesCsv(const std::string& bookPath, const std::vector<std::string>& args, const Output& o) {
+int ReceivablesCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
   std::string asOf;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--csv") continue;
@@ -35,26 +35,25 @@ int ReceivablesCsv(const std::string& bookPath, const std::vector<std::string>& 
     if (!book::IsIsoDate(asOf)) return o.Usage("--as-of: not a date (YYYY-MM-DD): " + asOf);
   }
   if (asOf.empty()) asOf = Today();
-  auto book = OpenBook(bookPath, o, true);
+  auto book = OpenBook(place, o, true);
   if (!book) return kExitFailure;
   book::Receivables receivables;
   std::string why;
   if (!book->MakeReceivables(asOf, &receivables, &why))
-    return o.Fail(bookPath, book::GbkToUtf8ForOutput(why));
+    return o.Fail(place.name, book::GbkToUtf8ForOutput(why));
   *o.out += book::ReceivablesCsv(receivables);
   return 0;
 }
 
-int SetVoided(const std::string& bookPath, const std::vector<std::string>& args, bool voided,
-              const Output& o) {
+int SetVoided(const BookPlace& place, const std::vector<std::string>& args, bool voided, const Output& o) {
   const char* command = voided ? "void" : "unvoid";
   if (args.size() != 1) return o.Usage(std::string(command) + " needs one note number");
   std::string number;
-  if (!qgd::Utf8ToGbk(args[0], &number)) return o.Usage("the number holds characters the book cannot keep");
-  auto book = OpenBook(bookPath, o, true);
+  if (!text::Utf8ToGbk(args[0], &number)) return o.Usage("the number holds characters the book cannot keep");
+  auto book = OpenBook(place, o, true);
   if (!book) return kExitFailure;
   std::string why;
-  if (!book->SetVoided(number, voided, &why)) return o.Fail(bookPath, book::GbkToUtf8ForOutput(why));
+  if (!book->SetVoided(number, voided, &why)) return o.Fail(place.name, book::GbkToUtf8ForOutput(why));
   *o.out += std::string(voided ? "voided " : "unvoided ") + args[0] + "\n";
   return 0;
 }

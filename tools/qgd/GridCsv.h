@@ -7,13 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace qgd {
 
 bool GridCsv(const uint8_t* data, size_t size, std::string* csv, std::string* error);
-
-// One field as it goes into a record (the text already UTF-8).
-void AppendCsvField(std::string_view utf8, std::string* out);
 
 }  // namespace qgd

@@ -5,7 +5,7 @@
 #include "grid/core/GridFile.h"
 #include "grid/core/GridModel.h"
 #include "tools/qgd/ByteText.h"
-#include "tools/qgd/GbkText.h"
+#include "text/GbkText.h"
 #include "tools/qgd/GridJson.h"
 #include "tools/qgd/GridJsonNames.h"
 
@@ -97,7 +97,7 @@ bool Text(JsonReader& r, size_t maxBytes, std::string* gbk) {
   } else {
     std::string utf8;
     if (!r.String(&utf8)) return false;
-    if (!Utf8ToGbk(utf8, gbk))
+    if (!text::Utf8ToGbk(utf8, gbk))
       return r.Fail("text holds a character without a GBK code (give its bytes as {\"hex\": ...})");
   }
   if (gbk->find('\0') != std::string::npos) return r.Fail("text holds a zero byte");

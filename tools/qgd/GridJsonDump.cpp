@@ -1,6 +1,6 @@
 #include "grid/core/LogFont.h"
 #include "tools/qgd/ByteText.h"
-#include "tools/qgd/GbkText.h"
+#include "text/GbkText.h"
 #include "tools/qgd/GridJson.h"
 #include "tools/qgd/GridJsonNames.h"
 #include "tools/qgd/JsonWriter.h"
@@ -13,7 +13,7 @@ using grid::GridFileImage;
 
 void TextValue(JsonWriter& w, std::string_view gbk) {
   std::string utf8;
-  if (GbkToUtf8(gbk, &utf8)) {
+  if (text::GbkToUtf8(gbk, &utf8)) {
     w.String(utf8);
   } else {
     w.BeginObject(true);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "text/GbkText.h"
 #include "tools/qgd/QgdCommand.h"
 
 #ifdef _WIN32
@@ -36,11 +37,8 @@ std::vector<std::string> Arguments(int argc, char** argv) {
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
   if (wide) {
     for (int i = 1; i < count; ++i) {
-      int n = WideCharToMultiByte(936, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-      std::string arg(size_t(n > 0 ? n : 1), '\0');
-      if (n > 0) WideCharToMultiByte(936, 0, wide[i], -1, &arg[0], n, nullptr, nullptr);
-      arg.resize(arg.size() - 1);
-      args.push_back(arg);
+      std::wstring_view arg(wide[i]);
+      args.push_back(text::Utf16ToGbkLossy(std::u16string(arg.begin(), arg.end())));
     }
     LocalFree(wide);
     return args;

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "book/core/BookErrors.h"
-#include "book/core/NoteBookImpl.h"
+#include "book/core/SqliteStore.h"
 
 namespace book {
 
@@ -11,6 +11,13 @@ namespace {
 
 const char kCannotOpenBackup[] = "无法打开备份文件";
 const char kBackupIsTheBook[] = "备份文件不能是账本本身";
+
+bool Refuse(const char* reason, std::string* why) {
+  if (why) *why = reason;
+  return false;
+}
+
+bool Refuse(const std::string& reason, std::string* why) { return Refuse(reason.c_str(), why); }
 
 // Copies every page of `from` into `to`; waits out a writer up to the book's wait.
 int CopyDatabase(sqlite3* to, sqlite3* from) {
@@ -56,31 +63,26 @@ std::string CheckBackup(sqlite3* db) {
 
 }  // namespace
 
-bool NoteBook::BackupTo(const std::string& pathUtf8, std::string* why) {
-  sqlite3* db = impl_->db.get();
-  if (SameFile(db, pathUtf8)) return impl_->Fail(kBackupIsTheBook, why);
+bool SqliteStore::BackupTo(const std::string& pathUtf8, std::string* why) {
+  sqlite3* db = db_.get();
+  if (SameFile(db, pathUtf8)) return Refuse(kBackupIsTheBook, why);
   sql::Connection copy;
   int rc = OpenFile(pathUtf8, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &copy);
-  if (rc != SQLITE_OK) return impl_->Fail(ReasonForCode(rc), why);
-  rc = CopyDatabase(copy.get(), db);
-  if (rc != SQLITE_OK) return impl_->Fail(ReasonForCode(rc), why);
-  impl_->Succeeded();
-  return true;
+  if (rc != SQLITE_OK) return Succeeded(rc, why);
+  return Succeeded(CopyDatabase(copy.get(), db), why);
 }
 
-bool NoteBook::RestoreFrom(const std::string& pathUtf8, const std::string& keepUtf8, std::string* why) {
-  sqlite3* db = impl_->db.get();
-  if (SameFile(db, pathUtf8)) return impl_->Fail(kBackupIsTheBook, why);
+bool SqliteStore::RestoreFrom(const std::string& pathUtf8, const std::string& keepUtf8, std::string* why) {
+  sqlite3* db = db_.get();
+  if (SameFile(db, pathUtf8)) return Refuse(kBackupIsTheBook, why);
   sql::Connection backup;
-  if (OpenFile(pathUtf8, SQLITE_OPEN_READONLY, &backup) != SQLITE_OK) return impl_->Fail(kCannotOpenBackup, why);
+  if (OpenFile(pathUtf8, SQLITE_OPEN_READONLY, &backup) != SQLITE_OK) return Refuse(kCannotOpenBackup, why);
   std::string reason = CheckBackup(backup.get());
-  if (!reason.empty()) return impl_->Fail(reason, why);
+  if (!reason.empty()) return Refuse(reason, why);
   if (!BackupTo(keepUtf8, why)) return false;
   int rc = CopyDatabase(db, backup.get());
   if (rc == SQLITE_OK) rc = BringUpToDate(db);
-  if (rc != SQLITE_OK) return impl_->Fail(ReasonForCode(rc), why);
-  impl_->Succeeded();
-  return true;
+  return Succeeded(rc, why);
 }
 
 }  // namespace book

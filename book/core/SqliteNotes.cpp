@@ -1,46 +1,33 @@
-// Recording notes: one note is one record, found again by its number, or by its file
-// path while it has none, so saving a note again replaces its record.
+// Recording notes: one note is one record, found again by its number, or by the file it
+// was saved to, so saving a note again (renumbered or not) replaces its record.
 #include <algorithm>
-#include <cmath>
 
-#include "book/core/BookDate.h"
-#include "book/core/NoteBookImpl.h"
+#include "book/core/CustomerName.h"
+#include "book/core/SqliteStore.h"
 
 namespace book {
 
 namespace {
 
-// A record the tables would refuse, told before anything is written.
-bool CheckNote(const NoteRecord& note, std::string* reason) {
-  if (!note.noteDate.empty() && !IsIsoDate(note.noteDate)) {
-    *reason = "单据日期有误：" + note.noteDate;
-    return false;
-  }
-  if (!std::isfinite(note.total)) {
-    *reason = "单据合计不是有效的数";
-    return false;
-  }
-  bool seen[21] = {};
-  for (const NoteItem& item : note.items) {
-    if (item.row < 1 || item.row > 20 || seen[item.row]) {
-      *reason = "单据的货物行号有误：" + std::to_string(item.row);
-      return false;
-    }
-    seen[item.row] = true;
-  }
-  return true;
+// The id of the record `sql` (one parameter) finds, 0 when none.
+int FindId(sqlite3* db, const char* sql, const std::string& key, int64_t* id) {
+  sql::Statement s(db, sql);
+  s.BindGbk(1, key);
+  int rc = s.Step();
+  *id = rc == SQLITE_ROW ? s.Int(0) : 0;
+  return rc == SQLITE_ROW || rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
-// The record the note replaces, 0 when there is none.
-int FindRecord(sqlite3* db, const NoteRecord& note, int64_t* id) {
+// The record the note replaces (0 when none): the one under its number, else the one
+// saved from its file under whatever number it had then, since a file holds one note.
+int FindReplacedRecord(sqlite3* db, const NoteRecord& note, int64_t* id) {
   *id = 0;
-  bool numbered = !note.number.empty();
-  sql::Statement s(db, numbered ? "SELECT id FROM notes WHERE number = ?1 AND number <> ''"
-                                : "SELECT id FROM notes WHERE number = '' AND file_path = ?1");
-  s.BindGbk(1, numbered ? note.number : note.filePath);
-  int rc = s.Step();
-  if (rc == SQLITE_ROW) *id = s.Int(0);
-  return rc == SQLITE_ROW || rc == SQLITE_DONE ? SQLITE_OK : rc;
+  int rc = SQLITE_OK;
+  if (!note.number.empty()) rc = FindId(db, "SELECT id FROM notes WHERE number = ?1", note.number, id);
+  if (rc == SQLITE_OK && !*id && !note.filePath.empty())
+    rc = FindId(db, "SELECT id FROM notes WHERE file_path = ?1 ORDER BY saved_at DESC, id DESC LIMIT 1",
+                note.filePath, id);
+  return rc;
 }
 
 int WriteNoteRow(sqlite3* db, const NoteRecord& note, int64_t customerId, int64_t now, int64_t* id) {
@@ -53,7 +40,7 @@ int WriteNoteRow(sqlite3* db, const NoteRecord& note, int64_t customerId, int64_
   s.BindGbk(3, note.handler);
   s.BindGbk(4, note.noteDate);
   s.BindGbk(5, note.printTitle);
-  s.Bind(6, note.total);
+  s.Bind(6, double(note.total) / double(kMoneyScale));  // for older programs; lists sum the items
   s.BindGbk(7, note.filePath);
   s.Bind(8, now);
   if (*id) s.Bind(9, *id);
@@ -85,12 +72,13 @@ int WriteItems(sqlite3* db, int64_t noteId, const std::vector<NoteItem>& items) 
   return rc;
 }
 
-// A numbered note saved where it was saved before it had a number is the same note:
-// its old record goes.
-int DropUnnumberedAtPath(sqlite3* db, const NoteRecord& note) {
-  if (note.number.empty() || note.filePath.empty()) return SQLITE_OK;
-  sql::Statement s(db, "DELETE FROM notes WHERE number = '' AND file_path = ?1");
+// Any other record of the note's file was an earlier state of this note (before it had
+// a number or got another): it goes.
+int DropOtherRecordsOfFile(sqlite3* db, const NoteRecord& note, int64_t id) {
+  if (note.filePath.empty()) return SQLITE_OK;
+  sql::Statement s(db, "DELETE FROM notes WHERE file_path = ?1 AND id <> ?2");
   s.BindGbk(1, note.filePath);
+  s.Bind(2, id);
   return s.Run();
 }
 
@@ -108,27 +96,20 @@ int TakeStamps(sqlite3* db, size_t count, int64_t* first) {
   return write.Run();
 }
 
+}  // namespace
+
 int WriteNote(sqlite3* db, const NoteRecord& note, int64_t now) {
   int64_t customerId = 0, id = 0;
   int rc = UpsertCustomer(db, note.customer, now, &customerId);
-  if (rc == SQLITE_OK) rc = FindRecord(db, note, &id);
+  if (rc == SQLITE_OK) rc = FindReplacedRecord(db, note, &id);
+  if (rc == SQLITE_OK) rc = DropOtherRecordsOfFile(db, note, id);
   if (rc == SQLITE_OK) rc = WriteNoteRow(db, note, customerId, now, &id);
   if (rc == SQLITE_OK) rc = WriteItems(db, id, note.items);
-  if (rc == SQLITE_OK) rc = DropUnnumberedAtPath(db, note);
   return rc;
 }
 
-}  // namespace
-
-bool NoteBook::Record(const NoteRecord& note, std::string* why) {
-  return RecordAll(std::vector<NoteRecord>{note}, why);
-}
-
-bool NoteBook::RecordAll(const std::vector<NoteRecord>& notes, std::string* why) {
-  std::string reason;
-  for (const NoteRecord& note : notes)
-    if (!CheckNote(note, &reason)) return impl_->Fail(reason, why);
-  sqlite3* db = impl_->db.get();
+bool SqliteStore::WriteNotes(const std::vector<NoteRecord>& notes, std::string* why) {
+  sqlite3* db = db_.get();
   sql::WriteTransaction transaction(db);
   int rc = transaction.BeginResult();
   int64_t stamp = 0;
@@ -136,14 +117,13 @@ bool NoteBook::RecordAll(const std::vector<NoteRecord>& notes, std::string* why)
   for (size_t i = 0; i < notes.size() && rc == SQLITE_OK; ++i)
     rc = WriteNote(db, notes[i], stamp + int64_t(i));
   if (rc == SQLITE_OK) rc = transaction.Commit();
-  if (rc != SQLITE_OK) return impl_->Fail(rc, why);
-  impl_->Succeeded();
-  return true;
+  return Succeeded(rc, why);
 }
 
 // The customer's id, made or brought up to `now`; 0 for a note without a customer.
-int UpsertCustomer(sqlite3* db, const std::string& name, int64_t now, int64_t* id) {
+int UpsertCustomer(sqlite3* db, const std::string& typed, int64_t now, int64_t* id) {
   *id = 0;
+  std::string name = CustomerName(typed);
   if (name.empty()) return SQLITE_OK;
   sql::Statement s(db,
                    "INSERT INTO customers(name, last_used) VALUES(?1, ?2) ON CONFLICT(name) DO UPDATE "

@@ -4,7 +4,7 @@
 
 #include "book/core/BookErrors.h"
 #include "book/core/BookSchema.h"
-#include "book/core/NoteBookImpl.h"
+#include "book/core/SqliteStore.h"
 
 namespace book {
 
@@ -101,18 +101,13 @@ int64_t NowMs() {
   return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-bool NoteBook::Impl::Fail(int code, std::string* why) { return Fail(ReasonForCode(code), why); }
-
-bool NoteBook::Impl::Fail(const std::string& reason, std::string* why) {
-  lastError = reason;
-  if (why) *why = reason;
+bool Succeeded(int code, std::string* why) {
+  if (code == SQLITE_OK) return true;
+  if (why) *why = ReasonForCode(code);
   return false;
 }
 
-NoteBook::NoteBook(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
-NoteBook::~NoteBook() = default;
-
-std::unique_ptr<NoteBook> NoteBook::Open(const std::string& pathUtf8, std::string* why, int waitMs) {
+std::unique_ptr<SqliteStore> SqliteStore::Open(const std::string& pathUtf8, std::string* why, int waitMs) {
   sqlite3* raw = nullptr;
   int rc = sqlite3_open_v2(pathUtf8.c_str(), &raw,
                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -124,11 +119,7 @@ std::unique_ptr<NoteBook> NoteBook::Open(const std::string& pathUtf8, std::strin
   sqlite3_extended_result_codes(db.get(), 1);
   sqlite3_busy_timeout(db.get(), waitMs);
   if (!Prepare(db.get(), why)) return nullptr;
-  auto impl = std::make_unique<Impl>();
-  impl->db = std::move(db);
-  return std::unique_ptr<NoteBook>(new NoteBook(std::move(impl)));
+  return std::unique_ptr<SqliteStore>(new SqliteStore(std::move(db)));
 }
-
-const std::string& NoteBook::LastError() const { return impl_->lastError; }
 
 }  // namespace book

@@ -1,8 +1,8 @@
-#include "tools/qgd/GbkText.h"
+#include "text/GbkText.h"
 
 #include <gtest/gtest.h>
 
-namespace qgd {
+namespace text {
 namespace {
 
 std::string ToUtf8(std::string_view gbk) {
@@ -85,4 +85,4 @@ TEST(GbkText, LossyConversionMarksOnlyTheBadBytes) {
 }
 
 }  // namespace
-}  // namespace qgd
+}  // namespace text

@@ -1,0 +1,77 @@
+#include "app/win/PrintSettingsFile.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "app/core/PrintSettings.h"
+#include "runtime/win/Gbk.h"
+
+namespace app::win {
+
+namespace {
+
+constexpr DWORD kMostBytes = 1 << 20;  // a settings file is a few hundred bytes
+
+std::wstring Utf8ToWide(const std::string& utf8) {
+  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+  std::wstring wide(size_t(n > 0 ? n : 0), L'\0');
+  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), &wide[0], n);
+  return wide;
+}
+
+std::string WideToUtf8(const std::wstring& wide) {
+  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string utf8(size_t(n > 0 ? n : 0), '\0');
+  if (n > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), &utf8[0], n, nullptr, nullptr);
+  return utf8;
+}
+
+std::wstring FolderPath() {
+  wchar_t base[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base)))
+    return std::wstring();
+  return std::wstring(base) + L"\\NoteWriter";
+}
+
+}  // namespace
+
+std::wstring PrintSettingsPath() {
+  std::wstring folder = FolderPath();
+  return folder.empty() ? folder : folder + L"\\print.ini";
+}
+
+void LoadPrintSettingsFile() {
+  HANDLE file = CreateFileW(PrintSettingsPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD size = GetFileSize(file, nullptr);
+  std::string bytes;
+  if (size != INVALID_FILE_SIZE && size <= kMostBytes) {
+    bytes.resize(size);
+    DWORD read = 0;
+    if (!ReadFile(file, bytes.empty() ? nullptr : &bytes[0], size, &read, nullptr)) read = 0;
+    bytes.resize(read);
+  }
+  CloseHandle(file);
+  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
+  // Whatever the system's code page: UTF-8 in the file, GBK inside.
+  print::CurrentPrintSettings() = print::ParsePrintSettings(rt::win::WideToGbk(Utf8ToWide(bytes)));
+}
+
+bool SavePrintSettingsFile(const std::string& gbkText) {
+  std::wstring folder = FolderPath();
+  if (folder.empty()) return false;
+  CreateDirectoryW(folder.c_str(), nullptr);
+  std::string utf8 = WideToUtf8(rt::win::GbkToWide(gbkText));
+  HANDLE file = CreateFileW(PrintSettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(file, utf8.data(), DWORD(utf8.size()), &written, nullptr) && written == utf8.size();
+  CloseHandle(file);
+  return ok;
+}
+
+}  // namespace app::win

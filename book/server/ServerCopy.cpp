@@ -1,0 +1,251 @@
+// The whole server book read in one snapshot, written into an empty one in one
+// transaction, and kept as a book file.
+#include <cstdio>
+#include <map>
+#include <set>
+
+#include "book/core/BookErrors.h"
+#include "book/core/SqliteStore.h"
+#include "book/server/Odbc.h"
+#include "book/server/ServerStore.h"
+#include "book/server/ServerWrite.h"
+
+namespace book {
+
+namespace {
+
+constexpr size_t kRowsPerInsert = 200;
+
+bool ReadNotesAndItems(odbc::Connection& db, std::vector<BookContents::Note>* notes) {
+  odbc::Statement s(
+      db,
+      "SELECT n.id, n.number, c.name, n.handler, n.note_date, n.print_title, n.total, n.file_path, "
+      "n.saved_at, CASE WHEN n.voided THEN 1 ELSE 0 END FROM notes n "
+      "LEFT JOIN customers c ON c.id = n.customer_id ORDER BY n.id");
+  std::map<int64_t, size_t> at;
+  bool row = false, ok = s.Execute();
+  while (ok && (ok = s.Fetch(&row)) && row) {
+    BookContents::Note note;
+    at[s.Int(0)] = notes->size();
+    NoteRecord& r = note.record;
+    r.number = s.Gbk(1), r.customer = s.Gbk(2), r.handler = s.Gbk(3), r.noteDate = s.Gbk(4);
+    r.printTitle = s.Gbk(5), r.total = s.Int(6), r.filePath = s.Gbk(7);
+    note.savedAt = s.Int(8);
+    note.voided = s.Int(9) != 0;
+    notes->push_back(std::move(note));
+  }
+  odbc::Statement items(db,
+                        "SELECT note_id, row, dimensions, quantity, unit, price, amount, remarks FROM items "
+                        "ORDER BY note_id, row");
+  ok = ok && items.Execute();
+  while (ok && (ok = items.Fetch(&row)) && row) {
+    auto found = at.find(items.Int(0));
+    NoteItem item;
+    item.row = int(items.Int(1));
+    int col = 2;
+    for (std::string* f :
+         {&item.dimensions, &item.quantity, &item.unit, &item.price, &item.amount, &item.remarks})
+      *f = items.Gbk(col++);
+    if (found != at.end()) (*notes)[found->second].record.items.push_back(std::move(item));
+  }
+  return ok;
+}
+
+bool ReadRest(odbc::Connection& db, BookContents* c) {
+  odbc::Statement customers(db, "SELECT name, last_used FROM customers ORDER BY id");
+  bool row = false, ok = customers.Execute();
+  while (ok && (ok = customers.Fetch(&row)) && row) {
+    std::string name = customers.Gbk(0);
+    c->customers.push_back({name, customers.Int(1)});
+  }
+  odbc::Statement payments(db,
+                           "SELECT p.id, c.name, p.pay_date, p.remark, p.amount FROM payments p "
+                           "JOIN customers c ON c.id = p.customer_id ORDER BY p.id");
+  ok = ok && payments.Execute();
+  while (ok && (ok = payments.Fetch(&row)) && row) {
+    Payment p;
+    p.id = payments.Int(0);
+    p.customer = payments.Gbk(1), p.date = payments.Gbk(2), p.remark = payments.Gbk(3);
+    p.amount = payments.Int(4);
+    c->payments.push_back(std::move(p));
+  }
+  odbc::Statement settings(db, "SELECT key, value FROM settings ORDER BY key");
+  ok = ok && settings.Execute();
+  while (ok && (ok = settings.Fetch(&row)) && row) {
+    std::string key = settings.Gbk(0);
+    c->settings.push_back({key, settings.Gbk(1)});
+  }
+  odbc::Statement serials(db, "SELECT stem, last FROM serials ORDER BY stem");
+  ok = ok && serials.Execute();
+  while (ok && (ok = serials.Fetch(&row)) && row) {
+    std::string stem = serials.Gbk(0);
+    c->serials.push_back({stem, serials.Int(1)});
+  }
+  return ok;
+}
+
+// "INSERT … VALUES (?, …), (?, …)" for `rows` rows of `columns` each.
+std::string ManyRows(const char* head, int columns, size_t rows) {
+  std::string one = "(";
+  for (int i = 0; i < columns; ++i) one += i ? ", ?" : "?";
+  one += ")";
+  std::string sql = head;
+  for (size_t r = 0; r < rows; ++r) sql += (r ? ", " : " VALUES ") + one;
+  return sql;
+}
+
+bool WriteCustomers(odbc::Connection& db, const BookContents& c, std::map<std::string, int64_t>* ids) {
+  int64_t id = 0;
+  std::set<std::string> made;
+  for (const BookContents::Customer& customer : c.customers) {
+    if (!UpsertServerCustomer(db, customer.name, customer.lastUsed, &id)) return false;
+    made.insert(customer.name);
+  }
+  for (const BookContents::Note& note : c.notes)
+    if (!note.record.customer.empty() && made.insert(note.record.customer).second &&
+        !UpsertServerCustomer(db, note.record.customer, note.savedAt, &id))
+      return false;
+  odbc::Statement all(db, "SELECT id, name FROM customers");
+  bool row = false, ok = all.Execute();
+  while (ok && (ok = all.Fetch(&row)) && row) {
+    int64_t customerId = all.Int(0);
+    (*ids)[all.Gbk(1)] = customerId;
+  }
+  return ok;
+}
+
+// Notes in batches, each batch's ids coming back in the order of its rows.
+bool WriteNoteBatch(odbc::Connection& db, const BookContents& c, size_t first, size_t count,
+                    const std::map<std::string, int64_t>& customers) {
+  odbc::Statement s(db, (ManyRows("INSERT INTO notes(number, customer_id, handler, note_date, print_title, "
+                                  "total, file_path, saved_at)",
+                                  8, count) +
+                         " RETURNING id")
+                            .c_str());
+  int p = 1;
+  for (size_t i = first; i < first + count; ++i) {
+    const NoteRecord& r = c.notes[i].record;
+    auto customer = customers.find(r.customer);
+    s.BindGbk(p++, r.number);
+    if (customer == customers.end())
+      s.BindNull(p++);
+    else
+      s.Bind(p++, customer->second);
+    s.BindGbk(p++, r.handler), s.BindGbk(p++, r.noteDate), s.BindGbk(p++, r.printTitle);
+    s.Bind(p++, r.total), s.BindGbk(p++, r.filePath), s.Bind(p++, c.notes[i].savedAt);
+  }
+  std::vector<std::pair<int64_t, const std::vector<NoteItem>*>> written;
+  bool row = false, ok = s.Execute();
+  for (size_t i = first; ok && (ok = s.Fetch(&row)) && row; ++i) {
+    int64_t id = s.Int(0);
+    if (i < first + count) written.push_back({id, &c.notes[i].record.items});
+  }
+  return ok && written.size() == count && WriteServerItems(db, written);
+}
+
+bool WriteEverything(odbc::Connection& db, const BookContents& c) {
+  std::map<std::string, int64_t> customers;
+  bool ok = WriteCustomers(db, c, &customers);
+  for (size_t first = 0; ok && first < c.notes.size(); first += kRowsPerInsert)
+    ok = WriteNoteBatch(db, c, first, std::min(kRowsPerInsert, c.notes.size() - first), customers);
+  // A copied note that was voided stays voided (voided notes always have a number).
+  odbc::Statement voided(db, "UPDATE notes SET voided = TRUE WHERE number = ? AND number <> ''");
+  for (size_t i = 0; ok && i < c.notes.size(); ++i)
+    if (c.notes[i].voided) voided.BindGbk(1, c.notes[i].record.number), ok = voided.Execute();
+  odbc::Statement pay(db,
+                      "INSERT INTO payments(customer_id, pay_date, amount, remark, recorded_at) "
+                      "VALUES(?, ?, ?, ?, ?)");
+  for (size_t i = 0; ok && i < c.payments.size(); ++i) {
+    const Payment& p = c.payments[i];
+    int64_t id = 0;
+    ok = UpsertServerCustomer(db, p.customer, 0, &id);
+    pay.Bind(1, id), pay.BindGbk(2, p.date), pay.Bind(3, int64_t(p.amount)), pay.BindGbk(4, p.remark);
+    pay.Bind(5, int64_t(i));
+    ok = ok && pay.Execute();
+  }
+  odbc::Statement serial(
+      db,
+      "INSERT INTO serials(stem, last) VALUES(?, ?) ON CONFLICT(stem) DO UPDATE SET last = "
+      "GREATEST(serials.last, EXCLUDED.last)");
+  for (size_t i = 0; ok && i < c.serials.size(); ++i) {
+    serial.BindGbk(1, c.serials[i].stem);
+    serial.Bind(2, c.serials[i].last);
+    ok = serial.Execute();
+  }
+  return ok && WriteServerSettings(db, c.settings);
+}
+
+}  // namespace
+
+bool WriteServerItems(odbc::Connection& db,
+                      const std::vector<std::pair<int64_t, const std::vector<NoteItem>*>>& notes) {
+  std::vector<std::pair<int64_t, const NoteItem*>> rows;
+  for (const auto& note : notes)
+    for (const NoteItem& item : *note.second) rows.push_back({note.first, &item});
+  for (size_t first = 0; first < rows.size(); first += kRowsPerInsert) {
+    size_t count = std::min(kRowsPerInsert, rows.size() - first);
+    odbc::Statement s(db,
+                      ManyRows("INSERT INTO items(note_id, row, dimensions, quantity, unit, price, amount, "
+                               "remarks)",
+                               8, count)
+                          .c_str());
+    int p = 1;
+    for (size_t i = first; i < first + count; ++i) {
+      const NoteItem& item = *rows[i].second;
+      s.Bind(p++, rows[i].first), s.Bind(p++, int64_t(item.row));
+      for (const std::string* f :
+           {&item.dimensions, &item.quantity, &item.unit, &item.price, &item.amount, &item.remarks})
+        s.BindGbk(p++, *f);
+    }
+    if (!s.Execute()) return false;
+  }
+  return true;
+}
+
+bool ServerStore::ReadAll(BookContents* contents, std::string* why) {
+  if (!Ready(why)) return false;
+  // Writers wait while everything is read, so the copy is of one moment.
+  odbc::Statement snapshot(*db_,
+                           "LOCK TABLE customers, notes, items, payments, settings, serials IN SHARE MODE");
+  bool ok = snapshot.Execute() && ReadNotesAndItems(*db_, &contents->notes) && ReadRest(*db_, contents);
+  return Finish(ok, why);
+}
+
+bool ServerStore::WriteAllIntoEmpty(const BookContents& contents, std::string* why) {
+  if (!Ready(why)) return false;
+  odbc::Connection& db = *db_;
+  // No other PC records a note or a payment while the book is filled.
+  odbc::Statement lock(db, "LOCK TABLE notes, payments IN EXCLUSIVE MODE");
+  odbc::Statement count(db, "SELECT (SELECT count(*) FROM notes) + (SELECT count(*) FROM payments)");
+  int64_t held = 0;
+  bool found = false;
+  if (!lock.Execute() || !count.ExecuteScalar(&held, &found)) return Fail(why);
+  if (held) {
+    db.Rollback();
+    if (why) *why = reason::kNotEmpty;
+    return false;
+  }
+  return Finish(WriteEverything(db, contents), why);
+}
+
+bool ServerStore::BackupTo(const std::string& pathUtf8, std::string* why) {
+  BookContents contents;
+  if (!ReadAll(&contents, why)) return false;
+  // Made beside the target and put in its place only when whole.
+  std::string temporary = pathUtf8 + ".new";
+  for (const char* side : {"", "-wal", "-shm", "-journal"}) std::remove((temporary + side).c_str());
+  bool ok = false;
+  {
+    std::unique_ptr<SqliteStore> file = SqliteStore::Open(temporary, why, kBookWaitMs);
+    ok = file && file->WriteAllIntoEmpty(contents, why);
+  }
+  if (ok) {
+    std::remove(pathUtf8.c_str());
+    ok = std::rename(temporary.c_str(), pathUtf8.c_str()) == 0;
+    if (!ok && why) *why = reason::kCannotOpen;
+  }
+  for (const char* side : {"", "-wal", "-shm", "-journal"}) std::remove((temporary + side).c_str());
+  return ok;
+}
+
+}  // namespace book
