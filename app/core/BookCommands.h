@@ -1,6 +1,8 @@
 // The handlers of the 账本 menu and its windows (BookCommands.cpp, HistoryCommands.cpp).
 #pragma once
 
+#include <string>
+
 #include "runtime/core/EventHandler.h"
 
 namespace app {
@@ -25,6 +27,9 @@ rt::HandlerResult OnHistory(const rt::EventArgs&);
 rt::HandlerResult OnHistoryShown(const rt::EventArgs&);
 rt::HandlerResult OnHistoryQuery(const rt::EventArgs&);
 rt::HandlerResult OnHistoryOpenNote(const rt::EventArgs&);
+rt::HandlerResult OnHistoryChosen(const rt::EventArgs&);  // grid event 11: row, column
+rt::HandlerResult OnHistoryVoid(const rt::EventArgs&);    // 作废
+rt::HandlerResult OnHistoryUnvoid(const rt::EventArgs&);  // 取消作废
 
 // 备份账本… and 恢复账本… (BackupCommands.cpp).
 rt::HandlerResult OnBackupBook(const rt::EventArgs&);
@@ -45,5 +50,16 @@ rt::HandlerResult OnStatementQuery(const rt::EventArgs&);
 rt::HandlerResult OnStatementPreview(const rt::EventArgs&);
 rt::HandlerResult OnStatementPrint(const rt::EventArgs&);
 rt::HandlerResult OnStatementExport(const rt::EventArgs&);
+// The 客户对账单 window opened on a customer and a period (date-times).
+void OpenStatementWindow(const std::string& customer, double from, double to);
+
+// 欠款汇总… and its window (ReceivablesCommands.cpp).
+rt::HandlerResult OnReceivables(const rt::EventArgs&);
+rt::HandlerResult OnReceivablesShown(const rt::EventArgs&);
+rt::HandlerResult OnReceivablesQuery(const rt::EventArgs&);
+rt::HandlerResult OnReceivablesPreview(const rt::EventArgs&);
+rt::HandlerResult OnReceivablesPrint(const rt::EventArgs&);
+rt::HandlerResult OnReceivablesExport(const rt::EventArgs&);
+rt::HandlerResult OnReceivablesOpenStatement(const rt::EventArgs&);  // grid event 10: row, column
 
 }  // namespace app

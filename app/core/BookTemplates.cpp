@@ -30,16 +30,14 @@ std::vector<uint8_t> RecordListGridBlock(int columns, int colWidth) {
   return WriteGridUnitBlock(p);
 }
 
-namespace {
-
-// The statement: its head rows (titles and column names) are fixed, so that printing
-// repeats them on every page, with the page number centred below; nothing is edited.
-std::vector<uint8_t> StatementGridBlock() {
+// Head rows fixed, so that printing repeats them on every page, with the page number
+// centred below; nothing is edited.
+std::vector<uint8_t> PrintedSheetGridBlock(int headRows, int columns) {
   GridUnitProps p;
   p.lineColor = 0x000000;
-  p.rowCount = kStatementHeadRows;
-  p.colCount = kStatementColumns;
-  p.headRowCount = kStatementHeadRows;
+  p.rowCount = headRows;
+  p.colCount = columns;
+  p.headRowCount = headRows;
   p.headColCount = 0;
   p.isEdit = false;
   p.isResizeHeight = false;
@@ -50,8 +48,6 @@ std::vector<uint8_t> StatementGridBlock() {
   p.printDate = 3;
   return WriteGridUnitBlock(p);
 }
-
-}  // namespace
 
 // Prefix, date part and serial digits of the next note numbers, with a sample.
 rt::WindowTemplate NumberFormatWindow() {
@@ -101,11 +97,17 @@ rt::WindowTemplate HistoryWindow() {
       On(0, HandlerId::OnHistoryQuery,
          Unit(kHistoryQueryButtonId, tag::kButton, "查询按钮", {540, 6, 72, 26}, kInputState,
               ButtonBlock("查询"))),
-      // Event 10: a body cell double-clicked.
-      On(10, HandlerId::OnHistoryOpenNote,
+      // Event 10: a body cell double-clicked; event 11: the focus moved to another row.
+      On({{10, HandlerId::OnHistoryOpenNote}, {11, HandlerId::OnHistoryChosen}},
          Unit(kHistoryGridId, tag::kGrid, "历史表格", {8, 40, 676, 376}, kInputState,
-              RecordListGridBlock(5, 90))),
-      Unit(kHistoryCountLabelId, tag::kLabel, "数量标签", {8, 422, 676, 20}, kShownState, LabelBlock("")),
+              RecordListGridBlock(6, 90))),
+      Unit(kHistoryCountLabelId, tag::kLabel, "数量标签", {8, 422, 500, 20}, kShownState, LabelBlock("")),
+      On(0, HandlerId::OnHistoryVoid,
+         Unit(kHistoryVoidButtonId, tag::kButton, "作废按钮", {524, 418, 72, 26}, kInputState,
+              ButtonBlock("作废"))),
+      On(0, HandlerId::OnHistoryUnvoid,
+         Unit(kHistoryUnvoidButtonId, tag::kButton, "取消作废按钮", {604, 418, 80, 26}, kInputState,
+              ButtonBlock("取消作废"))),
   };
   return w;
 }
@@ -131,7 +133,8 @@ rt::WindowTemplate StatementWindow() {
       On(0, HandlerId::OnStatementQuery,
          Unit(kStatementQueryButtonId, tag::kButton, "查询按钮", {528, 6, 72, 26}, kInputState,
               ButtonBlock("查询"))),
-      Unit(kStatementGridId, tag::kGrid, "对账单表格", {8, 40, 696, 384}, kInputState, StatementGridBlock()),
+      Unit(kStatementGridId, tag::kGrid, "对账单表格", {8, 40, 696, 384}, kInputState,
+           PrintedSheetGridBlock(kStatementHeadRows, kStatementColumns)),
       On(0, HandlerId::OnStatementPreview,
          Unit(kStatementPreviewButtonId, tag::kButton, "预览按钮", {448, 430, 88, 26}, kInputState,
               ButtonBlock("打印预览"))),

@@ -13,6 +13,11 @@ rt::WindowTemplate NumberFormatWindow();
 rt::WindowTemplate HistoryWindow();
 rt::WindowTemplate PaymentWindow();  // the payments received (PaymentTemplate.cpp)
 rt::WindowTemplate StatementWindow();
+rt::WindowTemplate ReceivablesWindow();  // 欠款汇总 (ReceivablesTemplate.cpp)
+
+// The grid unit block of a printed sheet: `headRows` fixed rows (titles and column
+// names, repeated on every page), nothing edited, the page number below.
+std::vector<uint8_t> PrintedSheetGridBlock(int headRows, int columns);
 
 // The grid unit block of a read-only list of records with one header row.
 std::vector<uint8_t> RecordListGridBlock(int columns, int colWidth);

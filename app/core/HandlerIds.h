@@ -53,6 +53,16 @@ enum class HandlerId : uint32_t {
   OnStatementPrint,
   OnStatementExport,
   OnMainWindowCloseRequest,  // the close box asks before unsaved edits are lost
+  OnReceivables,  // the 欠款汇总 window
+  OnReceivablesShown,
+  OnReceivablesQuery,
+  OnReceivablesPreview,
+  OnReceivablesPrint,
+  OnReceivablesExport,
+  OnReceivablesOpenStatement,
+  OnHistoryChosen,
+  OnHistoryVoid,
+  OnHistoryUnvoid,
   Count
 };
 

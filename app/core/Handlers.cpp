@@ -62,6 +62,16 @@ struct Table {
     Set(HandlerId::OnStatementPreview, &OnStatementPreview);
     Set(HandlerId::OnStatementPrint, &OnStatementPrint);
     Set(HandlerId::OnStatementExport, &OnStatementExport);
+    Set(HandlerId::OnReceivables, &OnReceivables);
+    Set(HandlerId::OnReceivablesShown, &OnReceivablesShown);
+    Set(HandlerId::OnReceivablesQuery, &OnReceivablesQuery);
+    Set(HandlerId::OnReceivablesPreview, &OnReceivablesPreview);
+    Set(HandlerId::OnReceivablesPrint, &OnReceivablesPrint);
+    Set(HandlerId::OnReceivablesExport, &OnReceivablesExport);
+    Set(HandlerId::OnReceivablesOpenStatement, &OnReceivablesOpenStatement);
+    Set(HandlerId::OnHistoryChosen, &OnHistoryChosen);
+    Set(HandlerId::OnHistoryVoid, &OnHistoryVoid);
+    Set(HandlerId::OnHistoryUnvoid, &OnHistoryUnvoid);
   }
 };
 

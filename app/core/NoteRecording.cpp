@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/core/FileCommands.h"
 #include "app/core/NoteBookAccess.h"
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteRows.h"
@@ -27,6 +28,10 @@ bool RecordSavedNote(const std::string& fileName, std::string* why) {
   note.printTitle = ReadMainUnitText(kHeaderTextEditId, prop::kEditContent);
   if (!notes->Record(note, why)) return false;
   OfferCustomerNames(kMainWindowId, kCustomerEditId);  // a new customer is offered at once
+  // A voided note saved again stays voided; the trader is told, so it is no surprise
+  // that it counts nowhere.
+  if (notes->IsVoided(note.number).value)
+    Tell("单据 " + note.number + " 已作废，仍按作废记入账本，不计入对账单和欠款。", kInformationIcon);
   return true;
 }
 

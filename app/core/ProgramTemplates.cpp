@@ -110,6 +110,7 @@ WindowTemplate MainWindow() {
       MenuItem(kMenuHistoryId, 1, "历史单据…", HandlerId::OnHistory),
       MenuItem(kMenuPaymentsId, 1, "收款登记…", HandlerId::OnPayments),
       MenuItem(kMenuStatementId, 1, "客户对账单…", HandlerId::OnStatement),
+      MenuItem(kMenuReceivablesId, 1, "欠款汇总…", HandlerId::OnReceivables),
       MenuItem(kMenuBackupBookId, 1, "备份账本…", HandlerId::OnBackupBook),
       MenuItem(kMenuRestoreBookId, 1, "恢复账本…", HandlerId::OnRestoreBook),
       MenuItem(kMenuHelpId, 0, "帮助", std::nullopt),
@@ -291,8 +292,9 @@ WindowTemplate HelpWindow() {
 
 rt::TemplateSet BuildProgramTemplates() {
   rt::TemplateSet set;
-  set.windows = {MainWindow(),         PrintHeaderWindow(), AboutWindow(),   CalendarWindow(), HelpWindow(),
-                 NumberFormatWindow(), HistoryWindow(),     PaymentWindow(), StatementWindow()};
+  set.windows = {MainWindow(),      PrintHeaderWindow(),  AboutWindow(),   CalendarWindow(),
+                 HelpWindow(),      NumberFormatWindow(), HistoryWindow(), PaymentWindow(),
+                 StatementWindow(), ReceivablesWindow()};
   return set;
 }
 

@@ -48,6 +48,8 @@ constexpr uint32_t kMenuBackupBookId = 0x26010108;
 constexpr uint32_t kMenuRestoreBookId = 0x26010109;
 constexpr uint32_t kMenuPaymentsId = 0x26010130;   // 收款登记…
 constexpr uint32_t kMenuStatementId = 0x26010120;  // 客户对账单…
+// 欠款汇总…
+constexpr uint32_t kMenuReceivablesId = 0x26010160;
 constexpr uint32_t kMenuHelpId = 0x2601001a;
 constexpr uint32_t kMenuAboutId = 0x2601001b;
 
@@ -133,6 +135,8 @@ constexpr uint32_t kHistoryToBoxId = 0x16010104;
 constexpr uint32_t kHistoryQueryButtonId = 0x16010105;
 constexpr uint32_t kHistoryGridId = 0x16010106;
 constexpr uint32_t kHistoryCountLabelId = 0x16010107;
+constexpr uint32_t kHistoryVoidButtonId = 0x1601016a;    // 作废
+constexpr uint32_t kHistoryUnvoidButtonId = 0x1601016b;  // 取消作废
 
 constexpr uint32_t kPaymentWindowId = 0x52010131;  // 收款登记
 constexpr uint32_t kPaymentWindowUnitId = 0x06010132;
@@ -163,6 +167,18 @@ constexpr uint32_t kStatementPrintButtonId = 0x1601012b;
 constexpr uint32_t kStatementExportButtonId = 0x1601012c;
 constexpr uint32_t kStatementGridId = 0x1601012d;
 constexpr uint32_t kStatementSaveDialogId = 0x1601012e;  // 导出: CSV files
+
+constexpr uint32_t kReceivablesWindowId = 0x52010161;  // 欠款汇总
+constexpr uint32_t kReceivablesWindowUnitId = 0x06010162;
+constexpr uint32_t kReceivablesDateLabelId = 0x16010163;
+constexpr uint32_t kReceivablesDateBoxId = 0x16010164;
+constexpr uint32_t kReceivablesQueryButtonId = 0x16010165;
+constexpr uint32_t kReceivablesGridId = 0x16010166;
+constexpr uint32_t kReceivablesPreviewButtonId = 0x16010167;
+constexpr uint32_t kReceivablesPrintButtonId = 0x16010168;
+constexpr uint32_t kReceivablesExportButtonId = 0x16010169;
+constexpr uint32_t kReceivablesSaveDialogId = 0x1601016c;  // 导出: CSV files
+constexpr uint32_t kReceivablesHintLabelId = 0x1601016d;
 
 // The records of all windows, in window-table order (main window first), with
 // handler offsets as stored (indices of HandlerId) and nothing bound yet.

@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/core/BookCommands.h"
 #include "app/core/BookDates.h"
+#include "app/core/CsvExport.h"
 #include "app/core/FileCommands.h"
 #include "app/core/NoteBookAccess.h"
 #include "app/core/NoteCalls.h"
@@ -19,13 +21,10 @@
 #include "book/core/CustomerName.h"
 #include "book/core/StatementCsv.h"
 #include "grid/core/GridCommands.h"
-#include "grid/core/PlatformFile.h"
 
 namespace app {
 
 namespace {
-
-const char kCsvFilter[] = "CSV 文件(*.csv)|*.csv";
 
 rt::DataValue StatementWindowArg() { return WindowArg(kStatementWindowId, kStatementWindowUnitId); }
 rt::DataValue StatementGridArg() {
@@ -94,6 +93,16 @@ bool MakeAndShowForPrinting() {
   return true;
 }
 
+// What OpenStatementWindow asks the window to show when it opens.
+struct StatementRequest {
+  std::string customer;
+  double from, to;
+};
+std::optional<StatementRequest>& Asked() {
+  static std::optional<StatementRequest> asked;
+  return asked;
+}
+
 // The last day of this month, as a date-time.
 double MonthEnd() {
   std::string today = TodayText();
@@ -104,16 +113,6 @@ double MonthEnd() {
   return TodayDateTime() + (last - day);
 }
 
-// The save dialog of the window; false when cancelled.
-bool ChooseCsvFile(const std::string& suggested, std::string* fileName) {
-  WriteUnitText(kStatementWindowId, kStatementSaveDialogId, prop::kDialogFilter, kCsvFilter);
-  WriteUnitText(kStatementWindowId, kStatementSaveDialogId, prop::kDialogFileName, suggested);
-  rt::DataValue dialog = rt::MakeUnit(rt::tag::kCommonDialog, {kStatementWindowId, kStatementSaveDialogId});
-  if (!CoreCommand(rt::CoreCommand::kOpenDialog, {dialog}).Logic()) return false;
-  *fileName = ReadUnitText(kStatementWindowId, kStatementSaveDialogId, prop::kDialogFileName);
-  return true;
-}
-
 }  // namespace
 
 rt::HandlerResult OnStatement(const rt::EventArgs&) {
@@ -121,14 +120,24 @@ rt::HandlerResult OnStatement(const rt::EventArgs&) {
   return rt::HandlerResult::None();
 }
 
-// This month, and the customer of the note on screen when it names one.
+void OpenStatementWindow(const std::string& customer, double from, double to) {
+  Asked() = StatementRequest{customer, from, to};
+  OnStatement({});
+  Asked().reset();
+}
+
+// This month, and the customer of the note on screen when it names one; or what
+// OpenStatementWindow asks for.
 rt::HandlerResult OnStatementShown(const rt::EventArgs&) {
   OfferCustomerNames(kStatementWindowId, kStatementCustomerEditId);
+  std::optional<StatementRequest> asked = std::exchange(Asked(), std::nullopt);
   double today = TodayDateTime();
-  SetDateBox(kStatementWindowId, kStatementFromBoxId, today - (std::atoi(TodayText().c_str() + 8) - 1));
-  SetDateBox(kStatementWindowId, kStatementToBoxId, MonthEnd());
+  SetDateBox(kStatementWindowId, kStatementFromBoxId,
+             asked ? asked->from : today - (std::atoi(TodayText().c_str() + 8) - 1));
+  SetDateBox(kStatementWindowId, kStatementToBoxId, asked ? asked->to : MonthEnd());
   for (int c = 0; c < kStatementColumns; ++c) SetCell(kStatementHeadRows - 1, c, kStatementColumnNames[c]);
-  std::string customer = book::CustomerName(ReadMainUnitText(kCustomerEditId, prop::kEditContent));
+  std::string customer =
+      asked ? asked->customer : book::CustomerName(ReadMainUnitText(kCustomerEditId, prop::kEditContent));
   if (!customer.empty()) {
     WriteUnitText(kStatementWindowId, kStatementCustomerEditId, prop::kEditContent, customer);
     MakeAndShow();
@@ -151,17 +160,10 @@ rt::HandlerResult OnStatementPrint(const rt::EventArgs&) {
   return rt::HandlerResult::None();
 }
 
-// UTF-8 with a byte-order mark, so that a spreadsheet opens it with its Chinese intact.
 rt::HandlerResult OnStatementExport(const rt::EventArgs&) {
-  std::optional<book::Statement> statement = MakeAndShow();
-  std::string fileName;
-  if (!statement || !ChooseCsvFile(statement->customer + "对账单.csv", &fileName))
-    return rt::HandlerResult::None();
-  std::string csv = book::kUtf8ByteOrderMark + book::StatementCsv(*statement);
-  if (grid::ReplaceFileContents(fileName, reinterpret_cast<const uint8_t*>(csv.data()), csv.size()))
-    Tell("对账单已导出到：" + fileName, kInformationIcon);
-  else
-    Tell("导出失败：无法写入 " + fileName, kStopIcon);
+  if (std::optional<book::Statement> statement = MakeAndShow())
+    ExportCsv(kStatementWindowId, kStatementSaveDialogId, statement->customer + "对账单.csv",
+              book::StatementCsv(*statement), "对账单");
   return rt::HandlerResult::None();
 }
 

@@ -50,4 +50,21 @@ std::string DayBefore(std::string_view iso) {
   return IsoDate(year, month, day);
 }
 
+// Counted by whole years from March, so the leap day ends a year (the civil-day count).
+bool DayNumber(std::string_view iso, int64_t* day) {
+  if (!IsIsoDate(iso)) return false;
+  auto field = [&](size_t at, size_t length) {
+    int64_t value = 0;
+    for (size_t i = at; i < at + length; ++i) value = value * 10 + (iso[i] - '0');
+    return value;
+  };
+  int64_t year = field(0, 4), month = field(5, 2), dayOfMonth = field(8, 2);
+  if (month <= 2) --year;
+  int64_t era = year / 400, yearOfEra = year - era * 400;  // years from 100 on: never negative
+  int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + dayOfMonth - 1;
+  int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  *day = era * 146097 + dayOfEra - 719468;
+  return true;
+}
+
 }  // namespace book

@@ -1,6 +1,7 @@
 // Dates as the book keeps them: "YYYY-MM-DD", which sort as texts in date order.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,9 @@ bool IsIsoDate(std::string_view text);
 
 // The day before an ISO date, "" before the year 100 or for no date.
 std::string DayBefore(std::string_view iso);
+
+// The days from 1970-01-01 to an ISO date (negative before it); false for no date. Two
+// dates' numbers differ by the days between them.
+bool DayNumber(std::string_view iso, int64_t* day);
 
 }  // namespace book

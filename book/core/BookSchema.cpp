@@ -68,7 +68,12 @@ CREATE TABLE payments(
 CREATE INDEX payments_by_customer ON payments(customer_id, pay_date, id);
 )sql";
 
-const char* const kSteps[] = {kVersion1, kVersion2, kVersion3};
+// A voided note keeps its number and record but counts nowhere: 1 when voided.
+const char kVersion4[] = R"sql(
+ALTER TABLE notes ADD COLUMN voided INTEGER NOT NULL DEFAULT 0;
+)sql";
+
+const char* const kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4};
 static_assert(sizeof kSteps / sizeof kSteps[0] == kBookVersion, "one step per version");
 
 }  // namespace

@@ -4,6 +4,8 @@
 // step (and bumps kBookVersion), never edits an old one.
 //   1  customers, notes, items, settings (the day serials kept in settings)
 //   2  the day serials in a table of their own
+//   3  payments
+//   4  voided notes
 #pragma once
 
 #include <sqlite3.h>
@@ -12,7 +14,7 @@
 
 namespace book {
 
-inline constexpr int kBookVersion = 3;
+inline constexpr int kBookVersion = 4;
 inline constexpr int32_t kBookApplicationId = 0x4E57424B;  // "NWBK"
 
 // Runs the steps after `from` up to `to` (0 = an empty file: the application id is set

@@ -25,6 +25,21 @@ struct LedgerRows {
   std::vector<Paid> payments;
 };
 
+// What the receivables are made of, up to a day: each dated note that is not voided
+// (its customer, date and amount cells) and each payment.
+struct ReceivableRows {
+  struct Delivery {
+    std::string customer, date;
+    std::vector<std::string> amounts;
+  };
+  struct Paid {
+    std::string customer, date;
+    Money amount = 0;
+  };
+  std::vector<Delivery> deliveries;
+  std::vector<Paid> payments;
+};
+
 // Everything a book holds, for copying one book into another.
 struct BookContents {
   struct Customer {
@@ -34,6 +49,7 @@ struct BookContents {
   struct Note {
     NoteRecord record;
     int64_t savedAt = 0;
+    bool voided = false;
   };
   struct Setting {
     std::string key, value;
@@ -80,6 +96,13 @@ class BookStore {
   // In one read transaction: the rows dated before `from` and those from..to.
   virtual bool ReadLedger(const std::string& customer, const std::string& from, const std::string& to,
                           LedgerRows* before, LedgerRows* period, std::string* why) = 0;
+
+  // In one read: the customers' dated notes (voided ones left out) and payments up to `asOf`.
+  virtual bool ReadReceivables(const std::string& asOf, ReceivableRows* rows, std::string* why) = 0;
+  // Marks the note with that number voided or not; *found false when there is none.
+  virtual bool WriteVoided(const std::string& number, bool voided, bool* found, std::string* why) = 0;
+  // Whether the note with that number is voided (false when there is none).
+  virtual bool ReadVoided(const std::string& number, bool* voided, std::string* why) = 0;
 
   // A consistent copy of everything, and everything written into a book that holds no
   // notes and no payments (refused, nothing changed, when it does), in one transaction.

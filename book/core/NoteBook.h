@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "book/core/Money.h"
+#include "book/core/Receivables.h"
 
 namespace book {
 
@@ -49,7 +50,8 @@ struct NumberFormat {
 struct NoteSummary {
   int64_t id = 0;
   std::string noteDate, number, customer, filePath;  // GBK; date "YYYY-MM-DD" or ""
-  Money total = 0;  // its amount cells, each read as the note's own total reads it
+  Money total = 0;      // its amount cells, each read as the note's own total reads it
+  bool voided = false;  // kept and listed, counted nowhere
 };
 
 struct NoteFilter {  // "" = any; dates YYYY-MM-DD inclusive
@@ -141,6 +143,16 @@ class NoteBook {
   // belong to no period. Amount cells count as ReadAmount reads them.
   bool MakeStatement(const std::string& customer, const std::string& from, const std::string& to,
                      Statement* statement, std::string* why);
+
+  // Every customer's debt on `asOf` (YYYY-MM-DD), aged (Receivables.h), the notes'
+  // amounts counted as the statement counts them.
+  bool MakeReceivables(const std::string& asOf, Receivables* receivables, std::string* why);
+
+  // A voided note keeps its number and record (recording it again keeps it voided) but
+  // counts in no statement, receivables or remembered price. Notes are found by number.
+  bool SetVoided(const std::string& number, bool voided, std::string* why);
+  // Whether the note with that number is voided (false when there is none).
+  Answer<bool> IsVoided(const std::string& number);
 
   // A consistent copy of the book in the file at `pathUtf8` (replaced), made while other
   // programs keep using the book.

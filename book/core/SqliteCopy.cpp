@@ -24,11 +24,18 @@ int ReadItems(sqlite3* db, std::vector<BookContents::Note>* notes) {
   return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
+// A copied note that was voided stays voided (voided notes always have a number).
+int MarkVoided(sqlite3* db, const std::string& number) {
+  sql::Statement s(db, "UPDATE notes SET voided = 1 WHERE number = ?1 AND number <> ''");
+  s.BindGbk(1, number);
+  return s.Run();
+}
+
 int ReadAllNotes(sqlite3* db, std::vector<BookContents::Note>* notes) {
   sql::Statement s(
       db,
       "SELECT n.id, n.number, c.name, n.handler, n.note_date, n.print_title, n.total, n.file_path, "
-      "n.saved_at FROM notes n LEFT JOIN customers c ON c.id = n.customer_id ORDER BY n.id");
+      "n.saved_at, n.voided FROM notes n LEFT JOIN customers c ON c.id = n.customer_id ORDER BY n.id");
   std::vector<int64_t> savedAt;
   int rc;
   while ((rc = s.Step()) == SQLITE_ROW) {
@@ -39,6 +46,7 @@ int ReadAllNotes(sqlite3* db, std::vector<BookContents::Note>* notes) {
     r.printTitle = s.Gbk(5), r.total = Money(std::llround(s.Real(6) * double(kMoneyScale))),
     r.filePath = s.Gbk(7);
     savedAt.push_back(s.Int(8));
+    note.voided = s.Int(9) != 0;
     notes->push_back(std::move(note));
   }
   if (rc != SQLITE_DONE) return rc;
@@ -134,6 +142,8 @@ bool SqliteStore::WriteAllIntoEmpty(const BookContents& contents, std::string* w
   }
   for (size_t i = 0; i < contents.notes.size() && rc == SQLITE_OK; ++i)
     rc = WriteNote(db, contents.notes[i].record, contents.notes[i].savedAt);
+  for (size_t i = 0; i < contents.notes.size() && rc == SQLITE_OK; ++i)
+    if (contents.notes[i].voided) rc = MarkVoided(db, contents.notes[i].record.number);
   if (rc == SQLITE_OK) rc = WriteRest(db, contents);
   if (rc == SQLITE_OK) rc = transaction.Commit();
   return Succeeded(rc, why);

@@ -19,7 +19,7 @@ const char kNewestFirst[] = " ORDER BY n.note_date DESC, n.saved_at DESC, n.id D
 // note's own total reads them: the stored `total` column is left to older programs.
 std::string ListQuery(bool byCustomer, const NoteFilter& filter) {
   std::string sql =
-      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, i.amount FROM notes n "
+      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, i.amount, n.voided FROM notes n "
       "LEFT JOIN customers c ON c.id = n.customer_id LEFT JOIN items i ON i.note_id = n.id WHERE 1";
   if (byCustomer) sql += " AND n.customer_id = ?1";
   // A date range leaves out the notes that have no date.
@@ -34,7 +34,7 @@ bool ReadSummaries(sql::Statement& s, std::vector<NoteSummary>* notes, std::stri
   int rc;
   while ((rc = s.Step()) == SQLITE_ROW) {
     if (notes->empty() || notes->back().id != s.Int(0))
-      notes->push_back(NoteSummary{s.Int(0), s.Gbk(1), s.Gbk(2), s.Gbk(3), s.Gbk(4), 0});
+      notes->push_back(NoteSummary{s.Int(0), s.Gbk(1), s.Gbk(2), s.Gbk(3), s.Gbk(4), 0, s.Int(6) != 0});
     if (!s.IsNull(5) && !AddAmount(s.Gbk(5), &notes->back().total)) {
       if (why) *why = reason::kTotalOverflow;
       return false;
@@ -43,11 +43,13 @@ bool ReadSummaries(sql::Statement& s, std::vector<NoteSummary>* notes, std::stri
   return Succeeded(rc == SQLITE_DONE ? SQLITE_OK : rc, why);
 }
 
-// Item rows of the customer's dated notes with from <= date <= to, in statement order.
+// Item rows of the customer's dated notes with from <= date <= to, voided ones left
+// out, in statement order.
 const char kItemRows[] =
     "SELECT n.note_date, n.number, i.dimensions, i.quantity, i.unit, i.price, i.amount, i.remarks "
     "FROM notes n JOIN items i ON i.note_id = n.id "
-    "WHERE n.customer_id = ?1 AND n.note_date <> '' AND n.note_date >= ?2 AND n.note_date <= ?3 "
+    "WHERE n.customer_id = ?1 AND n.voided = 0 AND n.note_date <> '' AND n.note_date >= ?2 AND n.note_date "
+    "<= ?3 "
     "ORDER BY n.note_date, n.number, n.id, i.row";
 const char kPaymentRows[] =
     "SELECT pay_date, remark, amount FROM payments "
@@ -87,12 +89,13 @@ bool SqliteStore::ReadLastItem(const std::string& customer, const std::string& d
   int64_t customerId = 0;
   int rc = FindCustomer(db, customer, &customerId);
   if (rc != SQLITE_OK || !customerId) return Succeeded(rc, why);
-  // A row that has neither unit nor price has nothing to fill in.
-  sql::Statement s(
-      db, (std::string("SELECT i.unit, i.price FROM notes n JOIN items i ON i.note_id = n.id "
-                       "WHERE n.customer_id = ?1 AND i.dimensions = ?2 AND (i.unit <> '' OR i.price <> '')") +
-           kNewestFirst + ", i.row LIMIT 1")
-              .c_str());
+  // A row that has neither unit nor price has nothing to fill in; a voided note's
+  // prices are not the customer's.
+  sql::Statement s(db, (std::string("SELECT i.unit, i.price FROM notes n JOIN items i ON i.note_id = n.id "
+                                    "WHERE n.customer_id = ?1 AND n.voided = 0 AND i.dimensions = ?2 "
+                                    "AND (i.unit <> '' OR i.price <> '')") +
+                        kNewestFirst + ", i.row LIMIT 1")
+                           .c_str());
   s.Bind(1, customerId);
   s.BindGbk(2, dimensions);
   rc = s.Step();

@@ -20,7 +20,8 @@ bool ReadNotesAndItems(odbc::Connection& db, std::vector<BookContents::Note>* no
   odbc::Statement s(
       db,
       "SELECT n.id, n.number, c.name, n.handler, n.note_date, n.print_title, n.total, n.file_path, "
-      "n.saved_at FROM notes n LEFT JOIN customers c ON c.id = n.customer_id ORDER BY n.id");
+      "n.saved_at, CASE WHEN n.voided THEN 1 ELSE 0 END FROM notes n "
+      "LEFT JOIN customers c ON c.id = n.customer_id ORDER BY n.id");
   std::map<int64_t, size_t> at;
   bool row = false, ok = s.Execute();
   while (ok && (ok = s.Fetch(&row)) && row) {
@@ -30,6 +31,7 @@ bool ReadNotesAndItems(odbc::Connection& db, std::vector<BookContents::Note>* no
     r.number = s.Gbk(1), r.customer = s.Gbk(2), r.handler = s.Gbk(3), r.noteDate = s.Gbk(4);
     r.printTitle = s.Gbk(5), r.total = s.Int(6), r.filePath = s.Gbk(7);
     note.savedAt = s.Int(8);
+    note.voided = s.Int(9) != 0;
     notes->push_back(std::move(note));
   }
   odbc::Statement items(db,
@@ -146,6 +148,10 @@ bool WriteEverything(odbc::Connection& db, const BookContents& c) {
   bool ok = WriteCustomers(db, c, &customers);
   for (size_t first = 0; ok && first < c.notes.size(); first += kRowsPerInsert)
     ok = WriteNoteBatch(db, c, first, std::min(kRowsPerInsert, c.notes.size() - first), customers);
+  // A copied note that was voided stays voided (voided notes always have a number).
+  odbc::Statement voided(db, "UPDATE notes SET voided = TRUE WHERE number = ? AND number <> ''");
+  for (size_t i = 0; ok && i < c.notes.size(); ++i)
+    if (c.notes[i].voided) voided.BindGbk(1, c.notes[i].record.number), ok = voided.Execute();
   odbc::Statement pay(db,
                       "INSERT INTO payments(customer_id, pay_date, amount, remark, recorded_at) "
                       "VALUES(?, ?, ?, ?, ?)");

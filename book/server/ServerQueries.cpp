@@ -17,11 +17,12 @@ const char kNewestFirst[] = " ORDER BY n.note_date DESC, n.saved_at DESC, n.id D
 
 // The customer's item rows of dated notes and payments up to `to`, in one statement so
 // they come from one snapshot: a note saved meanwhile is in every sum or in none. Items
-// come first, in statement order, then payments by date.
+// come first, in statement order, then payments by date. Voided notes are left out.
 const char kLedgerRows[] =
     "SELECT 0 AS kind, n.note_date AS day, n.number, i.dimensions, i.quantity, i.unit, i.price, i.amount, "
     "i.remarks, 0 AS paid, n.id, i.row FROM notes n JOIN items i ON i.note_id = n.id "
-    "JOIN customers c ON c.id = n.customer_id WHERE c.name = ? AND n.note_date <> '' AND n.note_date <= ? "
+    "JOIN customers c ON c.id = n.customer_id WHERE c.name = ? AND NOT n.voided AND n.note_date <> '' "
+    "AND n.note_date <= ? "
     "UNION ALL SELECT 1, p.pay_date, '', p.remark, '', '', '', '', '', p.amount, p.id, 0 FROM payments p "
     "JOIN customers c ON c.id = p.customer_id WHERE c.name = ? AND p.pay_date <= ? "
     "ORDER BY 1, 2, 3, 11, 12";
@@ -66,12 +67,14 @@ bool ServerStore::ReadCustomers(size_t limit, std::vector<std::string>* names, s
 bool ServerStore::ReadLastItem(const std::string& customer, const std::string& dimensions,
                                std::optional<LastItem>* item, std::string* why) {
   if (!Ready(why)) return false;
-  // A row that has neither unit nor price has nothing to fill in.
-  odbc::Statement s(*db_, (std::string("SELECT i.unit, i.price FROM notes n JOIN items i ON i.note_id = n.id "
-                                       "JOIN customers c ON c.id = n.customer_id WHERE c.name = ? AND "
-                                       "i.dimensions = ? AND (i.unit <> '' OR i.price <> '')") +
-                           kNewestFirst + ", i.row LIMIT 1")
-                              .c_str());
+  // A row that has neither unit nor price has nothing to fill in; a voided note's
+  // prices are not the customer's.
+  odbc::Statement s(*db_,
+                    (std::string("SELECT i.unit, i.price FROM notes n JOIN items i ON i.note_id = n.id "
+                                 "JOIN customers c ON c.id = n.customer_id WHERE c.name = ? AND "
+                                 "NOT n.voided AND i.dimensions = ? AND (i.unit <> '' OR i.price <> '')") +
+                     kNewestFirst + ", i.row LIMIT 1")
+                        .c_str());
   s.BindGbk(1, customer);
   s.BindGbk(2, dimensions);
   bool row = false, ok = s.Execute() && s.Fetch(&row);
@@ -85,7 +88,8 @@ bool ServerStore::ReadLastItem(const std::string& customer, const std::string& d
 bool ServerStore::ReadNotes(const NoteFilter& filter, std::vector<NoteSummary>* notes, std::string* why) {
   if (!Ready(why)) return false;
   std::string sql =
-      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, i.amount FROM notes n "
+      "SELECT n.id, n.note_date, n.number, c.name, n.file_path, i.amount, "
+      "CASE WHEN n.voided THEN 1 ELSE 0 END FROM notes n "
       "LEFT JOIN customers c ON c.id = n.customer_id LEFT JOIN items i ON i.note_id = n.id WHERE TRUE";
   std::vector<const std::string*> params;
   if (!filter.customer.empty()) sql += " AND c.name = ?", params.push_back(&filter.customer);
@@ -104,6 +108,7 @@ bool ServerStore::ReadNotes(const NoteFilter& filter, std::vector<NoteSummary>* 
     note.noteDate = s.Gbk(1), note.number = s.Gbk(2), note.customer = s.Gbk(3), note.filePath = s.Gbk(4);
     std::string amount = s.Gbk(5);
     bool noItem = s.WasNull();
+    note.voided = s.Int(6) != 0;
     if (notes->empty() || notes->back().id != note.id) notes->push_back(std::move(note));
     if (!noItem && !AddAmount(amount, &notes->back().total)) {
       db_->Rollback();

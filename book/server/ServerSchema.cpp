@@ -65,7 +65,12 @@ CREATE TABLE payments(
 CREATE INDEX payments_by_customer ON payments(customer_id, pay_date, id)
 )sql";
 
-const char* const kSteps[] = {kVersion1, kVersion2};
+// A voided note keeps its number and record but counts nowhere.
+const char kVersion3[] = R"sql(
+ALTER TABLE notes ADD COLUMN voided BOOLEAN NOT NULL DEFAULT FALSE
+)sql";
+
+const char* const kSteps[] = {kVersion1, kVersion2, kVersion3};
 static_assert(sizeof kSteps / sizeof kSteps[0] == kServerVersion, "one step per version");
 
 // Each statement of a script on its own (no ';' inside the scripts' texts).

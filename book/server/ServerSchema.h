@@ -4,6 +4,7 @@
 // feature adds a step (and bumps kServerVersion), never edits an old one.
 //   1  customers, notes, items, settings, serials
 //   2  payments
+//   3  voided notes
 // Amounts are whole billionths of a yuan (BIGINT), as in the file; texts compare and
 // sort by code point (COLLATE "C"), as the file's UTF-8 bytes do.
 #pragma once
@@ -14,7 +15,7 @@
 
 namespace book {
 
-inline constexpr int kServerVersion = 2;
+inline constexpr int kServerVersion = 3;
 inline constexpr char kServerMark[] = "NoteWriter book";
 
 // Runs the steps after `from` up to `to` (0 = an empty database: the version table is

@@ -41,6 +41,9 @@ class ServerStore final : public BookStore {
   bool ReadPayments(const std::string& customer, std::vector<Payment>* payments, std::string* why) override;
   bool ReadLedger(const std::string& customer, const std::string& from, const std::string& to,
                   LedgerRows* before, LedgerRows* period, std::string* why) override;
+  bool ReadReceivables(const std::string& asOf, ReceivableRows* rows, std::string* why) override;
+  bool WriteVoided(const std::string& number, bool voided, bool* found, std::string* why) override;
+  bool ReadVoided(const std::string& number, bool* voided, std::string* why) override;
   bool ReadAll(BookContents* contents, std::string* why) override;
   bool WriteAllIntoEmpty(const BookContents& contents, std::string* why) override;
   bool BackupTo(const std::string& pathUtf8, std::string* why) override;

@@ -121,7 +121,7 @@ TEST_F(NoteBookProgram, NumberedNotesAreRecordedRememberedAndListed) {
                        EXPECT_EQ(m.CellText(1, 3), "100");
                        EXPECT_EQ(m.CellText(2, 3), "10.5");
                        EXPECT_EQ(m.CellText(3, 0), Today("%Y-%m-%d"));
-                       EXPECT_EQ(m.CellText(3, 4), first);
+                       EXPECT_EQ(m.CellText(3, 5), first);
                        RECT r = list.CellRect(3, 2);
                        LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
                        SendMessageW(list.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -138,6 +138,22 @@ TEST_F(NoteBookProgram, NumberedNotesAreRecordedRememberedAndListed) {
   EXPECT_EQ(Cell(3, 2), "2") << "the first note is open again";
   EXPECT_EQ(Cell(0, 0), "销售单号：" + Number(1) + Spaces(34) + "客户名称：华联建材");
   for (const std::string& f : {first, second, third}) DeleteFileW(rt::win::GbkToWide(f).c_str());
+}
+
+// A voided note saved again is recorded still voided, and the save says so.
+TEST_F(NoteBookProgram, AVoidedNoteSavedAgainStaysVoided) {
+  Menu(app::kMenuNewNoteId);
+  TypeCustomer(L"华联建材");
+  std::string file = TempPath("作废.qgd"), why;
+  SaveAs(file);
+  ASSERT_TRUE(app::OpenNoteBook(&why)->SetVoided(Number(1), true, &why)) << why;
+  EditCell(3, 1, L"60*40");
+  SaveAs(file);
+  ASSERT_EQ(prompts.boxes.size(), 3u);
+  EXPECT_EQ(prompts.boxes[1].text, "保存成功!");
+  EXPECT_EQ(prompts.boxes[2].text, "单据 " + Number(1) + " 已作废，仍按作废记入账本，不计入对账单和欠款。");
+  EXPECT_TRUE(app::OpenNoteBook(&why)->IsVoided(Number(1)).value) << why;
+  DeleteFileW(rt::win::GbkToWide(file).c_str());
 }
 
 // The note on screen at start has no number: its first save takes the book's next one

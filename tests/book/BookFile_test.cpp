@@ -137,6 +137,7 @@ TEST(BookFile, AVersion1BookIsUpgradedWithItsData) {
   std::vector<NoteSummary> notes = book->List({"张三", "", ""}).value;
   ASSERT_EQ(notes.size(), 1u);
   EXPECT_EQ(notes[0].number, "NO.20240105007");
+  EXPECT_FALSE(notes[0].voided);
   EXPECT_EQ(book->LastItemFor("张三", "S").value->price, "3.5");
   std::string number, why;
   ASSERT_TRUE(book->NextNumber("2024-01-05", &number, &why)) << why;

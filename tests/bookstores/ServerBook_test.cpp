@@ -26,9 +26,11 @@ std::string Scalar(const std::string& connection, const std::string& sql) {
 TEST(ServerBook, KeepsItsVersionAndUpgradesAnOlderBook) {
   TestPlace place(StoreKind::kServer, "version");
   ASSERT_TRUE(place.Open());
-  EXPECT_EQ(Scalar(place.where(), "SELECT mark || ' ' || version FROM book_version"), "NoteWriter book 2");
-  // A version-1 book (before payments) is brought up to date and keeps its notes.
+  EXPECT_EQ(Scalar(place.where(), "SELECT mark || ' ' || version FROM book_version"), "NoteWriter book 3");
+  // A version-1 book (before payments and voided notes) is brought up to date and keeps
+  // its notes.
   RunSql(place.where(), "DROP TABLE payments");
+  RunSql(place.where(), "ALTER TABLE notes DROP COLUMN voided");
   RunSql(place.where(), "UPDATE book_version SET version = 1");
   {
     auto book = place.Open();
@@ -37,7 +39,7 @@ TEST(ServerBook, KeepsItsVersionAndUpgradesAnOlderBook) {
   }
   auto book = place.Open();
   ASSERT_TRUE(book);
-  EXPECT_EQ(Scalar(place.where(), "SELECT version FROM book_version"), "2");
+  EXPECT_EQ(Scalar(place.where(), "SELECT version FROM book_version"), "3");
   Payment p{0, "甲", "2024-01-02", "", 100 * kMoneyScale};
   std::string why;
   EXPECT_TRUE(book->RecordPayment(&p, &why)) << why;

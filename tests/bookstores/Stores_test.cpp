@@ -202,6 +202,60 @@ TEST(StoresAgree, StatementFiguresToTheFen) {
   EXPECT_EQ(results[1], results[0]);
 }
 
+// A voided note counts in no statement, receivables, remembered price or list total, is
+// still listed and stays voided when saved again; put back, it counts again. The
+// receivables' figures are the same on both stores.
+TEST_P(Stores, AVoidedNoteCountsNowhereUntilPutBack) {
+  TestPlace place = Place("voided");
+  auto book = place.Open();
+  ASSERT_TRUE(book);
+  test::Record(*book, Note("V1", "张三", "2024-01-05", "v1.qgd", {Item(1, "A", "片", "5", "100")}));
+  NoteRecord mistaken = Note("V2", "张三", "2024-03-20", "v2.qgd", {Item(1, "A", "块", "6", "30.5")});
+  test::Record(*book, mistaken);
+  test::Record(*book, Note("V3", "李四", "2024-03-01", "v3.qgd", {Item(1, "B", "片", "1", "8")}));
+  Payment p{0, "张三", "2024-02-01", "", Yuan("10")};
+  std::string why;
+  ASSERT_TRUE(book->RecordPayment(&p, &why)) << why;
+  auto owed = [&](const char* customer) {
+    Receivables r;
+    EXPECT_TRUE(book->MakeReceivables("2024-03-31", &r, &why)) << why;
+    std::string figures;
+    for (const ReceivableRow& row : r.rows)
+      if (row.customer == customer) {
+        figures = MoneyText(row.delivered) + " " + MoneyText(row.paid) + " " + MoneyText(row.owed) + " |";
+        for (Money m : row.aged) figures += " " + MoneyText(m);
+      }
+    return figures;
+  };
+  auto closing = [&] {
+    Statement s;
+    EXPECT_TRUE(book->MakeStatement("张三", "2024-03-01", "2024-03-31", &s, &why)) << why;
+    return MoneyText(s.closing) + " " + std::to_string(s.lines.size());
+  };
+  EXPECT_EQ(owed("张三"), "130.50 10.00 120.50 | 30.50 0.00 90.00 0.00");
+  EXPECT_EQ(owed("李四"), "8.00 0.00 8.00 | 8.00 0.00 0.00 0.00");
+  EXPECT_EQ(closing(), "120.50 1");
+
+  ASSERT_TRUE(book->SetVoided("V2", true, &why)) << why;
+  test::Record(*book, mistaken);  // saved again: still voided
+  EXPECT_TRUE(book->IsVoided("V2").value);
+  EXPECT_EQ(owed("张三"), "100.00 10.00 90.00 | 0.00 0.00 90.00 0.00");
+  EXPECT_EQ(closing(), "90.00 0");
+  EXPECT_EQ(book->LastItemFor("张三", "A").value->unit, "片");
+  std::vector<NoteSummary> listed = book->List({"张三", "", ""}).value;
+  ASSERT_EQ(Numbers(listed), (std::vector<std::string>{"V2", "V1"}));
+  EXPECT_TRUE(listed[0].voided);
+  EXPECT_FALSE(listed[1].voided);
+
+  ASSERT_TRUE(book->SetVoided("V2", false, &why)) << why;
+  EXPECT_FALSE(book->IsVoided("V2").value);
+  EXPECT_EQ(owed("张三"), "130.50 10.00 120.50 | 30.50 0.00 90.00 0.00");
+  EXPECT_EQ(closing(), "120.50 1");
+  EXPECT_EQ(book->LastItemFor("张三", "A").value->unit, "块");
+  EXPECT_FALSE(book->SetVoided("V9", true, &why));
+  EXPECT_EQ(why, "账本中没有单号为 V9 的单据");
+}
+
 INSTANTIATE_TEST_SUITE_P(Both, Stores, ::testing::Values(StoreKind::kFile, StoreKind::kServer),
                          test::KindName);
 

@@ -134,6 +134,54 @@ TEST_F(NotebookTest, PaymentsAndTheStatementInTwoDecimals) {
             kExitUsage);
 }
 
+TEST_F(NotebookTest, ReceivablesOnADayAndVoidedNotes) {
+  SaveNote(Path("a.qgd"), "NO.1", "张三", "2024年1月5日", {"7", "0.1", "0.2"});
+  SaveNote(Path("b.qgd"), "NO.2", "李四", "2024年3月1日", {"100"});
+  SaveNote(Path("c.qgd"), "NO.3", "张三", "2024年3月20日", {"50"});
+  ASSERT_EQ(Notebook({"--book", book_.path(), "import", folder_}).status, 0);
+  ASSERT_EQ(Notebook({"--book", book_.path(), "pay", "--customer", u8"张三", "--date", "2024-02-01",
+                      "--amount", "5"})
+                .status,
+            0);
+  auto receivables = [&](const char* asOf) {
+    return Notebook({"--book", book_.path(), "receivables", "--as-of", asOf, "--csv"});
+  };
+  const std::string header = u8"客户,送货合计,收款合计,欠款,0–30 天,31–60 天,61–90 天,90 天以上\r\n";
+  Outcome r = receivables("2024-03-31");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, header +
+                       u8"李四,100.00,0.00,100.00,100.00,0.00,0.00,0.00\r\n"
+                       u8"张三,57.30,5.00,52.30,50.00,0.00,2.30,0.00\r\n"
+                       u8"合计,157.30,5.00,152.30,150.00,0.00,2.30,0.00\r\n");
+
+  Outcome voided = Notebook({"--book", book_.path(), "void", "NO.3"});
+  EXPECT_EQ(voided.status, 0) << voided.err;
+  EXPECT_EQ(voided.out, "voided NO.3\n");
+  EXPECT_EQ(receivables("2024-03-31").out, header +
+                                               u8"李四,100.00,0.00,100.00,100.00,0.00,0.00,0.00\r\n"
+                                               u8"张三,7.30,5.00,2.30,0.00,0.00,2.30,0.00\r\n"
+                                               u8"合计,107.30,5.00,102.30,100.00,0.00,2.30,0.00\r\n");
+  EXPECT_EQ(List({"--customer", u8"张三"}).out,
+            u8"date,number,customer,total,file\r\n"
+            u8"2024-03-20,NO.3,张三,50," +
+                Path("c.qgd") + ",void\r\n" + u8"2024-01-05,NO.1,张三,7.3," + Path("a.qgd") + "\r\n");
+  // Imported again, the note stays voided.
+  ASSERT_EQ(Notebook({"--book", book_.path(), "import", Path("c.qgd")}).status, 0);
+  EXPECT_NE(List().out.find(",void\r\n"), std::string::npos);
+  EXPECT_EQ(Notebook({"--book", book_.path(), "unvoid", "NO.3"}).out, "unvoided NO.3\n");
+  EXPECT_EQ(List().out.find(",void"), std::string::npos);
+
+  Outcome missing = Notebook({"--book", book_.path(), "void", "NO.9"});
+  EXPECT_EQ(missing.status, kExitFailure);
+  EXPECT_EQ(missing.err, "notebook: " + book_.path() + u8": 账本中没有单号为 NO.9 的单据\n");
+  EXPECT_EQ(Notebook({"--book", book_.path(), "void"}).status, kExitUsage);
+  EXPECT_EQ(receivables("2024-3-31").status, kExitUsage);
+  Outcome today = Notebook({"--book", book_.path(), "receivables", "--csv"});
+  EXPECT_EQ(today.status, 0) << today.err;
+  EXPECT_NE(today.out.find(u8"合计,157.30,5.00,152.30,0.00,0.00,0.00,152.30\r\n"), std::string::npos)
+      << today.out;
+}
+
 // Amount cells as traders type them: the list and the statement count what each note's
 // own total counts (12 + 12 + 7.5 + 0 + 1000 - 3 + 0).
 TEST_F(NotebookTest, OddAmountTextsCountAsTheNotesOwnTotal) {

@@ -44,5 +44,8 @@ int TakeNumber(const BookPlace& place, const std::vector<std::string>& args, con
 int Push(const BookPlace& place, const std::vector<std::string>& args, const Output& o);
 // The place `option` (--book, --server, --dsn) and `value` name; false for another option.
 bool ReadPlace(const std::string& option, const std::string& value, BookPlace* place);
+// ReceivableCommands.cpp: receivables, and void / unvoid (`voided` false).
+int ReceivablesCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o);
+int SetVoided(const BookPlace& place, const std::vector<std::string>& args, bool voided, const Output& o);
 
 }  // namespace notebook

@@ -9,10 +9,10 @@
 #include "book/core/BookText.h"
 #include "book/core/NoteBook.h"
 #include "book/server/ServerStore.h"
-#include "tools/notebook/CommandOutput.h"
-#include "tools/notebook/NoteFiles.h"
 #include "text/Csv.h"
 #include "text/GbkText.h"
+#include "tools/notebook/CommandOutput.h"
+#include "tools/notebook/NoteFiles.h"
 
 namespace notebook {
 
@@ -23,13 +23,19 @@ const char kUsage[] =
     "       notebook --book FILE pay --customer NAME --date YYYY-MM-DD --amount X [--remark TEXT]\n"
     "       notebook --book FILE payments --customer NAME --csv\n"
     "       notebook --book FILE statement --customer NAME --from YYYY-MM-DD --to YYYY-MM-DD --csv\n"
+    "       notebook --book FILE receivables [--as-of YYYY-MM-DD] --csv\n"
+    "       notebook --book FILE void NUMBER\n"
+    "       notebook --book FILE unvoid NUMBER\n"
     "       notebook --book FILE take-number [--date YYYY-MM-DD]\n"
     "       notebook --book FILE push --server CONNECTION | --dsn NAME\n"
     "  import     record every note file given, or every *.qgd under a folder given\n"
-    "  list       the recorded notes, newest first: date,number,customer,total,file (UTF-8 CSV)\n"
+    "  list       the recorded notes, newest first: date,number,customer,total,file (UTF-8 CSV);\n"
+    "             a voided note has void in a sixth column\n"
     "  pay        record a payment received from the customer\n"
     "  payments   the customer's payments: id,date,amount,remark\n"
     "  statement  the customer's statement for the period, then its four closing rows\n"
+    "  receivables  what every customer owes on the day (default today), aged, then the total\n"
+    "  void       take the note out of every statement and sum, keeping its number; unvoid puts it back\n"
     "  take-number  takes the next note number (of today, or the date given) and prints it\n"
     "  push       uploads the book into an empty server book, in one transaction\n";
 
@@ -82,7 +88,7 @@ void AppendNoteLine(const book::NoteSummary& note, std::string* csv) {
   }
   *csv += book::MoneyDecimal(note.total) + ',';
   text::AppendCsvField(book::GbkToUtf8ForOutput(note.filePath), csv);
-  *csv += "\r\n";
+  *csv += note.voided ? ",void\r\n" : "\r\n";
 }
 
 int List(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
@@ -136,6 +142,9 @@ int RunNotebook(const std::vector<std::string>& args, std::string* out, std::str
     if (args[2] == "statement") return StatementCsv(place, rest, o);
     if (args[2] == "take-number") return TakeNumber(place, rest, o);
     if (args[2] == "push") return Push(place, rest, o);
+    if (args[2] == "receivables") return ReceivablesCsv(place, rest, o);
+    if (args[2] == "void") return SetVoided(place, rest, true, o);
+    if (args[2] == "unvoid") return SetVoided(place, rest, false, o);
     return o.Usage("unknown command " + args[2]);
   } catch (const std::bad_alloc&) {
     out->clear();

@@ -2,6 +2,7 @@
 // text out (UTF-8), exit status returned. Works on the same book as the program.
 //   notebook --book FILE import PATH...   record note files (a folder: every *.qgd under it)
 //   notebook --book FILE list [--customer NAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD] --csv
+//   notebook --book FILE receivables [--as-of YYYY-MM-DD] --csv;  void NUMBER;  unvoid NUMBER
 #pragma once
 
 #include <string>
