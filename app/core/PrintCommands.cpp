@@ -118,6 +118,15 @@ void ApplyNotePrintOptions() {
   NoteGridCommand(grid::cmd::SetPrintOptions, {TextArg(options)});
 }
 
+// One page setup for the preview, the menu's print and the print verb, so that the
+// preview shows the sheets the printer gets. Only a note without print settings keeps
+// the preview's own default title and margins when none were confirmed.
+void ApplyNotePageSetup(bool preview) {
+  bool confirmed = SettingsText(kPrintHeaderWindowUnitId, prop::kTag) == kSettingsConfirmed;
+  if (preview && !confirmed && CurrentPrintSettings().IsDefault()) ApplyDefaultPrintHeader();
+  ApplyNotePrintOptions();
+}
+
 void ApplyDefaultPrintHeader() {
   // The main window's print title in 宋体 22, bold, centred.
   std::string title = ReadMainUnitText(kHeaderTextEditId, prop::kEditContent);
@@ -128,9 +137,8 @@ void ApplyDefaultPrintHeader() {
 
 bool PrintNoteFile(const std::string& gbkFile) {
   if (!NoteGridCommand(grid::cmd::LoadFile, {TextArg(gbkFile)}).Logic()) return false;
-  ApplyDefaultPrintHeader();
   WriteUnitWords(kMainWindowId, kGridUnitId, prop::kGridIsShowDiglog, 0);
-  ApplyNotePrintOptions();
+  ApplyNotePageSetup(false);
   NoteGridCommand(grid::cmd::Print, {});
   return true;
 }
@@ -179,14 +187,13 @@ rt::HandlerResult OnSettingsCancel(const rt::EventArgs&) {
 }
 
 rt::HandlerResult OnPrintPreview(const rt::EventArgs&) {
-  if (SettingsText(kPrintHeaderWindowUnitId, prop::kTag) != kSettingsConfirmed) ApplyDefaultPrintHeader();
-  ApplyNotePrintOptions();
+  ApplyNotePageSetup(true);
   NoteGridCommand(grid::cmd::PrintPreview, {});
   return rt::HandlerResult::None();
 }
 
 rt::HandlerResult OnPrint(const rt::EventArgs&) {
-  ApplyNotePrintOptions();
+  ApplyNotePageSetup(false);
   NoteGridCommand(grid::cmd::Print, {});
   return rt::HandlerResult::None();
 }

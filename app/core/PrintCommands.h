@@ -17,8 +17,12 @@ void ApplyNotePrintOptions();
 // The print title and margins the preview uses while no settings were confirmed.
 void ApplyDefaultPrintHeader();
 
-// Prints a note file with no dialog, the title and margins the preview uses by
-// default and the settings of this run; false when it is no grid file.
+// The title, margins and print options of the preview (`preview`) or of a print; the
+// same for both once a note has print settings.
+void ApplyNotePageSetup(bool preview);
+
+// Prints a note file with no dialog, the page setup of the menu's print and the
+// settings of this run; false when it is no grid file.
 bool PrintNoteFile(const std::string& gbkFile);
 
 rt::HandlerResult OnPrintHeaderSettings(const rt::EventArgs& args);

@@ -8,6 +8,7 @@
 #include <string>
 #include <tuple>
 
+#include "app/core/PrintSettings.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridCommands.h"
 #include "grid/core/GridModel.h"
@@ -194,6 +195,22 @@ TEST(PrintCommands, SizeIsTruncatedAndNoAlignmentIsCentredAndPrintChangesNothing
   EXPECT_EQ(host.prints, 1);
   EXPECT_EQ(host.grid.Title().text, before.text);
   EXPECT_TRUE(host.grid.Layout() == layout);
+}
+
+// With print settings the preview keeps the grid's own title and margins, the ones the
+// menu's print uses, so that both lay out the same sheets.
+TEST(PrintCommands, PreviewOfANoteWithPrintSettingsMatchesThePrint) {
+  FakeHost host;
+  host.texts[{kMainWindowId, kHeaderTextEditId, 8}] = "青禾系列软件";
+  CurrentPrintSettings().paperWidth = 241;
+  CurrentPrintSettings().paperHeight = 140;
+  grid::PrintTitle own = host.grid.Title();
+  grid::PrintLayout layout = host.grid.Layout();
+  OnPrintPreview(kNoArgs);
+  CurrentPrintSettings() = PrintSettings();
+  EXPECT_EQ(host.titleAtPreview.text, own.text);
+  EXPECT_TRUE(host.grid.Layout() == layout);
+  EXPECT_EQ(host.grid.Options().paperWidth, 2410);
 }
 
 }  // namespace

@@ -110,12 +110,11 @@ TEST_F(NotePaper, SixItemsOnOneHalfSheetOffsetSignLineAndNoPrices) {
 }
 
 // The settings window shows the file's settings; the preview shows the half sheet the
-// printer gets, the six items on one page.
+// printer gets, the six items on one page as the print has them.
 TEST_F(NotePaper, SettingsWindowAndPreviewOnTheHalfSheet) {
   Items(6);
   PrintSettings s = Paper(241, 140);
   s.subtitle = "地址：建材市场 8 号  电话：1234567";
-  s.fitToSheet = true;  // the preview's own title and margins leave too little room
   app::print::CurrentPrintSettings() = s;
   Menu(app::kMenuPrintHeaderId);
   Pump();

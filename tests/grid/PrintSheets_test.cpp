@@ -71,6 +71,24 @@ TEST_F(Sheets, RepeatedRowsOnEverySheetAndTheKeptRowOnTheLast) {
   EXPECT_EQ(Rows(PlanPage(g, pushed, 3)), (std::vector<int>{0, 1, 2, 23}));
 }
 
+// The kept row shares the sheet of the last body rows while it fits in what they leave,
+// to the last unit; only a sheet they fill takes it onto one of its own.
+TEST_F(Sheets, KeptRowJoinsTheLastRowsWhileItFits) {
+  auto rows = [](int middle) {
+    std::string t = "Rows=0,1,2";
+    for (int r = 3; r < 3 + middle; ++r) t += "," + std::to_string(r);
+    return t + ",23\nRepeatRows=3\nTailRows=1\n";
+  };
+  EXPECT_EQ(Layout(rows(12)).pageTotal, 1);  // 12 x 50 + 50 = 650, the whole body
+  PageGeometry full = Layout(rows(13));
+  ASSERT_EQ(full.pageTotal, 2);
+  EXPECT_EQ(Rows(PlanPage(g, full, 2)), (std::vector<int>{0, 1, 2, 23}));
+  g.SetRowHeight(23, 40, true);
+  PageGeometry longer = Layout(rows(19));  // 6 x 50 + 40 on the second sheet
+  ASSERT_EQ(longer.pageTotal, 2);
+  EXPECT_EQ(Rows(PlanPage(g, longer, 2)).back(), 23);
+}
+
 TEST_F(Sheets, ChosenRowsFitToSheetAndOffset) {
   PageGeometry few = Layout("Rows=0,1,2,3,5,23\nRepeatRows=3\nTailRows=1\nOffset=100,-50\n");
   ASSERT_EQ(few.pageTotal, 1);
