@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchBookData.h"
 #include "book/core/NoteBook.h"
 #include "book/server/ServerStore.h"
 
@@ -20,16 +21,8 @@ namespace {
 int kNotes = 100000;
 constexpr int kItemsPerNote = 5, kCustomers = 200, kDays = 3 * 365, kBatch = 1000;
 
-std::string Customer(int i) { return "客户" + std::to_string(i) + (i % 3 ? "建材" : "装饰工程有限公司"); }
-
-std::string Date(int day) {
-  static const int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  int year = 2022 + day / 365, d = day % 365, month = 0;
-  while (d >= kMonthDays[month]) d -= kMonthDays[month++];
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month + 1, d + 1);
-  return text;
-}
+using bench::Customer;
+using bench::Date;
 
 book::NoteRecord MakeNote(int i) {
   book::NoteRecord note;
