@@ -31,6 +31,16 @@ int ReadState(sqlite3* db, FileState* state) {
   return rc;
 }
 
+// The three values in one read transaction: another program creating the book between
+// two of them would otherwise make a new book look like another program's file.
+int ReadStateAtOnce(sqlite3* db, FileState* state) {
+  int rc = sql::Exec(db, "BEGIN");
+  if (rc != SQLITE_OK) return rc;
+  rc = ReadState(db, state);
+  sql::Exec(db, "COMMIT");
+  return rc;
+}
+
 Verdict Judge(const FileState& s) {
   if (s.applicationId == 0 && s.version == 0 && s.objects == 0) return Verdict::kCreate;
   if (s.applicationId != kBookApplicationId || s.version < 1) return Verdict::kNotABook;
@@ -62,7 +72,7 @@ bool Refuse(const std::string& reason, std::string* why) {
 // Judges the file and brings it to the current version; false with the reason.
 bool Prepare(sqlite3* db, std::string* why) {
   FileState state;
-  int rc = ReadState(db, &state);
+  int rc = ReadStateAtOnce(db, &state);
   if (rc != SQLITE_OK) return Refuse(ReasonForCode(rc), why);
   Verdict verdict = Judge(state);
   if (verdict == Verdict::kCreate || verdict == Verdict::kUpgrade) {
@@ -82,7 +92,7 @@ bool Prepare(sqlite3* db, std::string* why) {
 
 std::string JudgeBookFile(sqlite3* db) {
   FileState state;
-  int rc = ReadState(db, &state);
+  int rc = ReadStateAtOnce(db, &state);
   if (rc == SQLITE_NOTADB) return reason::kNotABook;  // no database at all
   if (rc != SQLITE_OK) return ReasonForCode(rc);
   Verdict verdict = Judge(state);
