@@ -4,13 +4,14 @@
 #include <utility>
 
 #include "app/core/FileCommands.h"
+#include "book/server/ServerStore.h"
 
 namespace app {
 
 namespace {
 
 struct BookState {
-  std::string path;
+  BookPlace place;
   std::unique_ptr<book::NoteBook> book;
 };
 
@@ -21,18 +22,26 @@ BookState& State() {
 
 }  // namespace
 
-void SetNoteBookPath(std::string utf8Path) {
+void SetNoteBookPlace(BookPlace place) {
   State().book.reset();
-  State().path = std::move(utf8Path);
+  State().place = std::move(place);
 }
 
-bool NoteBookConfigured() { return !State().path.empty(); }
+const BookPlace& NoteBookPlace() { return State().place; }
 
-const std::string& NoteBookPath() { return State().path; }
+void SetNoteBookPath(std::string utf8Path) { SetNoteBookPlace(BookPlace{std::move(utf8Path), ""}); }
+
+bool NoteBookConfigured() { return !State().place.file.empty() || State().place.OnServer(); }
+
+const std::string& NoteBookPath() { return State().place.file; }
 
 book::NoteBook* OpenNoteBook(std::string* why) {
   BookState& s = State();
-  if (!s.book && !s.path.empty()) s.book = book::NoteBook::Open(s.path, why);
+  if (s.book) return s.book.get();
+  if (s.place.OnServer())
+    s.book = book::OpenServerBook(s.place.connection, why);
+  else if (!s.place.file.empty())
+    s.book = book::NoteBook::Open(s.place.file, why);
   return s.book.get();
 }
 

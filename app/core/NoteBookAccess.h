@@ -1,6 +1,6 @@
-// The program's one note book, opened on first use from the path the program set at
-// start (the user's data folder; tests set a file of their own). Without a path the
-// book is not used at all.
+// The program's one note book, opened on first use from the place the program set at
+// start: the file in the user's data folder (tests set a file of their own), or a
+// server book several PCs share. Without a place the book is not used at all.
 #pragma once
 
 #include <string>
@@ -9,9 +9,18 @@
 
 namespace app {
 
-void SetNoteBookPath(std::string utf8Path);  // closes a book that is open
+// Where the book is kept.
+struct BookPlace {
+  std::string file;        // UTF-8 path of this PC's book; its folder also holds this PC's own files
+  std::string connection;  // GBK ODBC connection string of a server book; "" for the file
+  bool OnServer() const { return !connection.empty(); }
+};
+
+void SetNoteBookPlace(BookPlace place);  // closes a book that is open
+const BookPlace& NoteBookPlace();
+void SetNoteBookPath(std::string utf8Path);  // this PC's book file, no server
 bool NoteBookConfigured();
-const std::string& NoteBookPath();  // UTF-8; "" when the book is not used
+const std::string& NoteBookPath();  // UTF-8 path of this PC's book; "" when there is none
 
 // Said before the reason when the book cannot answer a query.
 inline constexpr char kUnreadBook[] = "读取账本失败：";
