@@ -23,7 +23,7 @@ build() {  # build DIR [cmake args...]
   local dir=$1
   shift
   cmake -S . -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
-  cmake --build "$dir" -j "$jobs" --target NoteWriter
+  cmake --build "$dir" -j "$jobs" --target NoteWriter hold_printers
 }
 mkdir -p build
 build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
@@ -61,7 +61,16 @@ if [ -n "${DISPLAY:-}" ]; then
   prefix="${WINEPREFIX:-$HOME/.wine-notewriter}"
   [ "$bits" = 32 ] && prefix="$prefix-32"
   apply_settings "$prefix" 0
-  exec bash tools/wine-run.sh --prefix "$prefix" "$exe"
+  # The printers are copied from CUPS once, on an idle scheduler, and that copy held
+  # while the program runs (tools/hold-printers.sh says why).
+  source tools/hold-printers.sh
+  hold_printers "$prefix" "$bits" "build/win$bits/tools/hold_printers.exe" ||
+    echo "Windows does not see the CUPS PDF printer: the program prints to the other printers only"
+  status=0
+  ( [ -z "${held_printers:-}" ] || exec {held_printers}>&-
+    exec bash tools/wine-run.sh --prefix "$prefix" "$exe" ) || status=$?
+  release_printers
+  exit $status
 fi
 
 # No display: a virtual one, a private prefix, a screenshot of the main window.

@@ -159,7 +159,7 @@ TEST_F(StatementWindow, TwoMonthsAndTwoPaymentsGiveTheClosingFiguresAndTheCsv) {
 // 200 lines: several pages, each under the title with the column names and its page
 // number; the closing rows once, on the last page.
 TEST_F(StatementWindow, ALongStatementPrintsOnSeveralPages) {
-  print_test::RequirePdfPrinter(/*printingCoveredElsewhere=*/true);
+  print_test::RequirePdfPrinter();
   if (IsSkipped() || HasFatalFailure()) return;
   grid::win::ResetSharedPrinter();
   std::vector<book::NoteRecord> notes(10);

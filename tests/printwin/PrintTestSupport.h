@@ -68,28 +68,6 @@ inline std::string Shell(const std::string& command, DWORD ms = 30000) {
 
 inline void RunShell(const std::string& command) { Shell(command); }
 
-// Wine copies the CUPS queues into the registry as a process loads its spooler, and
-// drops them when CUPS does not answer then (as when it is busy with the jobs of the
-// tests before). A run of this program that only lists its tests copies them anew.
-inline void RereadSystemPrinters() {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring line = L"\"" + std::wstring(self) + L"\" --gtest_list_tests";
-  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-  HANDLE nul = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
-  STARTUPINFOW si = {};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdOutput = si.hStdError = nul;
-  PROCESS_INFORMATION pi = {};
-  if (CreateProcessW(self, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
-    WaitForSingleObject(pi.hProcess, 30000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
-  if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
-}
-
 // Whether the PDF printer can be used here. Only a machine where CUPS itself has no
 // "PDF" queue (tools/cups-pdf.sh could not set it up) skips the printing tests: once
 // CUPS serves the queue, Windows not seeing it is a fault of this machine's Wine set-up
@@ -112,24 +90,20 @@ inline bool WindowsSeesPrinter(const wchar_t* name) {
   return false;
 }
 
-inline bool WindowsSeesPrinterSoon(const wchar_t* name) {
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    if (WindowsSeesPrinter(name)) return true;
-    Sleep(1000);
-    RereadSystemPrinters();
-  }
-  return WindowsSeesPrinter(name);
-}
-
 inline PrinterProbe ProbePrinter() {
   // The probes below are Unix programs: without them nothing could be checked at all.
   if (Shell("echo yes").empty()) return {PrinterProbe::kFault, "Wine cannot start Unix programs (/bin/sh)"};
   if (Shell("lpstat -p PDF >/dev/null 2>&1 && echo yes").empty())
     return {PrinterProbe::kNoCups, "CUPS has no queue \"PDF\" here (tools/cups-pdf.sh says why)"};
-  if (!WindowsSeesPrinterSoon(L"PDF"))
+  // Wine copies the queues as the first process of the prefix loads its spooler and does
+  // not look again while that one lives; tools/test-all.sh has hold_printers make and
+  // hold a copy with every queue before the tests start.
+  if (!WindowsSeesPrinter(L"PDF"))
     return {PrinterProbe::kFault,
             "lpstat -p PDF shows the CUPS queue but Windows sees no printer \"PDF\": this Wine "
-            "loader cannot reach CUPS (the 32-bit one needs libcups2:i386, see tools/setup.sh)"};
+            "loader cannot reach CUPS (the 32-bit one needs libcups2:i386, see tools/setup.sh), "
+            "or the prefix's copy of the queues was made while CUPS did not list them (run the "
+            "tests with tools/test-all.sh, which holds a good copy)"};
   if (Shell("command -v pdftotext && command -v pdfinfo && command -v pdftoppm").empty())
     return {PrinterProbe::kFault, "poppler-utils missing (tools/setup.sh installs them)"};
   if (Shell(std::string("test -d ") + kPdfFolder + " && echo yes").empty())
@@ -139,16 +113,10 @@ inline PrinterProbe ProbePrinter() {
 }
 
 // Skips or fails the running test unless the PDF printer is ready; the machine does not
-// change during a run, so it is probed once.
-// The printing tests themselves fail on a fault; a program whose printing the printing
-// tests already cover (`printingCoveredElsewhere`) skips, saying why, when Wine has lost
-// sight of the queue: a 32-bit program started right after the printing tests has been
-// seen to miss it for a while on a new prefix, though they printed through it.
-inline void RequirePdfPrinter(bool printingCoveredElsewhere = false) {
+// change during a run, so it is probed once. Only a machine without the CUPS queue skips.
+inline void RequirePdfPrinter() {
   static const PrinterProbe probe = ProbePrinter();
   if (probe.verdict == PrinterProbe::kNoCups) GTEST_SKIP() << "printing tests skipped: " << probe.why;
-  if (probe.verdict == PrinterProbe::kFault && printingCoveredElsewhere)
-    GTEST_SKIP() << "SKIPPED, printing covered by print_win_tests: " << probe.why;
   if (probe.verdict == PrinterProbe::kFault) FAIL() << "the PDF printer cannot be used: " << probe.why;
 }
 
