@@ -43,7 +43,7 @@ Answer<NumberFormat> NoteBook::GetNumberFormat() {
   std::vector<BookContents::Setting> settings;
   std::string reason;
   if (!impl_->store->ReadSettings("number.", &settings, &reason)) return FailedAnswer<NumberFormat>(reason);
-  return {FormatOf(settings)};
+  return {FormatOf(settings), true, ""};
 }
 
 bool NoteBook::SetNumberFormat(const NumberFormat& format, std::string* why) {

@@ -42,7 +42,10 @@ bool NoteBook::MakeStatement(const std::string& customer, const std::string& fro
   if (!IsIsoDate(from) || !IsIsoDate(to))
     return impl_->Fail("日期有误：" + (IsIsoDate(from) ? to : from), why);
   if (from > to) return impl_->Fail("起始日期晚于截止日期", why);
-  *statement = Statement{CustomerName(customer), from, to};
+  *statement = Statement{};
+  statement->customer = CustomerName(customer);
+  statement->from = from;
+  statement->to = to;
   LedgerRows before, period;
   std::string reason;
   if (!statement->customer.empty() &&

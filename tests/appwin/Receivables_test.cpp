@@ -131,7 +131,9 @@ TEST_F(ReceivablesProgram, ThreeCustomersOweWhatTheirStatementsSayAndExport) {
       ClickRow(grid, r, /*twice=*/true);
       EXPECT_TRUE(statement.visited) << "row " << r;
       EXPECT_EQ(closings.size(), size_t(r - 1));
-      if (closings.size() == size_t(r - 1)) EXPECT_EQ(closings.back(), m.CellText(r, 3)) << m.CellText(r, 0);
+      if (closings.size() == size_t(r - 1)) {
+        EXPECT_EQ(closings.back(), m.CellText(r, 3)) << m.CellText(r, 0);
+      }
     }
     AnswerFileDialog(csvPath);
     Press(w, app::kReceivablesExportButtonId);
