@@ -9,9 +9,10 @@ set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 jobs=$(nproc)
-# Paths below the checkout are hashed relative to it, so a fresh clone elsewhere reuses
-# the compile cache of an earlier run.
-export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$top}
+# Paths below the checkout are hashed relative to it, and the build folder is left out
+# of the hash of objects with debug information, so a fresh clone elsewhere reuses the
+# compile cache of an earlier run (its debug information then names that run's folder).
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$top} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 bash tools/setup.sh || exit 1
 
 fail=0
