@@ -1,6 +1,5 @@
 #include "tools/notebook/NotebookCommand.h"
 
-#include <charconv>
 #include <filesystem>
 #include <new>
 #include <system_error>
@@ -119,13 +118,6 @@ int List(const BookPlace& place, const std::vector<std::string>& args, const Out
 }
 
 }  // namespace
-
-std::string ShortestDecimal(double value) {
-  if (value == 0) return "0";  // and not "-0"
-  char text[32];
-  auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
-}
 
 int RunNotebook(const std::vector<std::string>& args, std::string* out, std::string* err) {
   out->clear();

@@ -15,7 +15,4 @@ constexpr int kExitUsage = 2;
 
 int RunNotebook(const std::vector<std::string>& args, std::string* out, std::string* err);
 
-// The shortest decimal text that reads back as the same double ("7", "1234.5", "0.1").
-std::string ShortestDecimal(double value);
-
 }  // namespace notebook
