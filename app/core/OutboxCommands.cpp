@@ -119,9 +119,8 @@ OutboxSending SendOutbox(book::NoteBook* notes) {
 }
 
 std::string QueuedNotice(size_t waiting, bool unnumbered, const std::string& why) {
-  std::string text =
-      "单据已保存在本机。服务器账本现在连不上，这张单据先留在本机，服务器能连上时会按顺序发送（现有 " +
-      std::to_string(waiting) + " 张等待发送）。";
+  std::string text = "单据已保存在本机。服务器账本现在连不上，这张单据等服务器能连上时再按顺序发送（现有 " +
+                     std::to_string(waiting) + " 张等待发送）。";
   if (unnumbered) text += "\n没有取到单据编号，单据号暂时空着，本机不会自行编号，请自己填写。";
   return text + "\n\n" + why;
 }

@@ -177,5 +177,20 @@ TEST_F(NoteOutbox, ADamagedEntryIsSetAsideAndTheRestSent) {
   EXPECT_EQ(OutboxWaiting(), 0u);
 }
 
+// At start the outbox is sent without a word; a server still down keeps it waiting,
+// also without a word.
+TEST_F(NoteOutbox, AtStartTheOutboxIsSentQuietly) {
+  Down();
+  SaveAs(fileA);
+  boxes.clear();
+  SendOutboxQuietly();
+  EXPECT_EQ(OutboxWaiting(), 1u);
+  Up();
+  SendOutboxQuietly();
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(OutboxWaiting(), 0u);
+  EXPECT_EQ(TotalOf(fileA), "7.00");
+}
+
 }  // namespace
 }  // namespace app
