@@ -16,10 +16,6 @@ namespace {
 
 int GridCount(int32_t property) { return int32_t(ReadMainUnitWords(kGridUnitId, property)); }
 
-}  // namespace
-
-namespace {
-
 bool ReadSavedNote(const std::string& fileName, book::NoteRecord* note, std::string* why) {
   if (!book::ReadNote(NoteCellText, GridCount(prop::kGridRowCount), GridCount(prop::kGridColCount), note,
                       why))
