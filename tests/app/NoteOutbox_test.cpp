@@ -13,6 +13,7 @@
 #include "app/core/FileCommands.h"
 #include "app/core/NoteBookAccess.h"
 #include "app/core/NoteHandlers.h"
+#include "app/core/NoteSession.h"
 #include "app/core/OutboxCommands.h"
 #include "app/core/ProgramTemplates.h"
 #include "tests/app/NoteTestHost.h"
@@ -43,7 +44,10 @@ class NoteOutbox : public ::testing::Test {
     Item("2", "3.5");
     host.boxAnswer = [this](const std::string& text) { return boxes.push_back(text), 1; };
   }
-  void TearDown() override { SetNoteBookPlace({}); }
+  void TearDown() override {
+    SetNoteBookPlace({});
+    MarkNoteClean("");  // no number taken here follows the next test
+  }
 
   void Item(const std::string& quantity, const std::string& price) {
     host.grid.SetCellText(3, 1, "白松板");
