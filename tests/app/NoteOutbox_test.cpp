@@ -2,6 +2,8 @@
 // points at a port where nothing listens (the server as good as switched off), then
 // back at the server. The file is saved, the note waits in the outbox, and it arrives
 // once, in order, when the server answers again.
+#include "book/core/NoteOutbox.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -150,7 +152,8 @@ TEST_F(NoteOutbox, AConnectionLostBetweenSavesQueuesTheNote) {
   EXPECT_EQ(TotalOf(fileA), "10.00");
 }
 
-// A damaged entry is set aside with a word; the notes around it are still sent.
+// A damaged entry, and one the book refuses, are set aside with a word; the note between
+// them is still sent.
 TEST_F(NoteOutbox, ADamagedEntryIsSetAsideAndTheRestSent) {
   Down();
   host.grid.SetCellText(0, 0, "销售单号：D-1 客户名称：华联建材");
@@ -165,17 +168,23 @@ TEST_F(NoteOutbox, ADamagedEntryIsSetAsideAndTheRestSent) {
   }
   size_t at = bytes.find("D-1");
   ASSERT_NE(at, std::string::npos);
-  bytes[at] = 'X';  // the checksum no longer matches
-  std::ofstream(outbox, std::ios::binary) << bytes;
+  bytes[at] = 'X';            // the checksum no longer matches
+  book::OutboxEntry refused;  // whole, but the book refuses its date
+  refused.note.number = "D-3";
+  refused.note.noteDate = "2026-02-30";
+  std::string more = book::WriteOutbox({refused});
+  std::ofstream(outbox, std::ios::binary) << bytes << more.substr(more.find("@entry"));
 
   Up();
   boxes.clear();
   OnSendOutbox({});
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].rfind("已发送 1 张单据，还有 0 张等待发送。", 0), 0u) << boxes[0];
-  EXPECT_NE(boxes[0].find("有 1 张待上传单据无法发送，已另存到：" + outbox + "-aside"), std::string::npos);
+  EXPECT_NE(boxes[0].find("有 2 张待上传单据无法发送，已另存到：" + outbox + "-aside"), std::string::npos);
   std::ifstream aside(outbox + "-aside", std::ios::binary);
-  EXPECT_NE(std::string(std::istreambuf_iterator<char>(aside), {}).find("X-1"), std::string::npos);
+  std::string kept(std::istreambuf_iterator<char>(aside), {});
+  EXPECT_NE(kept.find("X-1"), std::string::npos);
+  EXPECT_NE(kept.find("单据日期有误：2026-02-30"), std::string::npos) << "with the book's reason";
   ASSERT_EQ(InBook().size(), 1u);
   EXPECT_EQ(InBook()[0].number, "D-2");
   EXPECT_EQ(OutboxWaiting(), 0u);
