@@ -87,12 +87,13 @@ rt::HandlerResult OnNewNote(const rt::EventArgs&) {
   return rt::HandlerResult::None();
 }
 
-void NumberUnnumberedNote() {
+void NumberUnnumberedNote(std::string* why) {
   std::string title = NoteCellText(kTitleRow1, 0);
   size_t at = book::FindGbk(title, kNumberLabel);
   if (!NoteBookConfigured() || at == std::string::npos || !TitleNumber(title).empty()) return;
   // A book that cannot number now cannot record either: recording says why, once.
-  std::string why, number = NextNumberOrWhy(&why);
+  std::string reason, number = NextNumberOrWhy(&reason);
+  if (why) *why = reason;
   if (number.empty()) return;
   SetNoteCellText(kTitleRow1, 0, title.insert(at + std::strlen(kNumberLabel), number));
   KeepIssuedNumber(number);  // the customer box rewrites the title with it

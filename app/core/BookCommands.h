@@ -14,8 +14,8 @@ rt::HandlerResult OnNewNote(const rt::EventArgs&);
 
 // A note about to be saved whose title has no number gets the book's next one written
 // into its title (a number typed there is kept); without a book, or when it cannot
-// hand one out, the note stays unnumbered.
-void NumberUnnumberedNote();
+// hand one out, the note stays unnumbered and `why` (when given) says why.
+void NumberUnnumberedNote(std::string* why = nullptr);
 
 rt::HandlerResult OnNumberFormat(const rt::EventArgs&);
 rt::HandlerResult OnNumberFormatShown(const rt::EventArgs&);
@@ -34,6 +34,9 @@ rt::HandlerResult OnHistoryUnvoid(const rt::EventArgs&);  // 取消作废
 // 备份账本… and 恢复账本… (BackupCommands.cpp).
 rt::HandlerResult OnBackupBook(const rt::EventArgs&);
 rt::HandlerResult OnRestoreBook(const rt::EventArgs&);
+
+// 发送待上传单据 (OutboxCommands.cpp).
+rt::HandlerResult OnSendOutbox(const rt::EventArgs&);
 
 // 收款登记… (PaymentCommands.cpp).
 rt::HandlerResult OnPayments(const rt::EventArgs&);

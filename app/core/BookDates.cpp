@@ -31,6 +31,13 @@ std::string TodayText() {
   return Ymd(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
 }
 
+std::string NowText() {
+  std::tm t = LocalNow();
+  char text[16];
+  std::snprintf(text, sizeof text, " %02d:%02d:%02d", t.tm_hour, t.tm_min, t.tm_sec);
+  return Ymd(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday) + text;
+}
+
 double TodayDateTime() {
   std::tm t = LocalNow();
   return rt::MakeDateTime(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);

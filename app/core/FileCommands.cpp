@@ -11,6 +11,7 @@
 #include "app/core/NoteHandlers.h"
 #include "app/core/NoteRecording.h"
 #include "app/core/NoteSession.h"
+#include "app/core/OutboxCommands.h"
 #include "app/core/ProgramTemplates.h"
 #include "grid/core/GridCommands.h"
 
@@ -57,15 +58,21 @@ bool OpenNoteFile(const std::string& fileName) {
 bool SaveNoteThroughDialog() {
   std::string fileName;
   if (!ChooseNoteFile(kSaveDialogId, &fileName)) return false;
-  NumberUnnumberedNote();
+  std::string unnumbered;  // why the book gave no number
+  NumberUnnumberedNote(&unnumbered);
   if (!NoteGridCommand(grid::cmd::SaveFile, {TextArg(fileName)}).Logic()) {
     Tell("保存失败!", kStopIcon);
     return false;
   }
   Tell("保存成功!", kInformationIcon);
   MarkNoteSaved();
-  std::string why;
-  if (NoteBookConfigured() && !RecordSavedNote(fileName, &why)) Tell("账本记录失败：" + why, kStopIcon);
+  if (!NoteBookConfigured()) return true;
+  RecordOutcome outcome = RecordSavedNote(fileName, ServerUnreachable(unnumbered) ? unnumbered : "");
+  // A server that cannot be reached is no failure of the save: one notice, in words.
+  if (outcome.queued)
+    Tell(QueuedNotice(outcome.waiting, !unnumbered.empty(), outcome.why), kInformationIcon);
+  else if (!outcome.recorded)
+    Tell("账本记录失败：" + outcome.why, kStopIcon);
   return true;
 }
 

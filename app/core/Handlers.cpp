@@ -6,6 +6,7 @@
 #include "app/core/FileCommands.h"
 #include "app/core/HandlerIds.h"
 #include "app/core/NoteHandlers.h"
+#include "app/core/OutboxCommands.h"
 #include "app/core/PrintCommands.h"
 #include "app/core/ProgramTemplates.h"
 #include "runtime/core/RuntimeServices.h"
@@ -72,6 +73,7 @@ struct Table {
     Set(HandlerId::OnHistoryChosen, &OnHistoryChosen);
     Set(HandlerId::OnHistoryVoid, &OnHistoryVoid);
     Set(HandlerId::OnHistoryUnvoid, &OnHistoryUnvoid);
+    Set(HandlerId::OnSendOutbox, &OnSendOutbox);
   }
 };
 
@@ -95,6 +97,7 @@ int RunProgramEntry(const StartRequest& start) {
   host.RuntimeNotify(rt::notify::kRegisterExitRoutine, reinterpret_cast<intptr_t>(&ProgramExitRoutine));
   host.LoadStartWindow(kMainWindowId);
   if (start.kind == StartRequest::kPrint) return print::PrintNoteFile(start.file) ? 0 : kNotGridFile;
+  SendOutboxQuietly();  // printing alone never waits on a server
   if (start.kind == StartRequest::kOpen) OpenNoteFile(start.file);
   host.RunMessageLoop();
   return 0;

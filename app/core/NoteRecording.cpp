@@ -7,6 +7,7 @@
 #include "app/core/NoteCalls.h"
 #include "app/core/NoteRows.h"
 #include "app/core/NoteSession.h"
+#include "app/core/OutboxCommands.h"
 #include "app/core/ProgramTemplates.h"
 
 namespace app {
@@ -15,24 +16,50 @@ namespace {
 
 int GridCount(int32_t property) { return int32_t(ReadMainUnitWords(kGridUnitId, property)); }
 
-}  // namespace
-
-bool RecordSavedNote(const std::string& fileName, std::string* why) {
-  book::NoteBook* notes = OpenNoteBook(why);
-  if (!notes) return false;
-  book::NoteRecord note;
-  if (!book::ReadNote(NoteCellText, GridCount(prop::kGridRowCount), GridCount(prop::kGridColCount), &note,
+bool ReadSavedNote(const std::string& fileName, book::NoteRecord* note, std::string* why) {
+  if (!book::ReadNote(NoteCellText, GridCount(prop::kGridRowCount), GridCount(prop::kGridColCount), note,
                       why))
     return false;
-  note.filePath = fileName;
-  note.printTitle = ReadMainUnitText(kHeaderTextEditId, prop::kEditContent);
-  if (!notes->Record(note, why)) return false;
+  note->filePath = fileName;
+  note->printTitle = ReadMainUnitText(kHeaderTextEditId, prop::kEditContent);
+  return true;
+}
+
+void AfterRecorded(book::NoteBook* notes, const book::NoteRecord& note) {
   OfferCustomerNames(kMainWindowId, kCustomerEditId);  // a new customer is offered at once
   // A voided note saved again stays voided; the trader is told, so it is no surprise
   // that it counts nowhere.
   if (notes->IsVoided(note.number).value)
     Tell("单据 " + note.number + " 已作废，仍按作废记入账本，不计入对账单和欠款。", kInformationIcon);
-  return true;
+}
+
+// The notes that wait go first, so the book ends with the newest of each.
+bool OutboxSent(book::NoteBook* notes, std::string* why) {
+  OutboxSending sending = SendOutbox(notes);
+  if (!sending.setAsideNote.empty()) Tell(sending.setAsideNote, kInformationIcon);
+  if (sending.waiting) *why = sending.why;
+  return sending.waiting == 0;
+}
+
+}  // namespace
+
+RecordOutcome RecordSavedNote(const std::string& fileName, const std::string& unreachable) {
+  RecordOutcome out;
+  book::NoteRecord note;
+  if (!ReadSavedNote(fileName, &note, &out.why)) return out;
+  bool onServer = NoteBookPlace().OnServer();
+  out.why = unreachable;
+  book::NoteBook* notes = unreachable.empty() ? OpenNoteBook(&out.why) : nullptr;
+  if (notes && (!onServer || OutboxSent(notes, &out.why)) && notes->Record(note, &out.why)) {
+    out.recorded = true;
+    AfterRecorded(notes, note);
+    return out;
+  }
+  // Behind notes still waiting, or with the server gone: into the outbox.
+  bool waitsBehind = notes && onServer && OutboxWaiting() > 0;
+  if (onServer && (waitsBehind || ServerUnreachable(out.why)))
+    out.queued = QueueNote(note, &out.waiting, &out.why);
+  return out;
 }
 
 void OfferCustomerNames(uint32_t windowId, uint32_t editBoxId) {

@@ -3,14 +3,25 @@
 // dimensions (规格).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace app {
 
-// Records the note on screen as saved to `fileName`. False with the reason (GBK) when
-// the book cannot be opened or written, or the grid holds no note.
-bool RecordSavedNote(const std::string& fileName, std::string* why);
+struct RecordOutcome {
+  bool recorded = false;  // in the book now
+  bool queued = false;    // in the outbox, for a server book that cannot be reached
+  size_t waiting = 0;     // notes in the outbox, when queued
+  std::string why;        // GBK: why it is not in the book
+};
+
+// Records the note on screen as saved to `fileName`, after the notes the outbox holds.
+// Not recorded (with the reason) when the book cannot be opened or written, or the grid
+// holds no note; a server book that cannot be reached gets it queued in the outbox.
+// `unreachable`: the server was found unreachable moments ago (its reason), so it is
+// not kept waiting on again.
+RecordOutcome RecordSavedNote(const std::string& fileName, const std::string& unreachable = "");
 
 // The book's customers, most recent first, become the suggestions of an edit box. Does
 // nothing when the book cannot be opened.

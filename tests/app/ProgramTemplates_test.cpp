@@ -144,7 +144,7 @@ TEST(ProgramTemplates, TheNoteWindowsFirstThenTheBookWindows) {
                           kHelpWindowId};
   const uint32_t windowUnits[] = {kMainWindowUnitId, kPrintHeaderWindowUnitId, kAboutWindowUnitId,
                                   kCalendarWindowUnitId, kHelpWindowUnitId};
-  const size_t unitCounts[] = {35, 47, 2, 2, 2};
+  const size_t unitCounts[] = {36, 47, 2, 2, 2};
   const uint32_t idWords[] = {0x19010018, 0x19010050, 0, 0, 0};
   for (size_t i = 0; i < 5; ++i) {
     const WindowTemplate& w = set.windows[i];
@@ -243,6 +243,7 @@ TEST(ProgramTemplates, MainMenuCaptionsAreByteExact) {
       {kMenuReceivablesId, 1, "欠款汇总…", H(HandlerId::OnReceivables)},
       {kMenuBackupBookId, 1, "备份账本…", H(HandlerId::OnBackupBook)},
       {kMenuRestoreBookId, 1, "恢复账本…", H(HandlerId::OnRestoreBook)},
+      {kMenuSendOutboxId, 1, "发送待上传单据", H(HandlerId::OnSendOutbox)},
       {kMenuHelpId, 0, "帮助", -1},
       {kMenuAboutId, 1, "关于", H(HandlerId::OnAbout)},
   };
