@@ -53,7 +53,7 @@ enum class HandlerId : uint32_t {
   OnStatementPrint,
   OnStatementExport,
   OnMainWindowCloseRequest,  // the close box asks before unsaved edits are lost
-  OnReceivables,  // the 欠款汇总 window
+  OnReceivables,             // the 欠款汇总 window
   OnReceivablesShown,
   OnReceivablesQuery,
   OnReceivablesPreview,
@@ -63,6 +63,12 @@ enum class HandlerId : uint32_t {
   OnHistoryChosen,
   OnHistoryVoid,
   OnHistoryUnvoid,
+  OnBookPlace,  // the 账本位置 window
+  OnBookPlaceShown,
+  OnTestConnection,
+  OnUploadBook,
+  OnBookPlaceOk,
+  OnBookPlaceCancel,
   Count
 };
 

@@ -72,6 +72,12 @@ struct Table {
     Set(HandlerId::OnHistoryChosen, &OnHistoryChosen);
     Set(HandlerId::OnHistoryVoid, &OnHistoryVoid);
     Set(HandlerId::OnHistoryUnvoid, &OnHistoryUnvoid);
+    Set(HandlerId::OnBookPlace, &OnBookPlace);
+    Set(HandlerId::OnBookPlaceShown, &OnBookPlaceShown);
+    Set(HandlerId::OnTestConnection, &OnTestConnection);
+    Set(HandlerId::OnUploadBook, &OnUploadBook);
+    Set(HandlerId::OnBookPlaceOk, &OnBookPlaceOk);
+    Set(HandlerId::OnBookPlaceCancel, &OnBookPlaceCancel);
   }
 };
 
