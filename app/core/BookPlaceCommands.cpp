@@ -8,6 +8,7 @@
 #include "app/core/FileCommands.h"
 #include "app/core/NoteBookAccess.h"
 #include "app/core/NoteCalls.h"
+#include "app/core/NoteRecording.h"
 #include "app/core/ProgramTemplates.h"
 #include "book/core/BookText.h"
 #include "book/server/ServerStore.h"
@@ -107,6 +108,7 @@ rt::HandlerResult OnBookPlaceOk(const rt::EventArgs&) {
   CurrentBookPlaceSettings() = chosen;
   UseBookPlaceSettings();
   CoreCommand(rt::CoreCommand::kCloseWindow, {PlaceWindowArg(), kOmitted});
+  OfferCustomerNames(kMainWindowId, kCustomerEditId);  // the names of the book now used
   if (!SaveBookPlaceSettings()) Tell("账本位置未能保存，下次启动时仍用原来的账本", kStopIcon);
   return rt::HandlerResult::None();
 }
