@@ -124,23 +124,23 @@ class OtherProgram {
     const wchar_t* title;
     HWND found;
   };
+  // A visible top-level window of the program of that class ("" any) and title (null any).
+  static BOOL CALLBACK Match(HWND h, LPARAM p) {
+    Search& s = *reinterpret_cast<Search*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    wchar_t text[256] = {}, cls[64] = {};
+    GetWindowTextW(h, text, 256);
+    GetClassNameW(h, cls, 64);
+    if (pid != s.pid || !IsWindowVisible(h)) return TRUE;
+    if (*s.cls && lstrcmpW(cls, s.cls) != 0) return TRUE;
+    if (s.title && lstrcmpW(text, s.title) != 0) return TRUE;
+    s.found = h;
+    return FALSE;
+  }
   HWND Find(const wchar_t* cls, const wchar_t* title) {
     Search s{pi_.dwProcessId, cls, title, nullptr};
-    EnumWindows(
-        [](HWND h, LPARAM p) -> BOOL {
-          Search& s = *reinterpret_cast<Search*>(p);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(h, &pid);
-          wchar_t text[256] = {}, cls[64] = {};
-          GetWindowTextW(h, text, 256);
-          GetClassNameW(h, cls, 64);
-          if (pid != s.pid || !IsWindowVisible(h)) return TRUE;
-          if (*s.cls && lstrcmpW(cls, s.cls) != 0) return TRUE;
-          if (s.title && lstrcmpW(text, s.title) != 0) return TRUE;
-          s.found = h;
-          return FALSE;
-        },
-        LPARAM(&s));
+    EnumWindows(&Match, LPARAM(&s));
     return s.found;
   }
 
