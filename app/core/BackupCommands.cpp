@@ -1,6 +1,7 @@
 // 账本 → 备份账本… and 恢复账本…: a copy of the book in a file the trader chooses, made
 // while the program runs, and the book put back from such a copy. The book replaced by
-// a restore is kept beside it as notebook.db.bak.
+// a restore is kept beside it as notebook.db.bak. A server book is backed up into such a
+// file too, but restored only on its server.
 #include <string>
 
 #include "app/core/BookCommands.h"
@@ -8,6 +9,7 @@
 #include "app/core/NoteBookAccess.h"
 #include "app/core/ProgramTemplates.h"
 #include "book/core/BookText.h"
+#include "book/server/ServerStore.h"
 
 namespace app {
 
@@ -38,7 +40,12 @@ rt::HandlerResult OnBackupBook(const rt::EventArgs&) {
   return rt::HandlerResult::None();
 }
 
+// A server book is put back on its server: the program replaces only this PC's file.
 rt::HandlerResult OnRestoreBook(const rt::EventArgs&) {
+  if (NoteBookPlace().OnServer()) {
+    Tell(book::reason::kRestoreServer, kStopIcon);
+    return rt::HandlerResult::None();
+  }
   book::NoteBook* notes;
   std::string path, name, why;
   if (!BookAndFile(kOpenDialogId, &notes, &path, &name)) return rt::HandlerResult::None();

@@ -44,9 +44,12 @@ std::string NextNumberOrWhy(std::string* why) {
   return notes && notes->NextNumber(TodayText(), &number, why) ? number : std::string();
 }
 
+// Without a number from the book the note stays unnumbered for the trader to type one:
+// a number made up here could be another PC's.
 std::string TakeNextNumber() {
   std::string why, number = NextNumberOrWhy(&why);
-  if (number.empty() && !why.empty()) Tell("无法取得单据编号：" + why, kStopIcon);
+  if (number.empty() && !why.empty())
+    Tell("无法取得单据编号：" + why + "\n单号留空，可手工填写。", kStopIcon);
   return number;
 }
 

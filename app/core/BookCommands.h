@@ -65,4 +65,12 @@ rt::HandlerResult OnReceivablesPrint(const rt::EventArgs&);
 rt::HandlerResult OnReceivablesExport(const rt::EventArgs&);
 rt::HandlerResult OnReceivablesOpenStatement(const rt::EventArgs&);  // grid event 10: row, column
 
+// 账本位置… and its window (BookPlaceCommands.cpp).
+rt::HandlerResult OnBookPlace(const rt::EventArgs&);
+rt::HandlerResult OnBookPlaceShown(const rt::EventArgs&);
+rt::HandlerResult OnTestConnection(const rt::EventArgs&);
+rt::HandlerResult OnUploadBook(const rt::EventArgs&);
+rt::HandlerResult OnBookPlaceOk(const rt::EventArgs&);
+rt::HandlerResult OnBookPlaceCancel(const rt::EventArgs&);
+
 }  // namespace app

@@ -14,6 +14,7 @@ rt::WindowTemplate HistoryWindow();
 rt::WindowTemplate PaymentWindow();  // the payments received (PaymentTemplate.cpp)
 rt::WindowTemplate StatementWindow();
 rt::WindowTemplate ReceivablesWindow();  // 欠款汇总 (ReceivablesTemplate.cpp)
+rt::WindowTemplate BookPlaceWindow();    // 账本位置 (BookPlaceTemplate.cpp)
 
 // The grid unit block of a printed sheet: `headRows` fixed rows (titles and column
 // names, repeated on every page), nothing edited, the page number below.

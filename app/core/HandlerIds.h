@@ -64,6 +64,12 @@ enum class HandlerId : uint32_t {
   OnHistoryVoid,
   OnHistoryUnvoid,
   OnSendOutbox,  // 发送待上传单据
+  OnBookPlace,  // the 账本位置 window
+  OnBookPlaceShown,
+  OnTestConnection,
+  OnUploadBook,
+  OnBookPlaceOk,
+  OnBookPlaceCancel,
   Count
 };
 

@@ -74,6 +74,12 @@ struct Table {
     Set(HandlerId::OnHistoryVoid, &OnHistoryVoid);
     Set(HandlerId::OnHistoryUnvoid, &OnHistoryUnvoid);
     Set(HandlerId::OnSendOutbox, &OnSendOutbox);
+    Set(HandlerId::OnBookPlace, &OnBookPlace);
+    Set(HandlerId::OnBookPlaceShown, &OnBookPlaceShown);
+    Set(HandlerId::OnTestConnection, &OnTestConnection);
+    Set(HandlerId::OnUploadBook, &OnUploadBook);
+    Set(HandlerId::OnBookPlaceOk, &OnBookPlaceOk);
+    Set(HandlerId::OnBookPlaceCancel, &OnBookPlaceCancel);
   }
 };
 

@@ -122,7 +122,10 @@ void SetChosenVoided(bool voided) {
 
 }  // namespace
 
+// A book that cannot be opened (a server that does not answer) is said, not shown as
+// an empty list.
 rt::HandlerResult OnHistory(const rt::EventArgs&) {
+  if (!OpenNoteBookOrSay()) return rt::HandlerResult::None();
   CoreCommand(rt::CoreCommand::kLoadWindow, {HistoryWindowArg(), kOmitted, rt::MakeLogic(true)});
   return rt::HandlerResult::None();
 }

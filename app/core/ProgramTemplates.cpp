@@ -113,6 +113,7 @@ WindowTemplate MainWindow() {
       MenuItem(kMenuReceivablesId, 1, "欠款汇总…", HandlerId::OnReceivables),
       MenuItem(kMenuBackupBookId, 1, "备份账本…", HandlerId::OnBackupBook),
       MenuItem(kMenuRestoreBookId, 1, "恢复账本…", HandlerId::OnRestoreBook),
+      MenuItem(kMenuBookPlaceId, 1, "账本位置…", HandlerId::OnBookPlace),
       MenuItem(kMenuSendOutboxId, 1, "发送待上传单据", HandlerId::OnSendOutbox),
       MenuItem(kMenuHelpId, 0, "帮助", std::nullopt),
       MenuItem(kMenuAboutId, 1, "关于", HandlerId::OnAbout),
@@ -295,7 +296,7 @@ rt::TemplateSet BuildProgramTemplates() {
   rt::TemplateSet set;
   set.windows = {MainWindow(),      PrintHeaderWindow(),  AboutWindow(),   CalendarWindow(),
                  HelpWindow(),      NumberFormatWindow(), HistoryWindow(), PaymentWindow(),
-                 StatementWindow(), ReceivablesWindow()};
+                 StatementWindow(), ReceivablesWindow(), BookPlaceWindow()};
   return set;
 }
 

@@ -10,7 +10,7 @@
 namespace app {
 
 // The last id serial the templates hand out; ids made at run time continue after it.
-constexpr uint32_t kLastIdSerial = 0x10195;
+constexpr uint32_t kLastIdSerial = 0x101aa;
 
 //--- MainWindow ---------------------------------------------------------------------
 constexpr uint32_t kMainWindowId = 0x52010001;
@@ -51,6 +51,7 @@ constexpr uint32_t kMenuPaymentsId = 0x26010130;    // 收款登记…
 constexpr uint32_t kMenuStatementId = 0x26010120;   // 客户对账单…
 // 欠款汇总…
 constexpr uint32_t kMenuReceivablesId = 0x26010160;
+constexpr uint32_t kMenuBookPlaceId = 0x26010170;  // 账本位置…
 constexpr uint32_t kMenuHelpId = 0x2601001a;
 constexpr uint32_t kMenuAboutId = 0x2601001b;
 
@@ -180,6 +181,18 @@ constexpr uint32_t kReceivablesPrintButtonId = 0x16010168;
 constexpr uint32_t kReceivablesExportButtonId = 0x16010169;
 constexpr uint32_t kReceivablesSaveDialogId = 0x1601016c;  // 导出: CSV files
 constexpr uint32_t kReceivablesHintLabelId = 0x1601016d;
+
+constexpr uint32_t kBookPlaceWindowId = 0x520101a0;  // 账本位置
+constexpr uint32_t kBookPlaceWindowUnitId = 0x060101a1;
+constexpr uint32_t kLocalBookRadioId = 0x160101a2;   // 本机账本
+constexpr uint32_t kLocalBookLabelId = 0x160101a3;   // the local book's file
+constexpr uint32_t kServerBookRadioId = 0x160101a4;  // 服务器账本
+constexpr uint32_t kConnectionLabelId = 0x160101a5;
+constexpr uint32_t kConnectionEditId = 0x160101a6;  // a connection string or a data source name
+constexpr uint32_t kTestConnectionButtonId = 0x160101a7;
+constexpr uint32_t kUploadBookButtonId = 0x160101a8;
+constexpr uint32_t kBookPlaceOkButtonId = 0x160101a9;
+constexpr uint32_t kBookPlaceCancelButtonId = 0x160101aa;
 
 // The records of all windows, in window-table order (main window first), with
 // handler offsets as stored (indices of HandlerId) and nothing bound yet.

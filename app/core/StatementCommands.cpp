@@ -115,7 +115,10 @@ double MonthEnd() {
 
 }  // namespace
 
+// A book that cannot be opened (a server that does not answer) is said, not shown as
+// an empty statement.
 rt::HandlerResult OnStatement(const rt::EventArgs&) {
+  if (!OpenNoteBookOrSay()) return rt::HandlerResult::None();
   CoreCommand(rt::CoreCommand::kLoadWindow, {StatementWindowArg(), kOmitted, rt::MakeLogic(true)});
   return rt::HandlerResult::None();
 }

@@ -1,5 +1,5 @@
 // The program's entry: the host's application object comes first (it records the
-// program's directory), the note book's place and the print settings are set, then the
+// program's directory), the note book's place (book.ini) and the print settings are set, then the
 // application's entry routine runs the whole program; when it returns, the host's
 // shut-down sequence runs and the process ends.
 //   NoteWriter.exe                      the program
@@ -14,11 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "app/core/BookPlaceSettings.h"
 #include "app/core/Handlers.h"
 #include "app/core/NoteBookAccess.h"
 #include "app/core/PrintSettings.h"
-#include "app/win/PrintSettingsFile.h"
 #include "app/win/ProgramDescriptor.h"
+#include "app/win/SettingsFiles.h"
 #include "book/win/NoteBookLocation.h"
 #include "grid/win/GridPrinting.h"
 #include "runtime/win/Gbk.h"
@@ -73,6 +74,9 @@ int PreparePrint(const std::vector<std::wstring>& args, app::StartRequest* start
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   static rt::win::RuntimeHost host(app::ProgramDescriptor());
   app::SetNoteBookPath(book::win::UserNoteBookPath());
+  app::win::LoadBookPlaceFile();
+  app::UseBookPlaceSettings();
+  app::SetBookPlaceSaver(&app::win::SaveBookPlaceFile);
   app::win::LoadPrintSettingsFile();
   app::print::SetPrintSettingsSaver(&app::win::SavePrintSettingsFile);
 

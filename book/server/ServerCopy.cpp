@@ -1,6 +1,5 @@
 // The whole server book read in one snapshot, written into an empty one in one
 // transaction, and kept as a book file.
-#include <cstdio>
 #include <map>
 #include <set>
 
@@ -228,24 +227,13 @@ bool ServerStore::WriteAllIntoEmpty(const BookContents& contents, std::string* w
   return Finish(WriteEverything(db, contents), why);
 }
 
+// The book is built in memory and copied into the file by SQLite's online backup, which
+// replaces the file whole or not at all and takes the UTF-8 path on every platform.
 bool ServerStore::BackupTo(const std::string& pathUtf8, std::string* why) {
   BookContents contents;
   if (!ReadAll(&contents, why)) return false;
-  // Made beside the target and put in its place only when whole.
-  std::string temporary = pathUtf8 + ".new";
-  for (const char* side : {"", "-wal", "-shm", "-journal"}) std::remove((temporary + side).c_str());
-  bool ok = false;
-  {
-    std::unique_ptr<SqliteStore> file = SqliteStore::Open(temporary, why, kBookWaitMs);
-    ok = file && file->WriteAllIntoEmpty(contents, why);
-  }
-  if (ok) {
-    std::remove(pathUtf8.c_str());
-    ok = std::rename(temporary.c_str(), pathUtf8.c_str()) == 0;
-    if (!ok && why) *why = reason::kCannotOpen;
-  }
-  for (const char* side : {"", "-wal", "-shm", "-journal"}) std::remove((temporary + side).c_str());
-  return ok;
+  std::unique_ptr<SqliteStore> copy = SqliteStore::Open(":memory:", why, kBookWaitMs);
+  return copy && copy->WriteAllIntoEmpty(contents, why) && copy->BackupTo(pathUtf8, why);
 }
 
 }  // namespace book

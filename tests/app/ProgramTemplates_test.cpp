@@ -134,17 +134,18 @@ void ExpectUnit(uint32_t windowId, const Expected& e, uint32_t container = 0) {
 
 TEST(ProgramTemplates, TheNoteWindowsFirstThenTheBookWindows) {
   const rt::TemplateSet& set = Loaded();
-  ASSERT_EQ(set.windows.size(), 10u);
+  ASSERT_EQ(set.windows.size(), 11u);
   EXPECT_EQ(set.windows[5].windowId, kNumberFormatWindowId);
   EXPECT_EQ(set.windows[6].windowId, kHistoryWindowId);
   EXPECT_EQ(set.windows[7].windowId, kPaymentWindowId);
   EXPECT_EQ(set.windows[8].windowId, kStatementWindowId);
   EXPECT_EQ(set.windows[9].windowId, kReceivablesWindowId);
+  EXPECT_EQ(set.windows[10].windowId, kBookPlaceWindowId);
   const uint32_t ids[] = {kMainWindowId, kPrintHeaderWindowId, kAboutWindowId, kCalendarWindowId,
                           kHelpWindowId};
   const uint32_t windowUnits[] = {kMainWindowUnitId, kPrintHeaderWindowUnitId, kAboutWindowUnitId,
                                   kCalendarWindowUnitId, kHelpWindowUnitId};
-  const size_t unitCounts[] = {36, 47, 2, 2, 2};
+  const size_t unitCounts[] = {37, 47, 2, 2, 2};
   const uint32_t idWords[] = {0x19010018, 0x19010050, 0, 0, 0};
   for (size_t i = 0; i < 5; ++i) {
     const WindowTemplate& w = set.windows[i];
@@ -243,6 +244,7 @@ TEST(ProgramTemplates, MainMenuCaptionsAreByteExact) {
       {kMenuReceivablesId, 1, "欠款汇总…", H(HandlerId::OnReceivables)},
       {kMenuBackupBookId, 1, "备份账本…", H(HandlerId::OnBackupBook)},
       {kMenuRestoreBookId, 1, "恢复账本…", H(HandlerId::OnRestoreBook)},
+      {kMenuBookPlaceId, 1, "账本位置…", H(HandlerId::OnBookPlace)},
       {kMenuSendOutboxId, 1, "发送待上传单据", H(HandlerId::OnSendOutbox)},
       {kMenuHelpId, 0, "帮助", -1},
       {kMenuAboutId, 1, "关于", H(HandlerId::OnAbout)},

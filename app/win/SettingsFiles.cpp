@@ -1,10 +1,11 @@
-#include "app/win/PrintSettingsFile.h"
+#include "app/win/SettingsFiles.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
 #include <vector>
 
+#include "app/core/BookPlaceSettings.h"
 #include "app/core/PrintSettings.h"
 #include "runtime/win/Gbk.h"
 
@@ -35,17 +36,17 @@ std::wstring FolderPath() {
   return std::wstring(base) + L"\\NoteWriter";
 }
 
-}  // namespace
-
-std::wstring PrintSettingsPath() {
+std::wstring SettingsPath(const wchar_t* name) {
   std::wstring folder = FolderPath();
-  return folder.empty() ? folder : folder + L"\\print.ini";
+  return folder.empty() ? folder : folder + L"\\" + name;
 }
 
-void LoadPrintSettingsFile() {
-  HANDLE file = CreateFileW(PrintSettingsPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
+// The file's text as GBK ("" when it is missing or cannot be read). Whatever the
+// system's code page: UTF-8 in the file, GBK inside.
+std::string ReadSettingsText(const wchar_t* name) {
+  HANDLE file = CreateFileW(SettingsPath(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
   DWORD size = GetFileSize(file, nullptr);
   std::string bytes;
   if (size != INVALID_FILE_SIZE && size <= kMostBytes) {
@@ -56,16 +57,15 @@ void LoadPrintSettingsFile() {
   }
   CloseHandle(file);
   if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
-  // Whatever the system's code page: UTF-8 in the file, GBK inside.
-  print::CurrentPrintSettings() = print::ParsePrintSettings(rt::win::WideToGbk(Utf8ToWide(bytes)));
+  return rt::win::WideToGbk(Utf8ToWide(bytes));
 }
 
-bool SavePrintSettingsFile(const std::string& gbkText) {
+bool WriteSettingsText(const wchar_t* name, const std::string& gbkText) {
   std::wstring folder = FolderPath();
   if (folder.empty()) return false;
   CreateDirectoryW(folder.c_str(), nullptr);
   std::string utf8 = WideToUtf8(rt::win::GbkToWide(gbkText));
-  HANDLE file = CreateFileW(PrintSettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  HANDLE file = CreateFileW(SettingsPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
@@ -73,5 +73,19 @@ bool SavePrintSettingsFile(const std::string& gbkText) {
   CloseHandle(file);
   return ok;
 }
+
+}  // namespace
+
+void LoadPrintSettingsFile() {
+  print::CurrentPrintSettings() = print::ParsePrintSettings(ReadSettingsText(L"print.ini"));
+}
+
+bool SavePrintSettingsFile(const std::string& gbkText) { return WriteSettingsText(L"print.ini", gbkText); }
+
+void LoadBookPlaceFile() {
+  CurrentBookPlaceSettings() = ParseBookPlaceSettings(ReadSettingsText(L"book.ini"));
+}
+
+bool SaveBookPlaceFile(const std::string& gbkText) { return WriteSettingsText(L"book.ini", gbkText); }
 
 }  // namespace app::win
