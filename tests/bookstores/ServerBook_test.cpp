@@ -2,6 +2,10 @@
 // book into it, a backup of it as a file, and the reasons it gives when it cannot work.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <thread>
+
 #include "book/core/BookErrors.h"
 #include "tests/book/BookTestSupport.h"
 #include "tests/bookstores/StoreTestSupport.h"
@@ -143,6 +147,56 @@ TEST(ServerBook, ADroppedConnectionGivesAClearErrorAndTheNextCallReconnects) {
   EXPECT_EQ(why.rfind(reason::kServerUnreachable, 0), 0u) << why;
   ASSERT_TRUE(remote->MakeStatement("张三", "2026-12-01", "2026-12-31", &s, &why)) << why;
   EXPECT_EQ(s.closing, 3 * kMoneyScale);
+}
+
+// Asks `sql` until it answers `want`, for a while at most.
+void AwaitAnswer(const std::string& where, const std::string& sql, const std::string& want) {
+  for (int i = 0; i < 200 && Scalar(where, sql) != want; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
+// Runs `read` while its connection waits for the notes another connection has locked,
+// and kills that connection from a third: the server gone in the middle of a read.
+void KillDuring(const std::string& where, const std::function<void()>& read) {
+  const std::string kill =
+      "SELECT count(pg_terminate_backend(pid)) FROM pg_stat_activity WHERE datname = current_database() AND ";
+  std::thread holder([&] {
+    std::string why;  // fails when it is killed below
+    test::RunSql(where, "DO $$ BEGIN LOCK TABLE notes; PERFORM pg_sleep(30); END $$", &why);
+  });
+  AwaitAnswer(where,
+              "SELECT count(*) FROM pg_locks l JOIN pg_class c ON c.oid = l.relation WHERE c.relname = "
+              "'notes' AND l.mode = 'AccessExclusiveLock' AND l.granted",
+              "1");
+  std::thread killer([&] {
+    AwaitAnswer(where, kill + "wait_event_type = 'Lock'", "1");  // the reader, once it waits
+    AwaitAnswer(where, kill + "wait_event = 'PgSleep'", "1");    // then the holder
+  });
+  read();
+  killer.join();
+  holder.join();
+}
+
+// The server stopped while a statement or the list is read: the call fails with the
+// reason, never answers with an empty statement or list.
+TEST(ServerBook, AReadCutOffByTheServerFailsWithTheReason) {
+  TestPlace place(StoreKind::kServer, "cut");
+  auto remote = place.Open();
+  ASSERT_TRUE(remote);
+  test::Record(*remote, Note("N1", "张三", "2026-12-09", "a.qgd", {Item(1, "S", "片", "3", "3")}));
+  Statement s;
+  std::string why;
+  bool made = true;
+  KillDuring(place.where(),
+             [&] { made = remote->MakeStatement("张三", "2026-12-01", "2026-12-31", &s, &why); });
+  EXPECT_FALSE(made);
+  EXPECT_EQ(why.rfind(reason::kServerUnreachable, 0), 0u) << why;
+  Answer<std::vector<NoteSummary>> list;
+  KillDuring(place.where(), [&] { list = remote->List({"张三", "", ""}); });
+  EXPECT_FALSE(list.ok);
+  EXPECT_TRUE(list.value.empty());
+  EXPECT_EQ(list.why.rfind(reason::kServerUnreachable, 0), 0u) << list.why;
+  EXPECT_EQ(remote->List({"张三", "", ""}).value.size(), 1u);  // and back once it answers
 }
 
 }  // namespace
