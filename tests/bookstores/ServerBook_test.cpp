@@ -87,6 +87,8 @@ TEST(ServerBook, UploadCopiesAFileBookIntoAnEmptyOneAndRefusesAFullOne) {
   test::Record(*local, Note(number, "张三", "2026-12-09", "a.qgd",
                             {Item(1, "S", "片", "3", "3"), Item(2, "T", "块", "2", "4")}));
   test::Record(*local, Note("", "李四", "2026-12-08", "draft.qgd", {Item(1, "U", "套", "1.1", "1.1")}));
+  test::Record(*local, Note("V1", "李四", "2026-12-07", "v.qgd", {Item(1, "\xAA\xA1", "套", "2", "2")}));
+  ASSERT_TRUE(local->SetVoided("V1", true, &why)) << why;
   Payment p{0, "张三", "2026-12-09", "现金", 5 * kMoneyScale};
   ASSERT_TRUE(local->RecordPayment(&p, &why)) << why;
 
@@ -94,12 +96,15 @@ TEST(ServerBook, UploadCopiesAFileBookIntoAnEmptyOneAndRefusesAFullOne) {
   ASSERT_TRUE(remote);
   CopyCounts counts;
   ASSERT_TRUE(local->CopyInto(*remote, &counts, &why)) << why;
-  EXPECT_EQ(counts.notes, 2u);
-  EXPECT_EQ(counts.items, 3u);
+  EXPECT_EQ(counts.notes, 3u);
+  EXPECT_EQ(counts.items, 4u);
   EXPECT_EQ(counts.payments, 1u);
   EXPECT_EQ(counts.customers, 2u);
   EXPECT_EQ(counts.serials, 1u);
-  EXPECT_EQ(remote->List({}).value.size(), 2u);
+  EXPECT_EQ(remote->List({}).value.size(), 3u);
+  EXPECT_TRUE(remote->IsVoided("V1").value);
+  EXPECT_FALSE(remote->IsVoided(number).value);
+  EXPECT_FALSE(remote->LastItemFor("李四", "\xAA\xA1").value);  // a voided note's prices do not count
   EXPECT_EQ(remote->LastItemFor("李四", "U").value->price, "1.1");
   EXPECT_EQ(remote->Payments("张三").value.at(0).remark, "现金");
   ASSERT_TRUE(remote->NextNumber("2026-12-09", &number, &why));
@@ -108,8 +113,39 @@ TEST(ServerBook, UploadCopiesAFileBookIntoAnEmptyOneAndRefusesAFullOne) {
   // A second upload would mix two books: refused, nothing changed.
   EXPECT_FALSE(local->CopyInto(*remote, &counts, &why));
   EXPECT_EQ(why, reason::kNotEmpty);
-  EXPECT_EQ(remote->List({}).value.size(), 2u);
+  EXPECT_EQ(remote->List({}).value.size(), 3u);
   EXPECT_EQ(remote->Payments("张三").value.size(), 1u);
+}
+
+// Enough notes for several batches of rows: every note arrives with its own items.
+TEST(ServerBook, UploadOfManyNotesKeepsEveryNotesItems) {
+  TestPlace file(StoreKind::kFile, "upload_many"), server(StoreKind::kServer, "upload_many");
+  auto local = file.Open();
+  auto remote = server.Open();
+  ASSERT_TRUE(local && remote);
+  std::vector<NoteRecord> notes;
+  for (int i = 0; i < 450; ++i) {
+    std::string n = std::to_string(i), price = std::to_string(1 + i % 13);
+    notes.push_back(Note("M" + n, "客户" + std::to_string(i % 7), "2026-11-" + std::to_string(10 + i % 20),
+                         n + ".qgd",
+                         {Item(1, "S" + n, "片", price, price), Item(2, "T" + n, "块", "1", "1")}));
+  }
+  std::string why;
+  ASSERT_TRUE(local->RecordAll(notes, &why)) << why;
+  CopyCounts counts;
+  ASSERT_TRUE(local->CopyInto(*remote, &counts, &why)) << why;
+  EXPECT_EQ(counts.items, 900u);
+  for (int c = 0; c < 7; ++c) {
+    Statement onFile, onServer;
+    std::string customer = "客户" + std::to_string(c);
+    ASSERT_TRUE(local->MakeStatement(customer, "2026-11-01", "2026-11-30", &onFile, &why)) << why;
+    ASSERT_TRUE(remote->MakeStatement(customer, "2026-11-01", "2026-11-30", &onServer, &why)) << why;
+    ASSERT_EQ(onServer.lines.size(), onFile.lines.size());
+    for (size_t i = 0; i < onFile.lines.size(); ++i)
+      EXPECT_EQ(onServer.lines[i].number + onServer.lines[i].dimensions + onServer.lines[i].amount,
+                onFile.lines[i].number + onFile.lines[i].dimensions + onFile.lines[i].amount);
+    EXPECT_EQ(onServer.closing, onFile.closing);
+  }
 }
 
 TEST(ServerBook, BacksUpAsABookFileAndLeavesRestoringToTheFileBook) {
