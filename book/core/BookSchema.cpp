@@ -73,7 +73,13 @@ const char kVersion4[] = R"sql(
 ALTER TABLE notes ADD COLUMN voided INTEGER NOT NULL DEFAULT 0;
 )sql";
 
-const char* const kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4};
+// Saving finds the record of its file whatever its number: without this index every
+// save read the whole notes table.
+const char kVersion5[] = R"sql(
+CREATE INDEX notes_by_file ON notes(file_path);
+)sql";
+
+const char* const kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4, kVersion5};
 static_assert(sizeof kSteps / sizeof kSteps[0] == kBookVersion, "one step per version");
 
 }  // namespace

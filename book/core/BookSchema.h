@@ -6,6 +6,7 @@
 //   2  the day serials in a table of their own
 //   3  payments
 //   4  voided notes
+//   5  notes found by their file path (notes_by_file)
 #pragma once
 
 #include <sqlite3.h>
@@ -14,7 +15,7 @@
 
 namespace book {
 
-inline constexpr int kBookVersion = 4;
+inline constexpr int kBookVersion = 5;
 inline constexpr int32_t kBookApplicationId = 0x4E57424B;  // "NWBK"
 
 // Runs the steps after `from` up to `to` (0 = an empty file: the application id is set

@@ -23,7 +23,9 @@ int FindId(sqlite3* db, const char* sql, const std::string& key, int64_t* id) {
 int FindReplacedRecord(sqlite3* db, const NoteRecord& note, int64_t* id) {
   *id = 0;
   int rc = SQLITE_OK;
-  if (!note.number.empty()) rc = FindId(db, "SELECT id FROM notes WHERE number = ?1", note.number, id);
+  // "number <> ''" lets the partial index notes_by_number serve the lookup.
+  if (!note.number.empty())
+    rc = FindId(db, "SELECT id FROM notes WHERE number = ?1 AND number <> ''", note.number, id);
   if (rc == SQLITE_OK && !*id && !note.filePath.empty())
     rc = FindId(db, "SELECT id FROM notes WHERE file_path = ?1 ORDER BY saved_at DESC, id DESC LIMIT 1",
                 note.filePath, id);

@@ -1,6 +1,7 @@
 // The whole server book read in one snapshot, written into an empty one in one
 // transaction, and kept as a book file.
 #include <map>
+#include <memory>
 #include <set>
 
 #include "book/core/BookErrors.h"
@@ -13,7 +14,10 @@ namespace book {
 
 namespace {
 
-constexpr size_t kRowsPerInsert = 200;
+constexpr size_t kRowsPerInsert = RowBatches::kRows;
+const char kItemsInsert[] =
+    "INSERT INTO items(note_id, row, dimensions, quantity, unit, price, amount, remarks)";
+const char kItemRow[] = "(?, ?, ?, ?, ?, ?, ?, ?)";
 
 bool ReadNotesAndItems(odbc::Connection& db, std::vector<BookContents::Note>* notes) {
   odbc::Statement s(
@@ -83,16 +87,6 @@ bool ReadRest(odbc::Connection& db, BookContents* c) {
   return ok;
 }
 
-// "INSERT … VALUES (?, …), (?, …)" for `rows` rows of `columns` each.
-std::string ManyRows(const char* head, int columns, size_t rows) {
-  std::string one = "(";
-  for (int i = 0; i < columns; ++i) one += i ? ", ?" : "?";
-  one += ")";
-  std::string sql = head;
-  for (size_t r = 0; r < rows; ++r) sql += (r ? ", " : " VALUES ") + one;
-  return sql;
-}
-
 bool WriteCustomers(odbc::Connection& db, const BookContents& c, std::map<std::string, int64_t>* ids) {
   int64_t id = 0;
   std::set<std::string> made;
@@ -104,6 +98,8 @@ bool WriteCustomers(odbc::Connection& db, const BookContents& c, std::map<std::s
     if (!note.record.customer.empty() && made.insert(note.record.customer).second &&
         !UpsertServerCustomer(db, note.record.customer, note.savedAt, &id))
       return false;
+  for (const Payment& p : c.payments)
+    if (made.insert(p.customer).second && !UpsertServerCustomer(db, p.customer, 0, &id)) return false;
   odbc::Statement all(db, "SELECT id, name FROM customers");
   bool row = false, ok = all.Execute();
   while (ok && (ok = all.Fetch(&row)) && row) {
@@ -113,55 +109,70 @@ bool WriteCustomers(odbc::Connection& db, const BookContents& c, std::map<std::s
   return ok;
 }
 
-// Notes in batches, each batch's ids coming back in the order of its rows.
-bool WriteNoteBatch(odbc::Connection& db, const BookContents& c, size_t first, size_t count,
+void BindCustomer(odbc::Statement& s, int p, const std::map<std::string, int64_t>& ids,
+                  const std::string& name) {
+  auto customer = ids.find(name);
+  if (customer == ids.end())
+    s.BindNull(p);
+  else
+    s.Bind(p, customer->second);
+}
+
+// One batch of notes, their ids coming back in the order of its rows, then their items.
+bool WriteNoteBatch(RowBatches& notes, RowBatches& items, const BookContents& c, size_t first, size_t count,
                     const std::map<std::string, int64_t>& customers) {
-  odbc::Statement s(db, (ManyRows("INSERT INTO notes(number, customer_id, handler, note_date, print_title, "
-                                  "total, file_path, saved_at)",
-                                  8, count) +
-                         " RETURNING id")
-                            .c_str());
+  odbc::Statement& s = notes.For(count);
   int p = 1;
   for (size_t i = first; i < first + count; ++i) {
     const NoteRecord& r = c.notes[i].record;
-    auto customer = customers.find(r.customer);
     s.BindGbk(p++, r.number);
-    if (customer == customers.end())
-      s.BindNull(p++);
-    else
-      s.Bind(p++, customer->second);
+    BindCustomer(s, p++, customers, r.customer);
     s.BindGbk(p++, r.handler), s.BindGbk(p++, r.noteDate), s.BindGbk(p++, r.printTitle);
     s.Bind(p++, r.total), s.BindGbk(p++, r.filePath), s.Bind(p++, c.notes[i].savedAt);
+    s.Bind(p++, c.notes[i].voided ? 1 : 0);
   }
-  std::vector<std::pair<int64_t, const std::vector<NoteItem>*>> written;
+  std::vector<std::pair<int64_t, const NoteItem*>> rows;
+  size_t ids = 0;
   bool row = false, ok = s.Execute();
-  for (size_t i = first; ok && (ok = s.Fetch(&row)) && row; ++i) {
+  while (ok && (ok = s.Fetch(&row)) && row && ids < count) {
     int64_t id = s.Int(0);
-    if (i < first + count) written.push_back({id, &c.notes[i].record.items});
+    for (const NoteItem& item : c.notes[first + ids++].record.items) rows.push_back({id, &item});
   }
-  return ok && written.size() == count && WriteServerItems(db, written);
+  return ok && ids == count && WriteItemRows(items, rows);
+}
+
+bool WritePayments(odbc::Connection& db, const BookContents& c,
+                   const std::map<std::string, int64_t>& customers) {
+  RowBatches batches(db, "INSERT INTO payments(customer_id, pay_date, amount, remark, recorded_at)",
+                     "(?, ?, ?, ?, ?)");
+  for (size_t first = 0; first < c.payments.size(); first += kRowsPerInsert) {
+    size_t count = std::min(kRowsPerInsert, c.payments.size() - first);
+    odbc::Statement& s = batches.For(count);
+    int p = 1;
+    for (size_t i = first; i < first + count; ++i) {
+      const Payment& pay = c.payments[i];
+      BindCustomer(s, p++, customers, pay.customer);
+      s.BindGbk(p++, pay.date), s.Bind(p++, int64_t(pay.amount)), s.BindGbk(p++, pay.remark);
+      s.Bind(p++, int64_t(i));
+    }
+    if (!s.Execute()) return false;
+  }
+  return true;
 }
 
 bool WriteEverything(odbc::Connection& db, const BookContents& c) {
   std::map<std::string, int64_t> customers;
   bool ok = WriteCustomers(db, c, &customers);
+  // A copied note that was voided stays voided.
+  RowBatches notes(
+      db,
+      "INSERT INTO notes(number, customer_id, handler, note_date, print_title, total, file_path, "
+      "saved_at, voided)",
+      "(?, ?, ?, ?, ?, ?, ?, ?, ? <> 0)", " RETURNING id");
+  RowBatches items(db, kItemsInsert, kItemRow);
   for (size_t first = 0; ok && first < c.notes.size(); first += kRowsPerInsert)
-    ok = WriteNoteBatch(db, c, first, std::min(kRowsPerInsert, c.notes.size() - first), customers);
-  // A copied note that was voided stays voided (voided notes always have a number).
-  odbc::Statement voided(db, "UPDATE notes SET voided = TRUE WHERE number = ? AND number <> ''");
-  for (size_t i = 0; ok && i < c.notes.size(); ++i)
-    if (c.notes[i].voided) voided.BindGbk(1, c.notes[i].record.number), ok = voided.Execute();
-  odbc::Statement pay(db,
-                      "INSERT INTO payments(customer_id, pay_date, amount, remark, recorded_at) "
-                      "VALUES(?, ?, ?, ?, ?)");
-  for (size_t i = 0; ok && i < c.payments.size(); ++i) {
-    const Payment& p = c.payments[i];
-    int64_t id = 0;
-    ok = UpsertServerCustomer(db, p.customer, 0, &id);
-    pay.Bind(1, id), pay.BindGbk(2, p.date), pay.Bind(3, int64_t(p.amount)), pay.BindGbk(4, p.remark);
-    pay.Bind(5, int64_t(i));
-    ok = ok && pay.Execute();
-  }
+    ok = WriteNoteBatch(notes, items, c, first, std::min(kRowsPerInsert, c.notes.size() - first), customers);
+  ok = ok && WritePayments(db, c, customers);
   odbc::Statement serial(
       db,
       "INSERT INTO serials(stem, last) VALUES(?, ?) ON CONFLICT(stem) DO UPDATE SET last = "
@@ -176,18 +187,27 @@ bool WriteEverything(odbc::Connection& db, const BookContents& c) {
 
 }  // namespace
 
-bool WriteServerItems(odbc::Connection& db,
-                      const std::vector<std::pair<int64_t, const std::vector<NoteItem>*>>& notes) {
-  std::vector<std::pair<int64_t, const NoteItem*>> rows;
-  for (const auto& note : notes)
-    for (const NoteItem& item : *note.second) rows.push_back({note.first, &item});
-  for (size_t first = 0; first < rows.size(); first += kRowsPerInsert) {
-    size_t count = std::min(kRowsPerInsert, rows.size() - first);
-    odbc::Statement s(db,
-                      ManyRows("INSERT INTO items(note_id, row, dimensions, quantity, unit, price, amount, "
-                               "remarks)",
-                               8, count)
-                          .c_str());
+RowBatches::RowBatches(odbc::Connection& db, std::string head, std::string row, std::string tail)
+    : db_(db), head_(std::move(head)), row_(std::move(row)), tail_(std::move(tail)) {}
+
+RowBatches::~RowBatches() = default;
+
+odbc::Statement& RowBatches::For(size_t rows) {
+  bool full = rows == kRows;
+  std::unique_ptr<odbc::Statement>& s = full ? full_ : part_;
+  if (!s || (!full && rows != partRows_)) {
+    std::string sql = head_;
+    for (size_t r = 0; r < rows; ++r) sql += (r ? ", " : " VALUES ") + row_;
+    s = std::make_unique<odbc::Statement>(db_, (sql + tail_).c_str());
+    if (!full) partRows_ = rows;
+  }
+  return *s;
+}
+
+bool WriteItemRows(RowBatches& batches, const std::vector<std::pair<int64_t, const NoteItem*>>& rows) {
+  for (size_t first = 0; first < rows.size(); first += RowBatches::kRows) {
+    size_t count = std::min(RowBatches::kRows, rows.size() - first);
+    odbc::Statement& s = batches.For(count);
     int p = 1;
     for (size_t i = first; i < first + count; ++i) {
       const NoteItem& item = *rows[i].second;
@@ -199,6 +219,15 @@ bool WriteServerItems(odbc::Connection& db,
     if (!s.Execute()) return false;
   }
   return true;
+}
+
+bool WriteServerItems(odbc::Connection& db,
+                      const std::vector<std::pair<int64_t, const std::vector<NoteItem>*>>& notes) {
+  std::vector<std::pair<int64_t, const NoteItem*>> rows;
+  for (const auto& note : notes)
+    for (const NoteItem& item : *note.second) rows.push_back({note.first, &item});
+  RowBatches batches(db, kItemsInsert, kItemRow);
+  return WriteItemRows(batches, rows);
 }
 
 bool ServerStore::ReadAll(BookContents* contents, std::string* why) {

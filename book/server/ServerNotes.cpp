@@ -43,7 +43,9 @@ bool FindId(odbc::Connection& db, const char* sql, const std::string& key, int64
 // saved from its file under whatever number it had then, since a file holds one note.
 bool FindReplacedRecord(odbc::Connection& db, const NoteRecord& note, int64_t* id) {
   *id = 0;
-  bool ok = note.number.empty() || FindId(db, "SELECT id FROM notes WHERE number = ?", note.number, id);
+  // "number <> ''" lets the partial index notes_by_number serve the lookup.
+  bool ok = note.number.empty() ||
+            FindId(db, "SELECT id FROM notes WHERE number = ? AND number <> ''", note.number, id);
   if (ok && !*id && !note.filePath.empty())
     ok = FindId(db, "SELECT id FROM notes WHERE file_path = ? ORDER BY saved_at DESC, id DESC LIMIT 1",
                 note.filePath, id);

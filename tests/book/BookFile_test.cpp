@@ -117,6 +117,17 @@ TEST(BookFile, ABookLockedByAnotherProgramIsReportedNotWaitedForEver) {
   EXPECT_EQ(why, reason::kBusy);
 }
 
+// What SQLite plans for `sql`: the detail of every step, one a line.
+std::string QueryPlan(const RawConnection& raw, const std::string& sql) {
+  sqlite3_stmt* s = nullptr;
+  std::string plan;
+  EXPECT_EQ(sqlite3_prepare_v2(raw.get(), ("EXPLAIN QUERY PLAN " + sql).c_str(), -1, &s, nullptr), SQLITE_OK);
+  while (sqlite3_step(s) == SQLITE_ROW)
+    plan += reinterpret_cast<const char*>(sqlite3_column_text(s, 3)) + std::string("\n");
+  sqlite3_finalize(s);
+  return plan;
+}
+
 TEST(BookFile, AVersion1BookIsUpgradedWithItsData) {
   TempBook file("upgrade");
   {
@@ -143,6 +154,13 @@ TEST(BookFile, AVersion1BookIsUpgradedWithItsData) {
   ASSERT_TRUE(book->NextNumber("2024-01-05", &number, &why)) << why;
   EXPECT_EQ(number, "NO.20240105008");
   EXPECT_EQ(RawConnection(file.path()).Text("SELECT count(*) FROM settings WHERE key GLOB 'serial:*'"), "0");
+  // Saving looks up the record it replaces by an index, not by reading every note.
+  RawConnection raw(file.path());
+  std::string plan =
+      QueryPlan(raw, "SELECT id FROM notes WHERE file_path = ?1 ORDER BY saved_at DESC, id DESC LIMIT 1");
+  EXPECT_NE(plan.find("INDEX notes_by_file"), std::string::npos) << plan;
+  plan = QueryPlan(raw, "SELECT id FROM notes WHERE number = ?1 AND number <> ''");
+  EXPECT_NE(plan.find("INDEX notes_by_number"), std::string::npos) << plan;
 }
 
 }  // namespace

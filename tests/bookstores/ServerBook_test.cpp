@@ -2,6 +2,10 @@
 // book into it, a backup of it as a file, and the reasons it gives when it cannot work.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <thread>
+
 #include "book/core/BookErrors.h"
 #include "tests/book/BookTestSupport.h"
 #include "tests/bookstores/StoreTestSupport.h"
@@ -83,6 +87,8 @@ TEST(ServerBook, UploadCopiesAFileBookIntoAnEmptyOneAndRefusesAFullOne) {
   test::Record(*local, Note(number, "张三", "2026-12-09", "a.qgd",
                             {Item(1, "S", "片", "3", "3"), Item(2, "T", "块", "2", "4")}));
   test::Record(*local, Note("", "李四", "2026-12-08", "draft.qgd", {Item(1, "U", "套", "1.1", "1.1")}));
+  test::Record(*local, Note("V1", "李四", "2026-12-07", "v.qgd", {Item(1, "\xAA\xA1", "套", "2", "2")}));
+  ASSERT_TRUE(local->SetVoided("V1", true, &why)) << why;
   Payment p{0, "张三", "2026-12-09", "现金", 5 * kMoneyScale};
   ASSERT_TRUE(local->RecordPayment(&p, &why)) << why;
 
@@ -90,12 +96,15 @@ TEST(ServerBook, UploadCopiesAFileBookIntoAnEmptyOneAndRefusesAFullOne) {
   ASSERT_TRUE(remote);
   CopyCounts counts;
   ASSERT_TRUE(local->CopyInto(*remote, &counts, &why)) << why;
-  EXPECT_EQ(counts.notes, 2u);
-  EXPECT_EQ(counts.items, 3u);
+  EXPECT_EQ(counts.notes, 3u);
+  EXPECT_EQ(counts.items, 4u);
   EXPECT_EQ(counts.payments, 1u);
   EXPECT_EQ(counts.customers, 2u);
   EXPECT_EQ(counts.serials, 1u);
-  EXPECT_EQ(remote->List({}).value.size(), 2u);
+  EXPECT_EQ(remote->List({}).value.size(), 3u);
+  EXPECT_TRUE(remote->IsVoided("V1").value);
+  EXPECT_FALSE(remote->IsVoided(number).value);
+  EXPECT_FALSE(remote->LastItemFor("李四", "\xAA\xA1").value);  // a voided note's prices do not count
   EXPECT_EQ(remote->LastItemFor("李四", "U").value->price, "1.1");
   EXPECT_EQ(remote->Payments("张三").value.at(0).remark, "现金");
   ASSERT_TRUE(remote->NextNumber("2026-12-09", &number, &why));
@@ -104,8 +113,39 @@ TEST(ServerBook, UploadCopiesAFileBookIntoAnEmptyOneAndRefusesAFullOne) {
   // A second upload would mix two books: refused, nothing changed.
   EXPECT_FALSE(local->CopyInto(*remote, &counts, &why));
   EXPECT_EQ(why, reason::kNotEmpty);
-  EXPECT_EQ(remote->List({}).value.size(), 2u);
+  EXPECT_EQ(remote->List({}).value.size(), 3u);
   EXPECT_EQ(remote->Payments("张三").value.size(), 1u);
+}
+
+// Enough notes for several batches of rows: every note arrives with its own items.
+TEST(ServerBook, UploadOfManyNotesKeepsEveryNotesItems) {
+  TestPlace file(StoreKind::kFile, "upload_many"), server(StoreKind::kServer, "upload_many");
+  auto local = file.Open();
+  auto remote = server.Open();
+  ASSERT_TRUE(local && remote);
+  std::vector<NoteRecord> notes;
+  for (int i = 0; i < 450; ++i) {
+    std::string n = std::to_string(i), price = std::to_string(1 + i % 13);
+    notes.push_back(Note("M" + n, "客户" + std::to_string(i % 7), "2026-11-" + std::to_string(10 + i % 20),
+                         n + ".qgd",
+                         {Item(1, "S" + n, "片", price, price), Item(2, "T" + n, "块", "1", "1")}));
+  }
+  std::string why;
+  ASSERT_TRUE(local->RecordAll(notes, &why)) << why;
+  CopyCounts counts;
+  ASSERT_TRUE(local->CopyInto(*remote, &counts, &why)) << why;
+  EXPECT_EQ(counts.items, 900u);
+  for (int c = 0; c < 7; ++c) {
+    Statement onFile, onServer;
+    std::string customer = "客户" + std::to_string(c);
+    ASSERT_TRUE(local->MakeStatement(customer, "2026-11-01", "2026-11-30", &onFile, &why)) << why;
+    ASSERT_TRUE(remote->MakeStatement(customer, "2026-11-01", "2026-11-30", &onServer, &why)) << why;
+    ASSERT_EQ(onServer.lines.size(), onFile.lines.size());
+    for (size_t i = 0; i < onFile.lines.size(); ++i)
+      EXPECT_EQ(onServer.lines[i].number + onServer.lines[i].dimensions + onServer.lines[i].amount,
+                onFile.lines[i].number + onFile.lines[i].dimensions + onFile.lines[i].amount);
+    EXPECT_EQ(onServer.closing, onFile.closing);
+  }
 }
 
 TEST(ServerBook, BacksUpAsABookFileAndLeavesRestoringToTheFileBook) {
@@ -143,6 +183,56 @@ TEST(ServerBook, ADroppedConnectionGivesAClearErrorAndTheNextCallReconnects) {
   EXPECT_EQ(why.rfind(reason::kServerUnreachable, 0), 0u) << why;
   ASSERT_TRUE(remote->MakeStatement("张三", "2026-12-01", "2026-12-31", &s, &why)) << why;
   EXPECT_EQ(s.closing, 3 * kMoneyScale);
+}
+
+// Asks `sql` until it answers `want`, for a while at most.
+void AwaitAnswer(const std::string& where, const std::string& sql, const std::string& want) {
+  for (int i = 0; i < 200 && Scalar(where, sql) != want; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
+// Runs `read` while its connection waits for the notes another connection has locked,
+// and kills that connection from a third: the server gone in the middle of a read.
+void KillDuring(const std::string& where, const std::function<void()>& read) {
+  const std::string kill =
+      "SELECT count(pg_terminate_backend(pid)) FROM pg_stat_activity WHERE datname = current_database() AND ";
+  std::thread holder([&] {
+    std::string why;  // fails when it is killed below
+    test::RunSql(where, "DO $$ BEGIN LOCK TABLE notes; PERFORM pg_sleep(30); END $$", &why);
+  });
+  AwaitAnswer(where,
+              "SELECT count(*) FROM pg_locks l JOIN pg_class c ON c.oid = l.relation WHERE c.relname = "
+              "'notes' AND l.mode = 'AccessExclusiveLock' AND l.granted",
+              "1");
+  std::thread killer([&] {
+    AwaitAnswer(where, kill + "wait_event_type = 'Lock'", "1");  // the reader, once it waits
+    AwaitAnswer(where, kill + "wait_event = 'PgSleep'", "1");    // then the holder
+  });
+  read();
+  killer.join();
+  holder.join();
+}
+
+// The server stopped while a statement or the list is read: the call fails with the
+// reason, never answers with an empty statement or list.
+TEST(ServerBook, AReadCutOffByTheServerFailsWithTheReason) {
+  TestPlace place(StoreKind::kServer, "cut");
+  auto remote = place.Open();
+  ASSERT_TRUE(remote);
+  test::Record(*remote, Note("N1", "张三", "2026-12-09", "a.qgd", {Item(1, "S", "片", "3", "3")}));
+  Statement s;
+  std::string why;
+  bool made = true;
+  KillDuring(place.where(),
+             [&] { made = remote->MakeStatement("张三", "2026-12-01", "2026-12-31", &s, &why); });
+  EXPECT_FALSE(made);
+  EXPECT_EQ(why.rfind(reason::kServerUnreachable, 0), 0u) << why;
+  Answer<std::vector<NoteSummary>> list;
+  KillDuring(place.where(), [&] { list = remote->List({"张三", "", ""}); });
+  EXPECT_FALSE(list.ok);
+  EXPECT_TRUE(list.value.empty());
+  EXPECT_EQ(list.why.rfind(reason::kServerUnreachable, 0), 0u) << list.why;
+  EXPECT_EQ(remote->List({"张三", "", ""}).value.size(), 1u);  // and back once it answers
 }
 
 }  // namespace
