@@ -183,7 +183,9 @@ TEST(PageBands, HeaderRowsAndColumnsRepeatOnEveryPage) {
   for (const PageItem& i : p1.items) {
     if (i.kind != PageItem::kCell || i.row != 0) continue;
     ++titleCells;
-    if (i.col == 1) EXPECT_EQ(i.rect, (PageRect{270, 100, 40 + 920 - 1, 199}));
+    if (i.col == 1) {
+      EXPECT_EQ(i.rect, (PageRect{270, 100, 40 + 920 - 1, 199}));
+    }
   }
   EXPECT_EQ(titleCells, 2);
   EXPECT_EQ(p1.title, (PageRect{40, 20, 960, 80}));
