@@ -167,7 +167,8 @@ TEST_P(Stores, PaymentsAreRecordedListedAndDeleted) {
   EXPECT_TRUE(book->Payments("李四").value.empty());
 }
 
-// The same notes and payments give the same statement, to the fen, on both stores.
+// The same notes and payments give the same statement and receivables, to the fen, on
+// both stores.
 TEST(StoresAgree, StatementFiguresToTheFen) {
   std::string results[2];
   for (StoreKind kind : {StoreKind::kFile, StoreKind::kServer}) {
@@ -195,10 +196,15 @@ TEST(StoresAgree, StatementFiguresToTheFen) {
     text = MoneyText(s.opening) + " " + MoneyText(s.delivered) + " " + MoneyText(s.paid) + " " +
            MoneyText(s.closing);
     for (const StatementLine& line : s.lines) text += "|" + line.date + " " + line.number + " " + line.amount;
+    Receivables r;
+    ASSERT_TRUE(book->MakeReceivables("2024-03-31", &r, &why)) << why;
+    ASSERT_EQ(r.rows.size(), 1u);
+    text += "|owed " + MoneyText(r.rows[0].owed);
+    for (Money m : r.rows[0].aged) text += " " + MoneyText(m);
   }
   EXPECT_EQ(results[0],
             "69.91 1000.30 100.29 969.92|2024-03-01 N3 0.1|2024-03-01 N3 0.2|2024-03-01 收款 0.30|"
-            "2024-03-15 收款 99.99|2024-03-31 N2 1e3|2024-03-31 N2 约");
+            "2024-03-15 收款 99.99|2024-03-31 N2 1e3|2024-03-31 N2 约|owed 969.92 969.92 0.00 0.00 0.00");
   EXPECT_EQ(results[1], results[0]);
 }
 
