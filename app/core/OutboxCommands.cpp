@@ -17,6 +17,11 @@ namespace app {
 namespace {
 
 constexpr size_t kMaxOutboxBytes = size_t(1) << 28;
+// Two programs on this PC share the outbox: each reads, changes and writes it back while
+// holding its lock, so neither loses what the other has just added or sent.
+constexpr int kOutboxWaitMs = 30000;
+
+std::string BusyOutbox() { return "待上传单据文件正被另一个程序使用：" + OutboxPath(); }
 
 std::string SetAsidePath() { return OutboxPath() + "-aside"; }
 
@@ -79,6 +84,11 @@ bool QueueNote(const book::NoteRecord& note, size_t* waiting, std::string* why) 
     *why = "本机账本文件夹无法使用，单据无法留待上传";
     return false;
   }
+  grid::FileLock lock(OutboxPath() + ".lock", kOutboxWaitMs);
+  if (!lock.held()) {
+    *why = BusyOutbox();
+    return false;
+  }
   book::OutboxContents contents = LoadOutbox();
   contents.entries.push_back({NowText(), note});
   // Damaged spans stay in the file as they are until sending sets them aside.
@@ -95,6 +105,12 @@ bool QueueNote(const book::NoteRecord& note, size_t* waiting, std::string* why) 
 OutboxSending SendOutbox(book::NoteBook* notes) {
   OutboxSending result;
   if (OutboxPath().empty()) return result;
+  grid::FileLock lock(OutboxPath() + ".lock", kOutboxWaitMs);
+  if (!lock.held()) {
+    result.waiting = OutboxWaiting();
+    result.why = BusyOutbox();
+    return result;
+  }
   book::OutboxContents contents = LoadOutbox();
   std::vector<book::OutboxEntry>& entries = contents.entries;
   bool ok = ClearDamaged(&contents, &result);

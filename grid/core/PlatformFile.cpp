@@ -9,6 +9,8 @@
 #include <windows.h>
 #include <io.h>
 #else
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -84,5 +86,45 @@ bool ReplaceFileContents(const std::string& path, const uint8_t* data, size_t si
   if (!ok) Remove(temporary);
   return ok;
 }
+
+#ifdef _WIN32
+FileLock::FileLock(const std::string& path, int waitMs) {
+  for (int waited = 0;; waited += 50) {
+    // Opened to share with nobody: a second opener is refused until this one closes.
+    HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      handle_ = intptr_t(h);
+      held_ = true;
+      return;
+    }
+    if (GetLastError() != ERROR_SHARING_VIOLATION || waited >= waitMs) return;
+    Sleep(50);
+  }
+}
+
+FileLock::~FileLock() {
+  if (held_) CloseHandle(HANDLE(handle_));
+}
+#else
+FileLock::FileLock(const std::string& path, int waitMs) {
+  int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return;
+  for (int waited = 0;; waited += 50) {
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      handle_ = fd;
+      held_ = true;
+      return;
+    }
+    if (waited >= waitMs) break;
+    usleep(50 * 1000);
+  }
+  close(fd);
+}
+
+FileLock::~FileLock() {
+  if (held_) close(int(handle_));
+}
+#endif
 
 }  // namespace grid

@@ -17,4 +17,21 @@ bool ReadWholeFile(const std::string& path, size_t maxBytes, std::vector<uint8_t
 // existing file at `path` is untouched, and the result is false.
 bool ReplaceFileContents(const std::string& path, const uint8_t* data, size_t size);
 
+// Holds the file at `path` (made when missing) for this process alone until destroyed,
+// waiting up to `waitMs` for another holder, in this process or another; held() says
+// whether it got it. Programs that read, change and write back a shared file take it
+// first, so neither writes over what the other has just added.
+class FileLock {
+ public:
+  FileLock(const std::string& path, int waitMs);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  bool held() const { return held_; }
+
+ private:
+  bool held_ = false;
+  intptr_t handle_ = -1;
+};
+
 }  // namespace grid

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <thread>
 
 #include "app/core/BookCommands.h"
 #include "app/core/FileCommands.h"
@@ -203,6 +205,29 @@ TEST_F(NoteOutbox, AtStartTheOutboxIsSentQuietly) {
   EXPECT_TRUE(boxes.empty());
   EXPECT_EQ(OutboxWaiting(), 0u);
   EXPECT_EQ(TotalOf(fileA), "7.00");
+}
+
+// Two programs on this PC queueing at once each add to the shared outbox under its lock:
+// every note is kept.
+TEST_F(NoteOutbox, TwoProgramsQueueingAtOnceLoseNothing) {
+  Down();
+  auto queue = [](int who) {
+    for (int i = 0; i < 40; ++i) {
+      book::NoteRecord note;
+      note.number = "P" + std::to_string(who) + "-" + std::to_string(i);
+      size_t waiting = 0;
+      std::string why;
+      EXPECT_TRUE(QueueNote(note, &waiting, &why)) << why;
+    }
+  };
+  std::thread first(queue, 1), second(queue, 2);
+  first.join();
+  second.join();
+  std::set<std::string> numbers;
+  std::ifstream in(local + ".outbox", std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (const book::OutboxEntry& e : book::ReadOutbox(text).entries) numbers.insert(e.note.number);
+  EXPECT_EQ(numbers.size(), 80u);
 }
 
 }  // namespace
