@@ -3,7 +3,8 @@
 #   pg-test-cluster.sh start DIR   makes (first time) and starts a cluster in DIR/cluster,
 #                                  prints the ODBC connection string, also kept in
 #                                  DIR/connection.txt; a running one is reused
-#   pg-test-cluster.sh stop DIR    stops it (nothing when it is not running)
+#   pg-test-cluster.sh stop DIR    stops it (nothing when it is not running); started
+#                                  again, it listens at its old port when that is free
 #   … --unless-given               does nothing when QH_TEST_SERVER already names one
 # It listens only on 127.0.0.1 at a free port, with a password (so a wrong one is
 # refused as on a shop's server) and fsync off for speed. Nothing of the machine's own
@@ -32,6 +33,10 @@ free_port() {
   python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
 }
 
+port_free() {
+  python3 -c 'import socket,sys; socket.socket().bind(("127.0.0.1", int(sys.argv[1])))' "$1" 2>/dev/null
+}
+
 connection() {
   echo "Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=$1;Database=$database;Uid=$user;Pwd=$password;"
 }
@@ -46,8 +51,10 @@ start() {
     as_owner "$bin/initdb" -D "$data" -U "$user" --pwfile="$dir/pwfile" --auth=scram-sha-256 \
       -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1 || { cat "$dir/initdb.log" >&2; exit 1; }
   fi
+  # Started again, it comes back at its address, as a shop's server does after a restart.
   local port
-  port=$(free_port)
+  port=$(sed -n 's/.*;Port=\([0-9]*\);.*/\1/p' "$dir/connection.txt" 2>/dev/null || true)
+  if [ -z "$port" ] || ! port_free "$port"; then port=$(free_port); fi
   as_owner "$bin/pg_ctl" -D "$data" -l "$dir/server.log" -w -t 60 start \
     -o "-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories='$data' -c fsync=off \
         -c synchronous_commit=off -c full_page_writes=off -c max_connections=60" >/dev/null ||

@@ -8,15 +8,21 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <thread>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "app/core/BookCommands.h"
 #include "app/core/FileCommands.h"
 #include "app/core/NoteBookAccess.h"
 #include "app/core/NoteHandlers.h"
+#include "app/core/NoteRows.h"
 #include "app/core/NoteSession.h"
 #include "app/core/OutboxCommands.h"
 #include "app/core/ProgramTemplates.h"
@@ -229,6 +235,53 @@ TEST_F(NoteOutbox, TwoProgramsQueueingAtOnceLoseNothing) {
   for (const book::OutboxEntry& e : book::ReadOutbox(text).entries) numbers.insert(e.note.number);
   EXPECT_EQ(numbers.size(), 80u);
 }
+
+#ifdef QH_PG_CLUSTER_SCRIPT
+// The server itself stopped between two saves and started again at its address: the note
+// saved meanwhile (B, which gets no number then) waits, then arrives before A is saved
+// again, and each is in the book once.
+TEST_F(NoteOutbox, AServerStoppedAndStartedAgainGetsTheWaitingNoteOnce) {
+  const std::string dir = ::testing::TempDir() + "outbox_cluster_" + std::to_string(getpid());
+  auto cluster = [&](const char* command) {
+    std::string run = std::string("bash '") + QH_PG_CLUSTER_SCRIPT + "' " + command + " '" + dir + "' 2>&1";
+    std::string out;
+    if (FILE* p = popen(run.c_str(), "r")) {
+      char buffer[512];
+      while (fgets(buffer, sizeof buffer, p)) out += buffer;
+      pclose(p);
+    }
+    while (!out.empty() && out.back() == '\n') out.pop_back();
+    return out;
+  };
+  const std::string address = cluster("start");
+  ASSERT_EQ(address.rfind("Driver=", 0), 0u) << address;
+  SetNoteBookPlace({local, address});
+  SaveAs(fileA);
+  EXPECT_EQ(boxes, std::vector<std::string>{"保存成功!"});
+
+  cluster("stop");
+  MarkNoteClean("");  // another note, B, without a number
+  host.grid.SetCellText(kTitleRow1, 0, "销售单号：" + std::string(36, ' ') + "客户名称：华联建材");
+  Item("4", "2");
+  SaveAs(fileB);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].rfind("单据已保存在本机。", 0), 0u) << boxes[1];
+  EXPECT_EQ(OutboxWaiting(), 1u);
+
+  ASSERT_EQ(cluster("start"), address) << "the server comes back at its address";
+  Item("5", "2");
+  SaveAs(fileA);
+  EXPECT_EQ(boxes, std::vector<std::string>{"保存成功!"});
+  EXPECT_EQ(OutboxWaiting(), 0u);
+  std::vector<book::NoteSummary> notes = InBook();
+  EXPECT_EQ(notes.size(), 2u);
+  EXPECT_EQ(TotalOf(fileA), "10.00");
+  EXPECT_EQ(TotalOf(fileB), "8.00");
+  SetNoteBookPlace({});
+  cluster("stop");
+  std::system(("rm -rf '" + dir + "'").c_str());
+}
+#endif
 
 }  // namespace
 }  // namespace app
