@@ -63,11 +63,11 @@ rt::HandlerResult OnBookPlaceShown(const rt::EventArgs&) {
 rt::HandlerResult OnTestConnection(const rt::EventArgs&) {
   std::unique_ptr<book::NoteBook> notes = OpenTypedServer();
   if (!notes) return rt::HandlerResult::None();
-  book::Answer<std::vector<book::NoteSummary>> listed = notes->List({});
-  if (listed.ok)
-    Tell("连接成功，服务器账本现有单据 " + std::to_string(listed.value.size()) + " 张", kInformationIcon);
+  book::Answer<int64_t> counted = notes->NoteCount();
+  if (counted.ok)
+    Tell("连接成功，服务器账本现有单据 " + std::to_string(counted.value) + " 张", kInformationIcon);
   else
-    Tell(kUnreadBook + listed.why, kStopIcon);
+    Tell(kUnreadBook + counted.why, kStopIcon);
   return rt::HandlerResult::None();
 }
 

@@ -86,6 +86,7 @@ class BookStore {
   virtual bool ReadCustomers(size_t limit, std::vector<std::string>* names, std::string* why) = 0;
   virtual bool ReadLastItem(const std::string& customer, const std::string& dimensions,
                             std::optional<LastItem>* item, std::string* why) = 0;
+  virtual bool ReadNoteCount(int64_t* count, std::string* why) = 0;
   // Dates already checked; newest first.
   virtual bool ReadNotes(const NoteFilter& filter, std::vector<NoteSummary>* notes, std::string* why) = 0;
 

@@ -14,6 +14,13 @@ Answer<std::vector<std::string>> NoteBook::Customers(size_t limit) {
   return StoreAnswer(ok, std::move(names), reason);
 }
 
+Answer<int64_t> NoteBook::NoteCount() {
+  int64_t count = 0;
+  std::string reason;
+  bool ok = impl_->store->ReadNoteCount(&count, &reason);
+  return StoreAnswer(ok, std::move(count), reason);
+}
+
 Answer<std::optional<LastItem>> NoteBook::LastItemFor(const std::string& customer,
                                                       const std::string& dimensions) {
   std::optional<LastItem> item;

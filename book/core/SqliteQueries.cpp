@@ -83,6 +83,13 @@ bool SqliteStore::ReadCustomers(size_t limit, std::vector<std::string>* names, s
   return Succeeded(rc == SQLITE_DONE ? SQLITE_OK : rc, why);
 }
 
+bool SqliteStore::ReadNoteCount(int64_t* count, std::string* why) {
+  sql::Statement s(db_.get(), "SELECT count(*) FROM notes");
+  int rc = s.Step();
+  if (rc == SQLITE_ROW) *count = s.Int(0);
+  return Succeeded(rc == SQLITE_ROW ? SQLITE_OK : rc, why);
+}
+
 bool SqliteStore::ReadLastItem(const std::string& customer, const std::string& dimensions,
                                std::optional<LastItem>* item, std::string* why) {
   sqlite3* db = db_.get();

@@ -64,6 +64,13 @@ bool ServerStore::ReadCustomers(size_t limit, std::vector<std::string>* names, s
   return Finish(ok, why);
 }
 
+bool ServerStore::ReadNoteCount(int64_t* count, std::string* why) {
+  if (!Ready(why)) return false;
+  odbc::Statement s(*db_, "SELECT count(*) FROM notes");
+  bool found = false, ok = s.ExecuteScalar(count, &found);
+  return Finish(ok, why);
+}
+
 bool ServerStore::ReadLastItem(const std::string& customer, const std::string& dimensions,
                                std::optional<LastItem>* item, std::string* why) {
   if (!Ready(why)) return false;

@@ -33,6 +33,7 @@ class ServerStore final : public BookStore {
                     std::string* why) override;
   bool WriteSettings(const std::vector<BookContents::Setting>& settings, std::string* why) override;
   bool ReadCustomers(size_t limit, std::vector<std::string>* names, std::string* why) override;
+  bool ReadNoteCount(int64_t* count, std::string* why) override;
   bool ReadLastItem(const std::string& customer, const std::string& dimensions, std::optional<LastItem>* item,
                     std::string* why) override;
   bool ReadNotes(const NoteFilter& filter, std::vector<NoteSummary>* notes, std::string* why) override;

@@ -57,6 +57,7 @@ TEST_P(Stores, RecordsListsAndReplaces) {
   test::Record(*book, Note("N2", "王五", "2024-02-02", "draft.qgd"));
   EXPECT_EQ(Numbers(book->List({"王五", "", ""}).value), (std::vector<std::string>{"N2", "A1"}));
   EXPECT_EQ(book->List({}).value.size(), 6u);
+  EXPECT_EQ(book->NoteCount().value, 6);
   // One file holds one note: saved under another number, it replaces its old record.
   test::Record(*book, Note("N3", "王五", "2024-02-03", "draft.qgd"));
   EXPECT_EQ(Numbers(book->List({"王五", "", ""}).value), (std::vector<std::string>{"N3", "A1"}));
