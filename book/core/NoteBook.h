@@ -134,7 +134,7 @@ class NoteBook {
   // Unit and price of `dimensions` in that customer's latest note holding it.
   Answer<std::optional<LastItem>> LastItemFor(const std::string& customer, const std::string& dimensions);
   Answer<std::vector<NoteSummary>> List(const NoteFilter& filter);  // newest first
-  Answer<int64_t> NoteCount();  // voided ones too
+  Answer<int64_t> NoteCount();                                      // voided ones too
 
   // Checks the payment (customer, date, amount) and records it; its id goes back in it.
   bool RecordPayment(Payment* payment, std::string* why);
