@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/core/NoteRows.h"
+#include "app/core/SettingsText.h"
 
 namespace app::print {
 
@@ -18,23 +19,9 @@ constexpr NamedPaper kPapers[] = {
     {"A4", 210, 297}, {"A5L", 210, 148}, {"241x280", 241, 280}, {"241x140", 241, 140}, {"241x93", 241, 93},
 };
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
-
-bool SameWord(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
 // A whole number in [low, high], optional sign; false for anything else.
 bool ReadNumber(std::string_view text, int low, int high, int* out) {
-  std::string s(Trim(text));
+  std::string s(TrimSetting(text));
   if (s.empty() || s.size() > 6) return false;
   char* end = nullptr;
   long v = std::strtol(s.c_str(), &end, 10);
@@ -90,7 +77,7 @@ std::string PaperName(int width, int height) {
 }
 
 bool ParsePaperName(std::string_view name, int* width, int* height) {
-  name = Trim(name);
+  name = TrimSetting(name);
   if (SameWord(name, "printer")) {
     *width = *height = 0;
     return true;
@@ -112,23 +99,10 @@ bool ParsePaperName(std::string_view name, int* width, int* height) {
   return true;
 }
 
-// Lines outside [print], comments and lines without "=" are passed over.
 PrintSettings ParsePrintSettings(std::string_view text) {
   PrintSettings s;
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  bool inSection = false;
-  while (!text.empty()) {
-    size_t end = text.find('\n');
-    std::string_view line = Trim(text.substr(0, end));
-    if (!line.empty() && line.front() == '[') {
-      inSection = SameWord(line, "[print]");
-    } else if (inSection && !line.empty() && line.front() != ';' && line.front() != '#') {
-      size_t eq = line.find('=');
-      if (eq != std::string_view::npos) ReadValue(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), &s);
-    }
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
+  ForEachSetting(text, "[print]",
+                 [&s](std::string_view key, std::string_view value) { ReadValue(key, value, &s); });
   return s;
 }
 
