@@ -19,13 +19,6 @@
 namespace appwin_test {
 namespace {
 
-std::string Number(int serial) {
-  std::time_t now = std::time(nullptr);
-  char text[32];
-  std::strftime(text, sizeof text, "NO.%Y%m%d", std::localtime(&now));
-  return text + std::string(serial < 10 ? "00" : "0") + std::to_string(serial);
-}
-
 std::string savedText;  // what the program handed its book.ini saver
 bool KeepSaved(const std::string& gbk) {
   savedText = gbk;
@@ -127,7 +120,7 @@ TEST_F(BookPlaceProgram, AServerBookIsTestedFilledChosenAndUsed) {
   // The server book numbers and records the next note; a backup holds both notes.
   prompts.boxes.clear();
   Menu(app::kMenuNewNoteId);
-  EXPECT_EQ(Cell(0, 0).find(Number(2)), std::string("销售单号：").size()) << Cell(0, 0);
+  EXPECT_EQ(Cell(0, 0).find(TodaysNumber(2)), std::string("销售单号：").size()) << Cell(0, 0);
   SaveAs(next);
   EXPECT_EQ(NotesOn(server), 2u);
   AnswerFileDialog(copy);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <ctime>
+
 #include "app/core/Handlers.h"
 #include "app/core/NoteBookAccess.h"
 #include "app/core/ProgramTemplates.h"
@@ -201,6 +203,13 @@ void BookProgram::SetUp() {
 void BookProgram::TearDown() {
   NoteProgram::TearDown();
   app::SetNoteBookPath("");
+}
+
+std::string TodaysNumber(int serial) {
+  std::time_t now = std::time(nullptr);
+  char text[32];
+  std::strftime(text, sizeof text, "NO.%Y%m%d", std::localtime(&now));
+  return text + std::string(serial < 10 ? "00" : "0") + std::to_string(serial);
 }
 
 }  // namespace appwin_test

@@ -73,5 +73,7 @@ int RunAndWait(const std::wstring& commandLine, DWORD ms, std::string* output = 
 std::string TempPath(const char* name);
 // GBK text as UTF-8, as the book takes its path.
 std::string Utf8(const std::string& gbk);
+// Today's note number with that serial in the book's first format ("NO.20261209002").
+std::string TodaysNumber(int serial);
 
 }  // namespace appwin_test

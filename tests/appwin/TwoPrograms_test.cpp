@@ -18,13 +18,6 @@
 namespace appwin_test {
 namespace {
 
-std::string Number(int serial) {
-  std::time_t now = std::time(nullptr);
-  char text[32];
-  std::strftime(text, sizeof text, "NO.%Y%m%d", std::localtime(&now));
-  return text + std::string("00") + std::to_string(serial);
-}
-
 // %APPDATA%\NoteWriter\book.ini naming the server while the test runs; what was there
 // before is put back.
 class BookIni {
@@ -200,13 +193,13 @@ TEST_F(TwoPrograms, NumbersNeverRepeatAndASavedNoteShowsInTheOther) {
   OtherProgram::Press(saved, IDOK);
 
   Menu(app::kMenuNewNoteId);
-  EXPECT_EQ(Cell(0, 0).find(Number(2)), std::string("销售单号：").size()) << Cell(0, 0);
+  EXPECT_EQ(Cell(0, 0).find(TodaysNumber(2)), std::string("销售单号：").size()) << Cell(0, 0);
   ListVisit visit{&Host(), {}};
   ListVisit::current = &visit;
   SetTimer(nullptr, 0, 100, &ListVisit::Tick);
   Menu(app::kMenuHistoryId);
   ListVisit::current = nullptr;
-  EXPECT_EQ(visit.rows, std::vector<std::string>{Number(1) + " " + theirs});
+  EXPECT_EQ(visit.rows, std::vector<std::string>{TodaysNumber(1) + " " + theirs});
   EXPECT_TRUE(prompts.boxes.empty()) << prompts.boxes[0].text;
   DeleteFileW(rt::win::GbkToWide(theirs).c_str());
 }
