@@ -16,7 +16,7 @@ inline std::string Date(int day) {
   static const int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   int year = 2022 + day / 365, d = day % 365, month = 0;
   while (d >= kMonthDays[month]) d -= kMonthDays[month++];
-  char text[16];
+  char text[40];  // room for any int, so the compiler sees nothing cut
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month + 1, d + 1);
   return text;
 }

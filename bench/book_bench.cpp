@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/BenchBookData.h"
+#include "bench/BenchClock.h"
 #include "book/core/CellAmount.h"
 #include "book/core/NoteBook.h"
 
@@ -53,18 +54,6 @@ book::NoteRecord MakeNote(int i) {
   return note;
 }
 
-// Milliseconds of each run of `f`.
-std::vector<double> Time(int runs, const std::function<void(int)>& f) {
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    auto start = std::chrono::steady_clock::now();
-    f(i);
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(ms.begin(), ms.end());
-  return ms;
-}
-
 void Report(const char* what, const std::vector<double>& ms, const char* goal) {
   std::printf("%-44s median %8.3f ms  max %8.3f ms  (%zu runs)%s\n", what, ms[ms.size() / 2], ms.back(),
               ms.size(), goal);
@@ -90,42 +79,43 @@ bool Fill(const std::string& path, int customers) {
 void Measure(const std::string& path) {
   std::string why;
   std::unique_ptr<book::NoteBook> book;
-  Report("open the book", Time(10, [&](int) { book = book::NoteBook::Open(path, &why); }), "");
+  Report("open the book", bench::SortedRunMs(10, [&](int) { book = book::NoteBook::Open(path, &why); }), "");
   Report("record one new note (synced)",
-         Time(50,
-              [&](int i) {
-                book::NoteRecord note = MakeNote(i);
-                note.number = "NEW" + std::to_string(i);
-                book->Record(note, &why);
-              }),
+         bench::SortedRunMs(50,
+                            [&](int i) {
+                              book::NoteRecord note = MakeNote(i);
+                              note.number = "NEW" + std::to_string(i);
+                              book->Record(note, &why);
+                            }),
          "  goal < 20 ms");
   Report("record a note again (replaces, synced)",
-         Time(50, [&](int i) { book->Record(MakeNote(i * 37), &why); }), "");
+         bench::SortedRunMs(50, [&](int i) { book->Record(MakeNote(i * 37), &why); }), "");
   size_t rows = 0;
   Report("list one customer's notes",
-         Time(50,
-              [&](int i) {
-                rows = book->List({Customer(i % customerCount), "", ""}).value.size();
-              }),
+         bench::SortedRunMs(50,
+                            [&](int i) {
+                              rows = book->List({Customer(i % customerCount), "", ""}).value.size();
+                            }),
          "  goal < 100 ms");
   std::printf("%-44s %zu notes each\n", "  (one customer has about)", rows);
   Report("list one customer's notes in one month",
-         Time(50,
-              [&](int i) {
-                book->List({Customer(i % customerCount), "2023-05-01", "2023-05-31"});
-              }),
+         bench::SortedRunMs(50,
+                            [&](int i) {
+                              book->List({Customer(i % customerCount), "2023-05-01", "2023-05-31"});
+                            }),
          "");
-  Report("list the whole book", Time(5, [&](int) { rows = book->List({}).value.size(); }), "");
+  Report("list the whole book", bench::SortedRunMs(5, [&](int) { rows = book->List({}).value.size(); }), "");
   Report("last unit and price of a size",
-         Time(200,
-              [&](int i) {
-                book->LastItemFor(Customer(i % customerCount),
+         bench::SortedRunMs(200,
+                            [&](int i) {
+                              book->LastItemFor(
+                                  Customer(i % customerCount),
                                   std::to_string(30 + i % 90) + "×" + std::to_string(30 + i % 60));
-              }),
+                            }),
          "");
   Report("... of one the customer never bought",
-         Time(50, [&](int i) { book->LastItemFor(Customer(i), "no such"); }), "");
-  Report("customers for completion", Time(50, [&](int) { book->Customers(); }), "");
+         bench::SortedRunMs(50, [&](int i) { book->LastItemFor(Customer(i), "no such"); }), "");
+  Report("customers for completion", bench::SortedRunMs(50, [&](int) { book->Customers(); }), "");
   for (int c = 0; c < 10; ++c)  // monthly payments for the customers the statements are of
     for (int m = 0; m < 36; ++m) {
       book::Payment p{0, Customer(c), Date(m * 30 + 15), "", 100 * book::kMoneyScale};
@@ -133,20 +123,23 @@ void Measure(const std::string& path) {
     }
   book::Statement statement;
   Report("statement of one customer for one month",
-         Time(50,
-              [&](int i) {
-                book->MakeStatement(Customer(i % 10), "2023-05-01", "2023-05-31", &statement, &why);
-              }),
+         bench::SortedRunMs(50,
+                            [&](int i) {
+                              book->MakeStatement(Customer(i % 10), "2023-05-01", "2023-05-31", &statement,
+                                                  &why);
+                            }),
          "  goal < 100 ms");
   std::printf("%-44s %zu lines\n", "  (a month's statement has about)", statement.lines.size());
   Report("statement of one customer for a year",
-         Time(20,
-              [&](int i) {
-                book->MakeStatement(Customer(i % 10), "2023-01-01", "2023-12-31", &statement, &why);
-              }),
+         bench::SortedRunMs(20,
+                            [&](int i) {
+                              book->MakeStatement(Customer(i % 10), "2023-01-01", "2023-12-31", &statement,
+                                                  &why);
+                            }),
          "");
   std::string number;
-  Report("next number (synced)", Time(50, [&](int) { book->NextNumber("2024-06-01", &number, &why); }), "");
+  Report("next number (synced)",
+         bench::SortedRunMs(50, [&](int) { book->NextNumber("2024-06-01", &number, &why); }), "");
 }
 
 // Every customer's debt, aged, on a day in the book's last year and on its last day.
@@ -163,13 +156,13 @@ void MeasureReceivables(const std::string& path) {
     std::string what = std::string("receivables of all customers on ") + day;
     std::vector<double> cpu;  // processor time, which other programs' load hardly changes
     Report(what.c_str(),
-           Time(10,
-                [&](int) {
-                  std::clock_t start = std::clock();
-                  if (!book->MakeReceivables(day, &r, &why))
-                    std::fprintf(stderr, "book_bench: %s\n", why.c_str());
-                  cpu.push_back((std::clock() - start) * 1000.0 / CLOCKS_PER_SEC);
-                }),
+           bench::SortedRunMs(10,
+                              [&](int) {
+                                std::clock_t start = std::clock();
+                                if (!book->MakeReceivables(day, &r, &why))
+                                  std::fprintf(stderr, "book_bench: %s\n", why.c_str());
+                                cpu.push_back((std::clock() - start) * 1000.0 / CLOCKS_PER_SEC);
+                              }),
            "  goal < 300 ms");
     std::sort(cpu.begin(), cpu.end());
     std::printf("%-44s median %8.3f ms\n", "  (processor time)", cpu[cpu.size() / 2]);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchClock.h"
 #include "grid/win/GridCtrl.h"
 
 using grid::win::CGridCtrl;
@@ -32,13 +33,6 @@ HWND MakeParent() {
                          nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return double(t.QuadPart) * 1000.0 / double(f.QuadPart);
-}
-
 // Column 1 holds a text in every body row: `distinct` different ones, repeated.
 std::unique_ptr<CGridCtrl> MakeGrid(HWND parent, int distinct) {
   RECT rc{0, 0, 800, 600};
@@ -58,9 +52,9 @@ double TimeFit(CGridCtrl& g, int* width) {
   g.Model().SetColWidth(1, 40);
   RECT cell = g.CellRect(0, 1);
   LPARAM at = MAKELPARAM(cell.right, (cell.top + cell.bottom) / 2);
-  double start = Now();
+  double start = bench::NowMs();
   SendMessageW(g.Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  double ms = Now() - start;
+  double ms = bench::NowMs() - start;
   SendMessageW(g.Hwnd(), WM_LBUTTONUP, 0, at);
   *width = g.Model().ColWidth(1);
   return ms;

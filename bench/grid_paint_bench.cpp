@@ -4,6 +4,8 @@
 // and the private memory it adds). With "show" it opens a sample grid on screen
 // instead (for looking at it), "show editor" with an open editor.
 #include <windows.h>
+
+#include "bench/BenchClock.h"
 // After windows.h.
 #include <psapi.h>
 
@@ -35,17 +37,6 @@ HWND MakeParent(int w, int h, bool shown) {
   RegisterClassExW(&wc);
   return CreateWindowExW(0, L"GridBenchParent", L"grid", WS_POPUP | (shown ? WS_VISIBLE : 0), 0, 0, w, h,
                          nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return double(t.QuadPart) * 1000.0 / double(freq.QuadPart);
 }
 
 void Pump() {
@@ -85,9 +76,9 @@ double TimePaint(CGridCtrl& g, int reps) {
   HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
   HGDIOBJ old = SelectObject(mem, bitmap);
   g.PaintTo(mem, client);  // warm the font cache
-  double start = Now();
+  double start = bench::NowMs();
   for (int i = 0; i < reps; ++i) g.PaintTo(mem, client);
-  double ms = (Now() - start) / reps;
+  double ms = (bench::NowMs() - start) / reps;
   SelectObject(mem, old);
   DeleteObject(bitmap);
   DeleteDC(mem);
@@ -100,11 +91,11 @@ double TimePaint(CGridCtrl& g, int reps) {
 double TimePageScroll(CGridCtrl& g, int reps, double* keyMs) {
   double total = 0, keys = 0;
   for (int i = 0; i < reps; ++i) {
-    double start = Now();
+    double start = bench::NowMs();
     SendMessageW(g.Hwnd(), WM_KEYDOWN, VK_NEXT, 0);
-    double mid = Now();
+    double mid = bench::NowMs();
     UpdateWindow(g.Hwnd());
-    total += Now() - start;
+    total += bench::NowMs() - start;
     keys += mid - start;
   }
   *keyMs = keys / reps;
@@ -113,12 +104,12 @@ double TimePageScroll(CGridCtrl& g, int reps, double* keyMs) {
 
 // A whole-window repaint without any change: the cost of the screen copy.
 double TimeRepaint(CGridCtrl& g, int reps) {
-  double start = Now();
+  double start = bench::NowMs();
   for (int i = 0; i < reps; ++i) {
     InvalidateRect(g.Hwnd(), nullptr, FALSE);
     UpdateWindow(g.Hwnd());
   }
-  return (Now() - start) / reps;
+  return (bench::NowMs() - start) / reps;
 }
 
 // The process's working set, in MB (the figure Wine keeps up to date).
@@ -137,13 +128,13 @@ void TimeSelectAll(CGridCtrl& g) {
   double before = PrivateMb();
   keys[VK_CONTROL] = 0x80;
   SetKeyboardState(keys);
-  double start = Now();
+  double start = bench::NowMs();
   SendMessageW(g.Hwnd(), WM_KEYDOWN, 'A', 0);
-  double selected = Now();
+  double selected = bench::NowMs();
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
   UpdateWindow(g.Hwnd());
-  double painted = Now();
+  double painted = bench::NowMs();
   double after = PrivateMb();
   size_t count = g.Model().SelectionCount();
   std::printf(
@@ -151,16 +142,16 @@ void TimeSelectAll(CGridCtrl& g) {
       count, selected - start, painted - selected, after - before);
   // The text Ctrl+C would put on the clipboard.
   before = PrivateMb();
-  start = Now();
+  start = bench::NowMs();
   std::string text = grid::BuildClipboardText(g.Model());
-  double copyMs = Now() - start;
+  double copyMs = bench::NowMs() - start;
   std::printf("  copy text of it (%.1f MB):                  %7.2f ms, memory +%.1f MB with the text\n",
               double(text.size()) / (1024.0 * 1024.0), copyMs, PrivateMb() - before);
   std::string().swap(text);
-  start = Now();
+  start = bench::NowMs();
   g.Model().ClearSelection();
   UpdateWindow(g.Hwnd());
-  std::printf("  clearing it and the repaint:                %7.2f ms\n", Now() - start);
+  std::printf("  clearing it and the repaint:                %7.2f ms\n", bench::NowMs() - start);
 }
 
 int Bench() {
@@ -191,20 +182,20 @@ int Bench() {
   // into it, Enter stores the text.
   big->Model().SetFocusCell(500000, 2);
   SetFocus(big->Hwnd());
-  double start = Now();
+  double start = bench::NowMs();
   SendMessageW(big->Hwnd(), WM_CHAR, L'1', 0);
   UpdateWindow(big->Hwnd());
-  double open = Now() - start;
-  start = Now();
+  double open = bench::NowMs() - start;
+  start = bench::NowMs();
   for (int i = 0; i < 20; ++i) {
     SendMessageW(GetFocus(), WM_CHAR, L'0' + i % 10, 0);
     UpdateWindow(GetFocus());
   }
-  double perKey = (Now() - start) / 20;
-  start = Now();
+  double perKey = (bench::NowMs() - start) / 20;
+  start = bench::NowMs();
   SendMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
   UpdateWindow(big->Hwnd());
-  double store = Now() - start;
+  double store = bench::NowMs() - start;
   std::printf(
       "  typing into row 500000: open editor %.2f ms, per key %.3f ms, Enter (store, repaint) %.2f ms\n",
       open, perKey, store);

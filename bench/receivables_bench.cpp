@@ -14,6 +14,7 @@
 #include "app/core/NoteBookAccess.h"
 #include "app/core/ProgramTemplates.h"
 #include "app/win/ProgramDescriptor.h"
+#include "bench/BenchClock.h"
 #include "book/core/NoteBook.h"
 #include "runtime/win/RuntimeHost.h"
 
@@ -30,17 +31,6 @@ double CpuMs() {
     return double((uint64_t(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 1e4;
   };
   return ms(kernel) + ms(user);
-}
-
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return double(t.QuadPart) * 1000.0 / double(freq.QuadPart);
 }
 
 // Day `n` of the three years before 2026-12-31, as YYYY-MM-DD (months of 28 days
@@ -106,10 +96,10 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
   if (!w || !w->hwnd) return;
   KillTimer(nullptr, id);
   for (int i = 0; i < 7; ++i) {
-    double start = Now(), cpu = CpuMs();
+    double start = bench::NowMs(), cpu = CpuMs();
     SendMessageW(UnitHwnd(app::kReceivablesQueryButtonId), BM_CLICK, 0, 0);
     UpdateWindow(UnitHwnd(app::kReceivablesGridId));
-    run->ms.push_back(Now() - start);
+    run->ms.push_back(bench::NowMs() - start);
     run->cpu.push_back(CpuMs() - cpu);
   }
   run->rows = int(run->host->GetUnitProperty(app::kReceivablesWindowId, app::kReceivablesGridId, 17, -1));
@@ -124,10 +114,10 @@ int main(int argc, char** argv) {
   const bool look = argc == 3 && std::string(argv[1]) == "look", given = argc == 2 || look;
   std::string path = given ? argv[argc - 1] : std::string(temp) + "receivables_bench.db";
   if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    double start = Now();
+    double start = bench::NowMs();
     if (!Fill(path)) return 1;
     std::printf("book of %d notes of %d customers made in %.1f s\n", kNotes, kCustomers,
-                (Now() - start) / 1000);
+                (bench::NowMs() - start) / 1000);
   }
   if (!look) {  // the book's part alone: read, settled and aged
     std::string why;
@@ -135,10 +125,10 @@ int main(int argc, char** argv) {
     book::Receivables r;
     std::vector<double> ms, cpu;
     for (int i = 0; i < 5; ++i) {
-      double start = Now(), used = CpuMs();
+      double start = bench::NowMs(), used = CpuMs();
       if (!notes || !notes->MakeReceivables("2026-12-09", &r, &why))
         return std::fprintf(stderr, "%s\n", why.c_str()), 1;
-      ms.push_back(Now() - start);
+      ms.push_back(bench::NowMs() - start);
       cpu.push_back(CpuMs() - used);
     }
     std::sort(ms.begin(), ms.end());

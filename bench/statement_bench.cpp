@@ -17,23 +17,13 @@
 #include "app/core/NoteBookAccess.h"
 #include "app/core/ProgramTemplates.h"
 #include "app/win/ProgramDescriptor.h"
+#include "bench/BenchClock.h"
 #include "book/core/NoteBook.h"
 #include "runtime/win/RuntimeHost.h"
 
 namespace {
 
 const char kCustomer[] = "华联建材";
-
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return double(t.QuadPart) * 1000.0 / double(freq.QuadPart);
-}
 
 std::string Day(int year, int month, int day) {
   char text[16];
@@ -115,10 +105,10 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   SendMessageW(UnitHwnd(app::kStatementCustomerEditId), WM_SETTEXT, 0, LPARAM(L"\u534e\u8054\u5efa\u6750"));
   for (int i = 0; i < 7; ++i) {
-    double start = Now();
+    double start = bench::NowMs();
     SendMessageW(UnitHwnd(app::kStatementQueryButtonId), BM_CLICK, 0, 0);
     UpdateWindow(UnitHwnd(app::kStatementGridId));
-    run->ms.push_back(Now() - start);
+    run->ms.push_back(bench::NowMs() - start);
   }
   PostMessageW(w->hwnd, WM_CLOSE, 0, 0);
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/BenchBookData.h"
+#include "bench/BenchClock.h"
 #include "book/core/NoteBook.h"
 #include "book/server/ServerStore.h"
 
@@ -44,13 +45,7 @@ book::NoteRecord MakeNote(int i) {
 }
 
 double MedianMs(int runs, const std::function<void(int)>& f) {
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    auto start = std::chrono::steady_clock::now();
-    f(i);
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(ms.begin(), ms.end());
+  std::vector<double> ms = bench::SortedRunMs(runs, f);
   return ms[ms.size() / 2];
 }
 
