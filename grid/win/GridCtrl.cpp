@@ -255,9 +255,14 @@ void CGridCtrl::FollowSystemColours() {
 void CGridCtrl::RepaintCell(int row, int col) {
   if (!hwnd_) return;
   CellPos m = MasterOf(model_, CellPos{row, col});
-  Rect r = ScreenLayout().DrawRect(m.row, m.col);
+  GridLayout& layout = ScreenLayout();
+  Rect r = layout.DrawRect(m.row, m.col);
   // The focus frame reaches one pixel beyond the fill, which starts one pixel left.
   RECT rc{r.left - 2, r.top - 2, r.right + 2, r.bottom + 2};
+  // A cell scrolled out of sight needs no paint; filling a long grid would otherwise
+  // ask the system to invalidate thousands of empty areas.
+  if (rc.right <= 0 || rc.bottom <= 0 || rc.left >= layout.ClientWidth() || rc.top >= layout.ClientHeight())
+    return;
   InvalidateRect(hwnd_, &rc, FALSE);
 }
 
