@@ -54,12 +54,20 @@ void CheckAsUnicode(const uint8_t* data, size_t size) {
   std::string gbk, back;
   if (text::Utf8ToGbk(utf8, &gbk) && (!text::GbkToUtf8(gbk, &back) || back != utf8)) abort();
   if (!text::GbkToUtf8(text::Utf8ToGbkLossy(utf8), &back)) abort();
+  // UTF-8 and UTF-16 between themselves: a bad byte is one U+FFFD, the same as the GBK
+  // forms count it, and what came through once comes through unchanged.
+  const std::u16string wide = text::Utf8ToUtf16(utf8);
+  if (text::Utf16ToGbkLossy(wide) != text::Utf8ToGbkLossy(utf8)) abort();
+  const std::string clean = text::Utf16ToUtf8(wide);
+  if (text::Utf8ToUtf16(clean) != wide || text::Utf16ToUtf8(text::Utf8ToUtf16(clean)) != clean) abort();
 
   std::u16string utf16(size / 2, u'\0');
   for (size_t i = 0; i < utf16.size(); ++i) utf16[i] = char16_t(data[2 * i] | data[2 * i + 1] << 8);
   std::u16string back16;
   if (text::Utf16ToGbk(utf16, &gbk) && (!text::GbkToUtf16(gbk, &back16) || back16 != utf16)) abort();
   if (!text::GbkToUtf16(text::Utf16ToGbkLossy(utf16), &back16)) abort();
+  const std::u16string clean16 = text::Utf8ToUtf16(text::Utf16ToUtf8(utf16));
+  if (text::Utf8ToUtf16(text::Utf16ToUtf8(clean16)) != clean16) abort();
 }
 
 }  // namespace

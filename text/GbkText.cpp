@@ -103,4 +103,16 @@ std::string Utf16ToGbkLossy(std::u16string_view utf16) {
   return out;
 }
 
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+  std::u16string out;
+  Transcode(utf8, &out, ReadUtf8Char, AppendUtf16, &kReplacement);
+  return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view utf16) {
+  std::string out;
+  Transcode(utf16, &out, ReadUtf16Char, AppendUtf8Char, &kReplacement);
+  return out;
+}
+
 }  // namespace text

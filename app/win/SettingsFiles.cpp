@@ -7,27 +7,13 @@
 
 #include "app/core/BookPlaceSettings.h"
 #include "app/core/PrintSettings.h"
-#include "runtime/win/Gbk.h"
+#include "text/GbkText.h"
 
 namespace app::win {
 
 namespace {
 
 constexpr DWORD kMostBytes = 1 << 20;  // a settings file is a few hundred bytes
-
-std::wstring Utf8ToWide(const std::string& utf8) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-  std::wstring wide(size_t(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), &wide[0], n);
-  return wide;
-}
-
-std::string WideToUtf8(const std::wstring& wide) {
-  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string utf8(size_t(n > 0 ? n : 0), '\0');
-  if (n > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), &utf8[0], n, nullptr, nullptr);
-  return utf8;
-}
 
 std::wstring FolderPath() {
   wchar_t base[MAX_PATH] = {};
@@ -57,14 +43,14 @@ std::string ReadSettingsText(const wchar_t* name) {
   }
   CloseHandle(file);
   if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
-  return rt::win::WideToGbk(Utf8ToWide(bytes));
+  return text::Utf8ToGbkLossy(bytes);
 }
 
 bool WriteSettingsText(const wchar_t* name, const std::string& gbkText) {
   std::wstring folder = FolderPath();
   if (folder.empty()) return false;
   CreateDirectoryW(folder.c_str(), nullptr);
-  std::string utf8 = WideToUtf8(rt::win::GbkToWide(gbkText));
+  std::string utf8 = text::GbkToUtf8Lossy(gbkText);
   HANDLE file = CreateFileW(SettingsPath(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;

@@ -2,6 +2,7 @@
 
 #include "book/core/BookText.h"
 #include "book/core/GbkScan.h"
+#include "text/GbkText.h"
 
 namespace book::odbc {
 
@@ -10,49 +11,12 @@ namespace {
 constexpr SQLWCHAR kPrivateBase = 0xF700;
 
 void AppendUtf8AsWide(std::string_view utf8, WideText* wide) {
-  for (size_t i = 0; i < utf8.size();) {
-    unsigned char lead = static_cast<unsigned char>(utf8[i]);
-    size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    uint32_t code = n == 1 ? lead : lead & (0x3F >> (n - 1));
-    for (size_t k = 1; k < n && i + k < utf8.size(); ++k) code = code << 6 | (utf8[i + k] & 0x3F);
-    if (code >= 0x10000) {
-      code -= 0x10000;
-      wide->push_back(SQLWCHAR(0xD800 + (code >> 10)));
-      wide->push_back(SQLWCHAR(0xDC00 + (code & 0x3FF)));
-    } else {
-      wide->push_back(SQLWCHAR(code));
-    }
-    i += n;
-  }
-}
-
-void AppendCodeAsUtf8(uint32_t code, std::string* utf8) {
-  if (code < 0x80) {
-    utf8->push_back(char(code));
-  } else if (code < 0x800) {
-    utf8->push_back(char(0xC0 | code >> 6));
-    utf8->push_back(char(0x80 | (code & 0x3F)));
-  } else if (code < 0x10000) {
-    utf8->push_back(char(0xE0 | code >> 12));
-    utf8->push_back(char(0x80 | (code >> 6 & 0x3F)));
-    utf8->push_back(char(0x80 | (code & 0x3F)));
-  } else {
-    utf8->push_back(char(0xF0 | code >> 18));
-    utf8->push_back(char(0x80 | (code >> 12 & 0x3F)));
-    utf8->push_back(char(0x80 | (code >> 6 & 0x3F)));
-    utf8->push_back(char(0x80 | (code & 0x3F)));
-  }
+  const std::u16string units = text::Utf8ToUtf16(utf8);
+  wide->append(units.begin(), units.end());
 }
 
 std::string WideToUtf8(const SQLWCHAR* wide, size_t size) {
-  std::string utf8;
-  for (size_t i = 0; i < size; ++i) {
-    uint32_t code = wide[i];
-    if (code >= 0xD800 && code < 0xDC00 && i + 1 < size && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000)
-      code = 0x10000 + ((code - 0xD800) << 10) + (wide[++i] - 0xDC00);
-    AppendCodeAsUtf8(code, &utf8);
-  }
-  return utf8;
+  return text::Utf16ToUtf8(std::u16string(wide, wide + size));
 }
 
 WideText Widen(const char* ascii) {

@@ -84,5 +84,14 @@ TEST(GbkText, LossyConversionMarksOnlyTheBadBytes) {
   EXPECT_EQ(GbkToUtf8Lossy("合计"), u8"合计");
 }
 
+TEST(GbkText, Utf8AndUtf16CarryEveryCharacterAndMarkBadUnits) {
+  EXPECT_EQ(Utf8ToUtf16(u8"单据 A\U0001F600"), u"单据 A\U0001F600");
+  EXPECT_EQ(Utf16ToUtf8(u"单据 A\U0001F600"), u8"单据 A\U0001F600");
+  EXPECT_EQ(Utf8ToUtf16("a\xE4\xB8"
+                        "b"),
+            u"a\uFFFD\uFFFDb");  // a character cut short
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{u'a', char16_t(0xD800), u'b'}), u8"a\uFFFDb");
+}
+
 }  // namespace
 }  // namespace text
