@@ -31,6 +31,9 @@ struct BookPlace {
   std::string name;        // for messages, UTF-8
 };
 
+// Today's local date, YYYY-MM-DD: the day commands take when none is given.
+std::string Today();
+
 // The book, or null after saying why. An existing file only, when `mustExist`.
 std::unique_ptr<book::NoteBook> OpenBook(const BookPlace& place, const Output& o, bool mustExist = false);
 

@@ -1,5 +1,6 @@
 #include "tools/notebook/NotebookCommand.h"
 
+#include <ctime>
 #include <filesystem>
 #include <new>
 #include <system_error>
@@ -37,6 +38,17 @@ const char kUsage[] =
     "  void       take the note out of every statement and sum, keeping its number; unvoid puts it back\n"
     "  take-number  takes the next note number (of today, or the date given) and prints it\n"
     "  push       uploads the book into an empty server book, in one transaction\n";
+
+std::string Today() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  return book::IsoDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
 
 std::unique_ptr<book::NoteBook> OpenBook(const BookPlace& place, const Output& o, bool mustExist) {
   std::string why;

@@ -1,7 +1,5 @@
 // notebook receivables, void and unvoid: what every customer owes, and notes written by
 // mistake taken out of every sum (and put back) without losing their numbers.
-#include <ctime>
-
 #include "book/core/BookDate.h"
 #include "book/core/BookText.h"
 #include "book/core/ReceivablesCsv.h"
@@ -9,21 +7,6 @@
 #include "tools/notebook/CommandOutput.h"
 
 namespace notebook {
-
-namespace {
-
-std::string Today() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return book::IsoDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
-}  // namespace
 
 int ReceivablesCsv(const BookPlace& place, const std::vector<std::string>& args, const Output& o) {
   std::string asOf;

@@ -1,22 +1,13 @@
 // The commands for shared books: where the book is, taking a number, and uploading a
 // file book into an empty server book.
-#include <ctime>
-
 #include "book/core/BookDate.h"
 #include "book/core/BookText.h"
-#include "tools/notebook/CommandOutput.h"
 #include "text/GbkText.h"
+#include "tools/notebook/CommandOutput.h"
 
 namespace notebook {
 
 namespace {
-
-std::string Today() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return book::IsoDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
 
 // A connection string as the store takes it (GBK); the shell gave UTF-8.
 std::string ConnectionText(const std::string& utf8) {
