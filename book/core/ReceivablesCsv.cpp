@@ -7,7 +7,7 @@ namespace book {
 
 namespace {
 
-void AppendLine(const std::string (&gbk)[kReceivablesColumns], std::string* csv) {
+void AppendLine(const std::array<std::string, kReceivablesColumns>& gbk, std::string* csv) {
   for (int c = 0; c < kReceivablesColumns; ++c) {
     if (c) *csv += ',';
     text::AppendCsvField(GbkToUtf8ForOutput(gbk[c]), csv);
@@ -15,21 +15,20 @@ void AppendLine(const std::string (&gbk)[kReceivablesColumns], std::string* csv)
   *csv += "\r\n";
 }
 
-void AppendRow(const ReceivableRow& row, std::string* csv) {
-  const std::string fields[kReceivablesColumns] = {
-      row.customer,           MoneyText(row.delivered), MoneyText(row.paid),    MoneyText(row.owed),
-      MoneyText(row.aged[0]), MoneyText(row.aged[1]),   MoneyText(row.aged[2]), MoneyText(row.aged[3])};
-  AppendLine(fields, csv);
-}
-
 }  // namespace
 
+std::array<std::string, kReceivablesColumns> ReceivableTexts(const ReceivableRow& row) {
+  return {row.customer,           MoneyText(row.delivered), MoneyText(row.paid),    MoneyText(row.owed),
+          MoneyText(row.aged[0]), MoneyText(row.aged[1]),   MoneyText(row.aged[2]), MoneyText(row.aged[3])};
+}
+
 std::string ReceivablesCsv(const Receivables& receivables) {
-  std::string header[kReceivablesColumns], csv;
+  std::array<std::string, kReceivablesColumns> header;
+  std::string csv;
   for (int c = 0; c < kReceivablesColumns; ++c) header[c] = kReceivablesColumnNames[c];
   AppendLine(header, &csv);
-  for (const ReceivableRow& row : receivables.rows) AppendRow(row, &csv);
-  AppendRow(receivables.total, &csv);
+  for (const ReceivableRow& row : receivables.rows) AppendLine(ReceivableTexts(row), &csv);
+  AppendLine(ReceivableTexts(receivables.total), &csv);
   return csv;
 }
 

@@ -4,6 +4,7 @@
 // byte-order mark, as it does a statement (StatementCsv.h).
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "book/core/Receivables.h"
@@ -22,5 +23,8 @@ inline constexpr const char* kReceivablesColumnNames[kReceivablesColumns] = {"хо
                                                                              kAgeBucketNames[1],
                                                                              kAgeBucketNames[2],
                                                                              kAgeBucketNames[3]};
+
+// A row's texts (GBK) in those columns, as the window shows them and the CSV holds them.
+std::array<std::string, kReceivablesColumns> ReceivableTexts(const ReceivableRow& row);
 
 }  // namespace book
