@@ -19,7 +19,7 @@ bool IsIsoDate(std::string_view text);
 // The day before an ISO date, "" before the year 100 or for no date.
 std::string DayBefore(std::string_view iso);
 
-// The days from 1970-01-01 to an ISO date (negative before it); false for no date. Two
+// The day number of an ISO date (the date-time's whole days); false for no date. Two
 // dates' numbers differ by the days between them.
 bool DayNumber(std::string_view iso, int64_t* day);
 
