@@ -1,5 +1,6 @@
 #include "book/core/NoteOutbox.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -60,18 +61,28 @@ class FieldReader {
   std::string_view rest_;
 };
 
+// The texts of an entry and of an item in the order they are written, for writing
+// (const) and reading alike.
+template <class Entry>
+auto EntryTexts(Entry& e) {
+  auto& n = e.note;
+  return std::array{&e.savedAt, &n.filePath, &n.number, &n.customer, &n.handler, &n.noteDate, &n.printTitle};
+}
+
+template <class Item>
+auto ItemTexts(Item& i) {
+  return std::array{&i.dimensions, &i.quantity, &i.unit, &i.price, &i.amount, &i.remarks};
+}
+
 std::string Payload(const OutboxEntry& e) {
   const NoteRecord& n = e.note;
   std::string out;
-  for (const std::string* f :
-       {&e.savedAt, &n.filePath, &n.number, &n.customer, &n.handler, &n.noteDate, &n.printTitle})
-    Put(&out, *f);
+  for (const std::string* f : EntryTexts(e)) Put(&out, *f);
   Put(&out, std::to_string(n.total));
   Put(&out, std::to_string(n.items.size()));
   for (const NoteItem& i : n.items) {
     Put(&out, std::to_string(i.row));
-    for (const std::string* f : {&i.dimensions, &i.quantity, &i.unit, &i.price, &i.amount, &i.remarks})
-      Put(&out, *f);
+    for (const std::string* f : ItemTexts(i)) Put(&out, *f);
   }
   return out;
 }
@@ -80,8 +91,7 @@ bool ReadItem(FieldReader& r, NoteItem* item) {
   int64_t row = 0;
   if (!r.Number(0, 1000, &row)) return false;
   item->row = int(row);
-  for (std::string* f :
-       {&item->dimensions, &item->quantity, &item->unit, &item->price, &item->amount, &item->remarks})
+  for (std::string* f : ItemTexts(*item))
     if (!r.Next(f)) return false;
   return true;
 }
@@ -89,8 +99,7 @@ bool ReadItem(FieldReader& r, NoteItem* item) {
 bool ReadPayload(std::string_view bytes, OutboxEntry* e) {
   FieldReader r(bytes);
   NoteRecord& n = e->note;
-  for (std::string* f :
-       {&e->savedAt, &n.filePath, &n.number, &n.customer, &n.handler, &n.noteDate, &n.printTitle})
+  for (std::string* f : EntryTexts(*e))
     if (!r.Next(f)) return false;
   int64_t total = 0, count = 0;
   if (!r.Number(INT64_MIN + 1, INT64_MAX, &total) || !r.Number(0, 1000, &count)) return false;
