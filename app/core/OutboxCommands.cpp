@@ -22,12 +22,14 @@ constexpr size_t kMaxOutboxBytes = size_t(1) << 28;
 constexpr int kOutboxWaitMs = 30000;
 
 std::string BusyOutbox() { return "待上传单据文件正被另一个程序使用：" + OutboxPath(); }
+std::string UnwritableOutbox() { return "待上传单据文件无法写入：" + OutboxPath(); }
 
 std::string SetAsidePath() { return OutboxPath() + "-aside"; }
 
 book::OutboxContents LoadOutbox() {
   std::vector<uint8_t> bytes;
-  if (!grid::ReadWholeFile(OutboxPath(), kMaxOutboxBytes, &bytes)) return {};  // none yet
+  std::string path = OutboxPath();
+  if (path.empty() || !grid::ReadWholeFile(path, kMaxOutboxBytes, &bytes)) return {};  // none yet
   return book::ReadOutbox(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
@@ -57,7 +59,7 @@ std::string SetAsideNote(size_t count) {
 bool ClearDamaged(book::OutboxContents* contents, OutboxSending* result) {
   if (contents->damaged.empty()) return true;
   if (!SetAside(contents->damaged, "损坏") || !StoreOutbox(contents->entries)) {
-    result->why = "待上传单据文件无法写入：" + OutboxPath();
+    result->why = UnwritableOutbox();
     return false;
   }
   result->setAside += contents->damaged.size();
@@ -77,7 +79,7 @@ std::string OutboxPath() {
   return gbk + ".outbox";
 }
 
-size_t OutboxWaiting() { return OutboxPath().empty() ? 0 : LoadOutbox().entries.size(); }
+size_t OutboxWaiting() { return LoadOutbox().entries.size(); }
 
 bool QueueNote(const book::NoteRecord& note, size_t* waiting, std::string* why) {
   if (OutboxPath().empty()) {
@@ -95,7 +97,7 @@ bool QueueNote(const book::NoteRecord& note, size_t* waiting, std::string* why) 
   std::string bytes = book::WriteOutbox(contents.entries);
   for (const std::string& span : contents.damaged) bytes += span;
   if (!StoreBytes(OutboxPath(), bytes)) {
-    *why = "待上传单据文件无法写入：" + OutboxPath();
+    *why = UnwritableOutbox();
     return false;
   }
   *waiting = contents.entries.size();
@@ -125,7 +127,7 @@ OutboxSending SendOutbox(book::NoteBook* notes) {
     bool gone = recorded || SetAside({book::WriteOutbox({entries.front()})}, why);
     std::vector<book::OutboxEntry> rest(entries.begin() + 1, entries.end());
     ok = gone && StoreOutbox(rest);  // out of the outbox only once recorded or set aside
-    if (!ok) result.why = "待上传单据文件无法写入：" + OutboxPath();
+    if (!ok) result.why = UnwritableOutbox();
     if (ok) entries.swap(rest);
     if (ok) ++(recorded ? result.sent : result.setAside);
   }
@@ -152,13 +154,13 @@ void SendOutboxQuietly() {
 }
 
 rt::HandlerResult OnSendOutbox(const rt::EventArgs&) {
-  size_t waiting = OutboxWaiting();
-  if (waiting == 0 && LoadOutbox().damaged.empty()) {
+  book::OutboxContents now = LoadOutbox();
+  if (now.entries.empty() && now.damaged.empty()) {
     Tell("没有待上传的单据。", kInformationIcon);
     return rt::HandlerResult::None();
   }
   OutboxSending result;
-  result.waiting = waiting;
+  result.waiting = now.entries.size();
   std::string why;
   book::NoteBook* notes = NoteBookPlace().OnServer() ? OpenNoteBook(&why) : nullptr;
   if (notes)
