@@ -14,7 +14,7 @@ namespace book {
 namespace {
 
 constexpr int kNoteRows = 23, kNoteCols = 7;  // the total row 23 is not read
-constexpr int kFirstItemRow = 3, kLastItemRow = 22, kAmountCol = 5;
+constexpr int kFirstItemRow = 3, kLastItemRow = 22;
 
 const char kNumberLabel[] = "销售单号：";
 const char kCustomerLabel[] = "客户名称：";
