@@ -145,19 +145,12 @@ bool WritePayments(odbc::Connection& db, const BookContents& c,
                    const std::map<std::string, int64_t>& customers) {
   RowBatches batches(db, "INSERT INTO payments(customer_id, pay_date, amount, remark, recorded_at)",
                      "(?, ?, ?, ?, ?)");
-  for (size_t first = 0; first < c.payments.size(); first += kRowsPerInsert) {
-    size_t count = std::min(kRowsPerInsert, c.payments.size() - first);
-    odbc::Statement& s = batches.For(count);
-    int p = 1;
-    for (size_t i = first; i < first + count; ++i) {
-      const Payment& pay = c.payments[i];
-      BindCustomer(s, p++, customers, pay.customer);
-      s.BindGbk(p++, pay.date), s.Bind(p++, int64_t(pay.amount)), s.BindGbk(p++, pay.remark);
-      s.Bind(p++, int64_t(i));
-    }
-    if (!s.Execute()) return false;
-  }
-  return true;
+  return batches.WriteRows(c.payments.size(), [&](odbc::Statement& s, size_t i, int* p) {
+    const Payment& pay = c.payments[i];
+    BindCustomer(s, (*p)++, customers, pay.customer);
+    s.BindGbk((*p)++, pay.date), s.Bind((*p)++, int64_t(pay.amount)), s.BindGbk((*p)++, pay.remark);
+    s.Bind((*p)++, int64_t(i));
+  });
 }
 
 bool WriteEverything(odbc::Connection& db, const BookContents& c) {
@@ -204,28 +197,30 @@ odbc::Statement& RowBatches::For(size_t rows) {
   return *s;
 }
 
-bool WriteItemRows(RowBatches& batches, const std::vector<std::pair<int64_t, const NoteItem*>>& rows) {
-  for (size_t first = 0; first < rows.size(); first += RowBatches::kRows) {
-    size_t count = std::min(RowBatches::kRows, rows.size() - first);
-    odbc::Statement& s = batches.For(count);
+bool RowBatches::WriteRows(size_t count, const std::function<void(odbc::Statement&, size_t, int*)>& bind) {
+  for (size_t first = 0; first < count; first += kRows) {
+    size_t rows = std::min(kRows, count - first);
+    odbc::Statement& s = For(rows);
     int p = 1;
-    for (size_t i = first; i < first + count; ++i) {
-      const NoteItem& item = *rows[i].second;
-      s.Bind(p++, rows[i].first), s.Bind(p++, int64_t(item.row));
-      for (const std::string* f :
-           {&item.dimensions, &item.quantity, &item.unit, &item.price, &item.amount, &item.remarks})
-        s.BindGbk(p++, *f);
-    }
+    for (size_t i = first; i < first + rows; ++i) bind(s, i, &p);
     if (!s.Execute()) return false;
   }
   return true;
 }
 
-bool WriteServerItems(odbc::Connection& db,
-                      const std::vector<std::pair<int64_t, const std::vector<NoteItem>*>>& notes) {
+bool WriteItemRows(RowBatches& batches, const std::vector<std::pair<int64_t, const NoteItem*>>& rows) {
+  return batches.WriteRows(rows.size(), [&rows](odbc::Statement& s, size_t i, int* p) {
+    const NoteItem& item = *rows[i].second;
+    s.Bind((*p)++, rows[i].first), s.Bind((*p)++, int64_t(item.row));
+    for (const std::string* f :
+         {&item.dimensions, &item.quantity, &item.unit, &item.price, &item.amount, &item.remarks})
+      s.BindGbk((*p)++, *f);
+  });
+}
+
+bool WriteServerItems(odbc::Connection& db, int64_t noteId, const std::vector<NoteItem>& items) {
   std::vector<std::pair<int64_t, const NoteItem*>> rows;
-  for (const auto& note : notes)
-    for (const NoteItem& item : *note.second) rows.push_back({note.first, &item});
+  for (const NoteItem& item : items) rows.push_back({noteId, &item});
   RowBatches batches(db, kItemsInsert, kItemRow);
   return WriteItemRows(batches, rows);
 }

@@ -91,7 +91,7 @@ bool WriteNote(odbc::Connection& db, const NoteRecord& note, int64_t savedAt) {
             FindReplacedRecord(db, note, &id) && DropOtherRecordsOfFile(db, note, id) &&
             WriteNoteRow(db, note, customerId, savedAt, &id);
   if (ok) clear.Bind(1, id);
-  return ok && clear.Execute() && WriteServerItems(db, {{id, &note.items}});
+  return ok && clear.Execute() && WriteServerItems(db, id, note.items);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -29,6 +30,9 @@ class RowBatches {
   RowBatches& operator=(const RowBatches&) = delete;
   // The statement of `rows` rows (1..kRows), its parameters to be bound row after row.
   odbc::Statement& For(size_t rows);
+  // Writes `count` rows, kRows a statement: `bind(s, i, &p)` binds row i's parameters
+  // from parameter p on, moving p past them. False when a statement fails.
+  bool WriteRows(size_t count, const std::function<void(odbc::Statement&, size_t, int*)>& bind);
 
  private:
   odbc::Connection& db_;
@@ -39,9 +43,8 @@ class RowBatches {
 
 // Item rows (note id, item) in batches.
 bool WriteItemRows(RowBatches& batches, const std::vector<std::pair<int64_t, const NoteItem*>>& rows);
-// The item rows of notes (by id), in few statements.
-bool WriteServerItems(odbc::Connection& db,
-                      const std::vector<std::pair<int64_t, const std::vector<NoteItem>*>>& notes);
+// The item rows of one note, in few statements.
+bool WriteServerItems(odbc::Connection& db, int64_t noteId, const std::vector<NoteItem>& items);
 bool WriteServerSettings(odbc::Connection& db, const std::vector<BookContents::Setting>& settings);
 
 }  // namespace book
