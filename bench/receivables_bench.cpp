@@ -14,24 +14,13 @@
 #include "app/core/NoteBookAccess.h"
 #include "app/core/ProgramTemplates.h"
 #include "app/win/ProgramDescriptor.h"
-#include "bench/BenchClock.h"
+#include "bench/BenchWindows.h"
 #include "book/core/NoteBook.h"
 #include "runtime/win/RuntimeHost.h"
 
 namespace {
 
 constexpr int kNotes = 100000, kCustomers = 1000, kBatch = 2000;
-
-// Milliseconds of processor time the process has used (what the load of other
-// programs on the machine does not inflate).
-double CpuMs() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  auto ms = [](const FILETIME& f) {
-    return double((uint64_t(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 1e4;
-  };
-  return ms(kernel) + ms(user);
-}
 
 // Day `n` of the three years before 2026-12-31, as YYYY-MM-DD (months of 28 days
 // are enough for spreading notes over the buckets).
@@ -95,13 +84,9 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
   auto w = run->host->FindLoadedWindow(app::kReceivablesWindowId);
   if (!w || !w->hwnd) return;
   KillTimer(nullptr, id);
-  for (int i = 0; i < 7; ++i) {
-    double start = bench::NowMs(), cpu = CpuMs();
-    SendMessageW(UnitHwnd(app::kReceivablesQueryButtonId), BM_CLICK, 0, 0);
-    UpdateWindow(UnitHwnd(app::kReceivablesGridId));
-    run->ms.push_back(bench::NowMs() - start);
-    run->cpu.push_back(CpuMs() - cpu);
-  }
+  for (int i = 0; i < 7; ++i)
+    bench::TimePress(UnitHwnd(app::kReceivablesQueryButtonId), UnitHwnd(app::kReceivablesGridId), &run->ms,
+                     &run->cpu);
   run->rows = int(run->host->GetUnitProperty(app::kReceivablesWindowId, app::kReceivablesGridId, 17, -1));
   PostMessageW(w->hwnd, WM_CLOSE, 0, 0);
 }
@@ -125,11 +110,11 @@ int main(int argc, char** argv) {
     book::Receivables r;
     std::vector<double> ms, cpu;
     for (int i = 0; i < 5; ++i) {
-      double start = bench::NowMs(), used = CpuMs();
+      double start = bench::NowMs(), used = bench::CpuMs();
       if (!notes || !notes->MakeReceivables("2026-12-09", &r, &why))
         return std::fprintf(stderr, "%s\n", why.c_str()), 1;
       ms.push_back(bench::NowMs() - start);
-      cpu.push_back(CpuMs() - used);
+      cpu.push_back(bench::CpuMs() - used);
     }
     std::sort(ms.begin(), ms.end());
     std::sort(cpu.begin(), cpu.end());
@@ -137,15 +122,11 @@ int main(int argc, char** argv) {
                 r.rows.size(), ms[2], cpu[2]);
   }
   rt::win::RuntimeHost host(app::ProgramDescriptor());
-  app::SetNoteBookPath(path);
-  host.RuntimeNotify(rt::notify::kInitialiseHost);
-  host.LoadStartWindow(app::kMainWindowId);
-  Run r{&host, {}};
+  bench::StartProgram(host, path);
+  Run r{&host, {}, {}};
   run = &r;
-  auto main = host.FindLoadedWindow(app::kMainWindowId);
   SetTimer(nullptr, 0, look ? 5000 : 50, look ? &CloseTick : &Tick);
-  for (size_t i = 0; i < main->menuItems.size(); ++i)
-    if (main->menuItems[i]->id == app::kMenuReceivablesId) SendMessageW(main->hwnd, WM_COMMAND, 20000 + i, 0);
+  bench::ChooseMenuItem(host, app::kMenuReceivablesId);
   host.RunShutdownSequence();
   if (!given)
     for (const char* s : {"", "-wal", "-shm"}) DeleteFileA((path + s).c_str());
@@ -153,10 +134,7 @@ int main(int argc, char** argv) {
   if (r.ms.empty()) return std::fprintf(stderr, "the receivables window did not open\n"), 1;
   std::printf("receivables of %d customers shown (query pressed to grid painted; grid rows %d), %zu runs:",
               kCustomers, r.rows, r.ms.size());
-  for (double ms : r.ms) std::printf(" %.1f", ms);
-  std::sort(r.ms.begin() + 1, r.ms.end());
-  std::sort(r.cpu.begin() + 1, r.cpu.end());
-  std::printf(" ms\nfirst %.1f ms, median of the others %.1f ms (processor %.1f ms)  goal < 500 ms\n",
-              r.ms[0], r.ms[1 + (r.ms.size() - 1) / 2], r.cpu[1 + (r.cpu.size() - 1) / 2]);
+  bench::PrintRuns(r.ms);
+  std::printf(" (processor %.1f ms)  goal < 500 ms\n", bench::MedianOfOthers(r.cpu));
   return 0;
 }

@@ -17,7 +17,7 @@
 #include "app/core/NoteBookAccess.h"
 #include "app/core/ProgramTemplates.h"
 #include "app/win/ProgramDescriptor.h"
-#include "bench/BenchClock.h"
+#include "bench/BenchWindows.h"
 #include "book/core/NoteBook.h"
 #include "runtime/win/RuntimeHost.h"
 
@@ -73,7 +73,7 @@ bool Fill(const std::string& path, bool demo) {
 
 struct Run {
   rt::win::RuntimeHost* host;
-  std::vector<double> ms;
+  std::vector<double> ms, cpu;
 };
 Run* run = nullptr;
 
@@ -104,12 +104,9 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
   if (!w || !w->hwnd) return;
   KillTimer(nullptr, id);
   SendMessageW(UnitHwnd(app::kStatementCustomerEditId), WM_SETTEXT, 0, LPARAM(L"\u534e\u8054\u5efa\u6750"));
-  for (int i = 0; i < 7; ++i) {
-    double start = bench::NowMs();
-    SendMessageW(UnitHwnd(app::kStatementQueryButtonId), BM_CLICK, 0, 0);
-    UpdateWindow(UnitHwnd(app::kStatementGridId));
-    run->ms.push_back(bench::NowMs() - start);
-  }
+  for (int i = 0; i < 7; ++i)
+    bench::TimePress(UnitHwnd(app::kStatementQueryButtonId), UnitHwnd(app::kStatementGridId), &run->ms,
+                     &run->cpu);
   PostMessageW(w->hwnd, WM_CLOSE, 0, 0);
 }
 
@@ -124,25 +121,21 @@ int main(int argc, char** argv) {
   if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES && !Fill(path, look)) return 1;
 
   rt::win::RuntimeHost host(app::ProgramDescriptor());
-  app::SetNoteBookPath(path);
-  host.RuntimeNotify(rt::notify::kInitialiseHost);
-  host.LoadStartWindow(app::kMainWindowId);
-  Run r{&host, {}};
+  bench::StartProgram(host, path);
+  Run r{&host, {}, {}};
   run = &r;
   auto main = host.FindLoadedWindow(app::kMainWindowId);
   if (look)  // the window opens on the customer of the note on screen
     SendMessageW(main->FindUnit(app::kCustomerEditId)->hwnd, WM_SETTEXT, 0,
                  LPARAM(L"\u534e\u8054\u5efa\u6750"));
   SetTimer(nullptr, 0, look ? 1000 : 50, look ? &LookTick : &Tick);
-  for (size_t i = 0; i < main->menuItems.size(); ++i)
-    if (main->menuItems[i]->id == app::kMenuStatementId) SendMessageW(main->hwnd, WM_COMMAND, 20000 + i, 0);
+  bench::ChooseMenuItem(host, app::kMenuStatementId);
   host.RunShutdownSequence();
   if (look) return 0;
   DeleteFileA(path.c_str());
   if (r.ms.empty()) return std::fprintf(stderr, "the statement window did not open\n"), 1;
   std::printf("statement of 2000 lines shown (query pressed to grid painted), %zu runs:", r.ms.size());
-  for (double ms : r.ms) std::printf(" %.1f", ms);
-  std::sort(r.ms.begin() + 1, r.ms.end());
-  std::printf(" ms\nfirst %.1f ms, median of the others %.1f ms\n", r.ms[0], r.ms[1 + (r.ms.size() - 1) / 2]);
+  bench::PrintRuns(r.ms);
+  std::printf(" (processor %.1f ms)\n", bench::MedianOfOthers(r.cpu));
   return 0;
 }
