@@ -48,8 +48,8 @@ bool ReadSummaries(sql::Statement& s, std::vector<NoteSummary>* notes, std::stri
 const char kItemRows[] =
     "SELECT n.note_date, n.number, i.dimensions, i.quantity, i.unit, i.price, i.amount, i.remarks "
     "FROM notes n JOIN items i ON i.note_id = n.id "
-    "WHERE n.customer_id = ?1 AND n.voided = 0 AND n.note_date <> '' AND n.note_date >= ?2 AND n.note_date "
-    "<= ?3 "
+    "WHERE n.customer_id = ?1 AND n.voided = 0 AND n.note_date <> '' "
+    "AND n.note_date >= ?2 AND n.note_date <= ?3 "
     "ORDER BY n.note_date, n.number, n.id, i.row";
 const char kPaymentRows[] =
     "SELECT pay_date, remark, amount FROM payments "
